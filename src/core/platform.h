@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Everything the rules need from the machine they run on. The Qt layer
+// implements it for real; the tests fake it with a virtual clock.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace jex {
+
+// Decorations a window manager adds around each window, in screen pixels.
+struct FrameMargins {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    friend bool operator==(const FrameMargins&, const FrameMargins&) = default;
+};
+
+struct ScreenInfo {
+    int widthpixels = 0;
+    int heightpixels = 0;
+    double twipsperpixelx = 15;
+    double twipsperpixely = 15;
+    FrameMargins frame;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Shows what the rules changed and lets pending window events through once.
+    // With waitformore it first blocks until at least one event arrives (the
+    // timer ticks every 100 ms, so the wait is short and uses no CPU).
+    virtual void doevents(bool waitformore) = 0;
+
+    // Plays one of the program's sounds by its lower-case name and returns when
+    // it has finished. No window event is handled meanwhile. A sound that
+    // cannot be played is simply not heard.
+    virtual void playsound(std::string_view name) = 0;
+
+    virtual ScreenInfo screen() = 0;
+
+    // The background picture held by the hidden window.
+    virtual bool loadbackgroundpicture(const std::string& path) = 0;
+    virtual void usebuiltinpicture() = 0;
+
+    // The drawing area: paint the background picture stretched over it, and
+    // make what was drawn on it visible at once.
+    virtual void paintbackground() = 0;
+    virtual void refreshcanvas() = 0;
+
+    // Ends the program at once; no further handler runs.
+    virtual void endprogram() = 0;
+};
+
+} // namespace jex

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/programstore.h"
+
+#include "core/state.h"
+#include "entry/feedback.h"
+
+namespace jex {
+
+int countopenrepeats(const ProgramStore& store, int slot) {
+    int open = 0;
+    for (int step = 1; step <= store.stepcount[slot]; ++step) {
+        const std::string& command = store.commands[step][slot];
+        if (command == "RP") ++open;
+        if (command == "E") --open;
+    }
+    return open;
+}
+
+bool readytorun(JexState& jex) {
+    const int s = jex.currentslot;
+    const int n = jex.store.stepcount[s];
+    if (jex.entrystate[s] == 1 || valueof(jex.store.arguments[n][s]) == awaitingnumber) {
+        reportproblem(jex, 125);
+        return false;
+    }
+    if (countopenrepeats(jex.store, s) != 0) {
+        reportproblem(jex, 177);
+        return false;
+    }
+    return true;
+}
+
+} // namespace jex

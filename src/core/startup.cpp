@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/startup.h"
+
+#include "canvas/tools.h"
+#include "core/state.h"
+#include "core/texts.h"
+#include "windows/layout.h"
+#include "windows/picture.h"
+
+namespace jex {
+
+void program_Load(JexState& jex) {
+    getpicture(jex);
+    initvariables(jex);
+    setmargins(jex);
+    layoutkeypad(jex);
+    layouttools(jex);
+    layoutlisting(jex);
+    layoutgraphics(jex);
+    // The defaults file, once there are program files, is read here: after the
+    // layout and before the names are reset.
+    jex.store.slotname[0] = text(150);
+    jex.authorname = text(114);
+    centrerobot(jex);
+    playwave(jex, "yea");
+}
+
+} // namespace jex

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The copy of the whole program store that RM puts back.
+#pragma once
+
+namespace jex {
+
+struct JexState;
+
+void backup(JexState& jex);
+
+// Puts the copy back and counts the open repeat blocks afresh. It shows
+// nothing and leaves the entry states alone.
+void restore(JexState& jex);
+
+} // namespace jex

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entry/feedback.h"
+
+#include "core/state.h"
+#include "core/texts.h"
+#include "entry/listing.h"
+#include "entry/timerwaits.h"
+
+namespace jex {
+
+void refreshlisting(JexState& jex) {
+    showlisting(jex, jex.currentslot);
+    jex.windows.graphics.warnings.caption.clear();
+}
+
+void reportproblem(JexState& jex, int textnumber) {
+    jex.windows.graphics.warnings.caption = text(textnumber);
+    playwave(jex, "nay");
+}
+
+void reportsuccess(JexState& jex, int textnumber) {
+    jex.windows.graphics.warnings.caption = text(textnumber);
+    pointeightsec(jex);
+    playwave(jex, "yea");
+}
+
+} // namespace jex

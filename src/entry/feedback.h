@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The status line `warnings` and the sounds that go with it.
+#pragma once
+
+namespace jex {
+
+struct JexState;
+
+// Shows the listing of the slot being edited and clears the status line.
+void refreshlisting(JexState& jex);
+
+// Shows the message in the status line and plays the failure sound.
+void reportproblem(JexState& jex, int textnumber);
+
+// Shows the message, waits about 0.8 s, then plays the success sound.
+void reportsuccess(JexState& jex, int textnumber);
+
+} // namespace jex

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keying programs in on the robot's keypad: a command key, then its number on
+// the digit keys. Every key edits the slot being edited.
+#pragma once
+
+#include "windows/controls.h"
+
+#include <string_view>
+
+namespace jex {
+
+struct JexState;
+
+// A click on one of the 24 keys. While a run is in progress every key only
+// asks it to stop.
+void keypad_Click(JexState& jex, Key key);
+
+void commandkey(JexState& jex, std::string_view token);
+void addcommand(JexState& jex, std::string_view token);
+void addrepeat(JexState& jex);
+void addend(JexState& jex);
+void appendstep(JexState& jex, std::string_view token);
+
+void digitkey(JexState& jex, int digit);
+void adddigit(JexState& jex, int digit);
+
+void ce(JexState& jex);  // removes the last step
+void cm(JexState& jex);  // clears the slot
+void rm(JexState& jex);  // puts back the program as after the last complete entry
+
+void go(JexState& jex);
+void test(JexState& jex);
+
+} // namespace jex

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "entry/listing.h"
+
+#include "core/state.h"
+#include "core/texts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace jex {
+namespace {
+
+int wordnumber(const std::string& command) {
+    if (command == "F") return 130;
+    if (command == "B") return 131;
+    if (command == "L") return 132;
+    if (command == "R") return 133;
+    if (command == "P") return 134;
+    if (command == "N") return 135;
+    if (command == "RP") return 136;
+    if (command == "FL") return 137;
+    if (command == "E") return 138;
+    return 0;
+}
+
+// The word, one space, and for a number that is not a marker its sign
+// position (a space) and digits.
+std::string wordline(int indent, int word, const Argument& argument) {
+    std::string line(static_cast<std::size_t>(std::max(indent, 0)), ' ');
+    line += text(word);
+    line += ' ';
+    const int number = valueof(argument);
+    if (number > -1) line += ' ' + std::to_string(number);
+    return line;
+}
+
+void printrow(JexState& jex, int step, int slot) {
+    jex.windows.program.programtext.lines.push_back({jex.listinglines[step][slot], {}});
+}
+
+void startlisting(JexState& jex, int slot) {
+    jex.windows.program.nameheader.caption = jex.store.slotname[slot];
+    jex.windows.program.programtext.lines.clear();
+    buildlisting(jex, slot);
+}
+
+} // namespace
+
+void buildlisting(JexState& jex, int slot) {
+    jex.listingindent[slot] = 1;
+    for (int step = 1; step <= lastrow; ++step) {
+        jex.listinglines[step][slot].clear();
+        buildline(jex, step, slot);
+    }
+}
+
+void buildline(JexState& jex, int step, int slot) {
+    const std::string& command = jex.store.commands[step][slot];
+    const Argument& argument = jex.store.arguments[step][slot];
+    std::string& line = jex.listinglines[step][slot];
+    Int16& indent = jex.listingindent[slot];
+
+    if (command == "RP") {
+        line = wordline(indent, 136, argument);
+        ++indent;
+    } else if (command == "E") {
+        --indent;
+        line = wordline(indent, 138, argument);
+    } else if (command == "PF1" || command == "PF2") {
+        line = std::string(static_cast<std::size_t>(std::max<int>(indent, 0)), ' ') +
+               jex.store.slotname[command == "PF1" ? 1 : 2];
+    } else if (const int word = wordnumber(command); word != 0) {
+        line = wordline(indent, word, argument);
+    }
+}
+
+int visiblelines(const JexState& jex) {
+    const ListingBox& box = jex.windows.program.programtext;
+    const double lineheight = box.font.points * 24;  // 1.2 lines of 20 twips to the point
+    return static_cast<int>(std::floor(box.height / lineheight)) - 1;
+}
+
+void showlisting(JexState& jex, int slot) {
+    startlisting(jex, slot);
+    const int last = jex.store.stepcount[slot];
+    const int first = std::max(last - visiblelines(jex), 1);
+    for (int step = first; step <= last; ++step) printrow(jex, step, slot);
+}
+
+void showstep(JexState& jex, int slot, int step) {
+    startlisting(jex, slot);
+    const int visible = visiblelines(jex);
+    const int count = jex.store.stepcount[slot];
+    int first = std::max(step - visible, 1);
+    int last = first + visible;
+    if (last > count) {
+        last = count;
+        first = std::max(count - visible, 1);
+    }
+    for (int row = first; row <= last; ++row) {
+        if (row == step)
+            highlightline(jex, row, slot);
+        else
+            printrow(jex, row, slot);
+    }
+}
+
+void highlightline(JexState& jex, int step, int slot) {
+    const std::string& line = jex.listinglines[step][slot];
+    const std::size_t indent = std::min(line.find_first_not_of(' '), line.size());
+    jex.windows.program.programtext.lines.push_back(
+        {line.substr(0, indent), line.substr(indent, 100)});
+}
+
+} // namespace jex

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The keypad's 100 ms timer and the two waits counted in its ticks. While they
+// wait, window events are handled, so a click can stop a run.
+#pragma once
+
+namespace jex {
+
+struct JexState;
+
+inline constexpr int tickmilliseconds = 100;
+
+// The keypad timer's handler: counts `tickcount` down to -1.
+void Timer1_Timer(JexState& jex);
+
+// Waits until the next tick.
+void pointonesec(JexState& jex);
+
+// Waits eight ticks: 0.7 to 0.8 s.
+void pointeightsec(JexState& jex);
+
+} // namespace jex

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows and the controls the rules write and read back. They are plain
+// data: the Qt layer draws them and never holds a value of its own.
+#pragma once
+
+#include "core/types.h"
+
+#include <string>
+#include <vector>
+
+namespace jex {
+
+struct Font {
+    double points = 13.8;
+    bool bold = false;
+    friend bool operator==(const Font&, const Font&) = default;
+};
+
+// A control's position and size are in its window's own units: screen pixels
+// in the keypad and drawing windows, twips in the tools and listing windows.
+struct Control {
+    int left = 0, top = 0, width = 0, height = 0;
+    std::string caption;  // caption of a button or label, text of a text box
+    Colour background{255, 255, 255};
+    Colour foreground{0, 0, 0};
+    Font font;
+    bool visible = true;
+    int bitmap = 0;  // picture resource of a picture button, 0 for none
+
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+};
+
+struct Slider : Control {
+    int value = 10;
+    int minimum = 1;
+    int maximum = 50;
+    int largechange = 5;
+};
+
+// One line printed into the listing box: a plain part, then an emphasised
+// part in bold and underlined.
+struct PrintedLine {
+    std::string plain;
+    std::string emphasised;
+    friend bool operator==(const PrintedLine&, const PrintedLine&) = default;
+};
+
+struct ListingBox : Control {
+    std::vector<PrintedLine> lines;
+};
+
+// Windows are placed on the screen in twips; `shown` follows the first show.
+struct Window {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool shown = false;
+    Colour background{192, 192, 192};
+    Font font;
+    int titletext = 0;  // string table number of the title
+
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+};
+
+enum class Key {
+    seven, eight, nine, note, forwards, flash,
+    four, five, six, leftbutton, pause, rightbutton,
+    one, two, three, repeat, backwards, endbutton,
+    zero, test, go, cm, ce, rm,
+};
+inline constexpr int keycount = 24;
+
+// The robot's keypad.
+struct ButtonsWindow : Window {
+    std::array<Control, keycount> keys;
+    Control& key(Key k) { return keys[static_cast<int>(k)]; }
+    const Control& key(Key k) const { return keys[static_cast<int>(k)]; }
+};
+
+// The drawing tools and read-outs.
+struct FunniesWindow : Window {
+    Control xheading, JEXX, yheading, JEXY, angleheading, JEXangle, speed;
+    Slider Slider1;
+    Control penlabel, penon, penoff, target, clear, centre;
+};
+
+// The main window with the listing.
+struct ProgramWindow : Window {
+    Control exitbutton, nameheader;
+    ListingBox programtext;
+};
+
+// Program names, functions, files, the status line and the drawing area.
+struct GraphicsWindow : Window {
+    Control pname, mname, progname, myname;
+    Control Picture1;
+    Control warnings;
+    Control load, printbutton, save;
+    Control pf1, pf2, change1, change2, use1, use2;
+    Control target;  // lies inside Picture1, in its pixels
+};
+
+struct Windows {
+    ButtonsWindow buttons;
+    FunniesWindow funnies;
+    ProgramWindow program;
+    GraphicsWindow graphics;
+};
+
+// Sets the properties the windows have before any layout: fonts, colours,
+// fixed sizes and the captions that never change.
+void designwindows(Windows& windows);
+
+} // namespace jex

@@ -1,0 +1,284 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/layout.h"
+
+#include "core/numbers.h"
+#include "core/platform.h"
+#include "core/state.h"
+#include "core/texts.h"
+#include "entry/keys.h"
+
+#include <algorithm>
+
+namespace jex {
+namespace {
+
+constexpr int keysize = 56;
+constexpr int keypitch = 62;      // a key and the gap after it
+constexpr int keypadwidth = 378;  // pixels inside the keypad window
+constexpr int keypadheight = 254;
+constexpr int bottomgap = 400;    // twips left free at the bottom of the screen
+constexpr int toolwidth = 1200;   // twips
+
+// A window manager's frame takes room inside each window's outer size; the
+// controls have to fit in what is left.
+int framewidthtwips(const ScreenInfo& screen) {
+    return roundhalfeven((screen.frame.left + screen.frame.right) * screen.twipsperpixelx);
+}
+int frameheighttwips(const ScreenInfo& screen) {
+    return roundhalfeven((screen.frame.top + screen.frame.bottom) * screen.twipsperpixely);
+}
+double clientwidthpixels(const Window& window, const ScreenInfo& screen) {
+    return window.width / screen.twipsperpixelx - screen.frame.left - screen.frame.right;
+}
+double clientheightpixels(const Window& window, const ScreenInfo& screen) {
+    return window.height / screen.twipsperpixely - screen.frame.top - screen.frame.bottom;
+}
+
+int notnegative(int size) { return std::max(size, 0); }
+
+} // namespace
+
+void setmargins(JexState& jex) {
+    const ScreenInfo screen = jex.platform.screen();
+    jex.marginx = static_cast<Int16>(roundhalfeven(screen.twipsperpixelx * 6));
+    jex.marginy = static_cast<Int16>(roundhalfeven(screen.twipsperpixely * 6));
+}
+
+void placekey(JexState&, Control& key, int left, int top, int bitmap) {
+    key.left = left;
+    key.top = top;
+    key.width = keysize;
+    key.height = keysize;
+    key.bitmap = bitmap;
+}
+
+void fitheight(JexState& jex, Control& control) {
+    const ScreenInfo screen = jex.platform.screen();
+    control.height = roundhalfeven(control.font.points * 1.4 * 20 / screen.twipsperpixely);
+}
+
+void placefield(JexState& jex, Control& control, int left, int top, int widthtwips,
+                int textnumber) {
+    const ScreenInfo screen = jex.platform.screen();
+    control.left = left;
+    control.top = top;
+    fitheight(jex, control);
+    control.width = notnegative(roundhalfeven(widthtwips / screen.twipsperpixelx));
+    control.caption = text(textnumber);
+}
+
+void placetool(JexState& jex, Control& control, int top) {
+    control.left = jex.marginx;
+    control.width = toolwidth;
+    control.top = top;
+}
+
+void placetoollabel(JexState& jex, Control& control, int top, int textnumber) {
+    control.caption = text(textnumber);
+    placetool(jex, control, top);
+}
+
+void placetoolrow(JexState& jex, Control& control, int row, int textnumber) {
+    const ScreenInfo screen = jex.platform.screen();
+    const FunniesWindow& funnies = jex.windows.funnies;
+    control.caption = text(textnumber);
+    control.left = jex.marginx;
+    control.width = toolwidth;
+    control.top = funnies.height - frameheighttwips(screen) - (control.height + jex.marginy) * row;
+}
+
+void layoutkeypad(JexState& jex) {
+    const ScreenInfo screen = jex.platform.screen();
+    ButtonsWindow& buttons = jex.windows.buttons;
+    buttons.shown = true;
+    for (int index = 0; index < keycount; ++index) {
+        const Key key = static_cast<Key>(index);
+        placekey(jex, buttons.key(key), 6 + keypitch * keycolumn(key), 6 + keypitch * keyrow(key),
+                 keybitmap(key));
+    }
+    const int screenwidth = roundhalfeven(screen.widthpixels * screen.twipsperpixelx);
+    const int screenheight = roundhalfeven(screen.heightpixels * screen.twipsperpixely);
+    buttons.width = roundhalfeven(keypadwidth * screen.twipsperpixelx) + framewidthtwips(screen);
+    buttons.height = roundhalfeven(keypadheight * screen.twipsperpixely) + frameheighttwips(screen);
+    buttons.left = screenwidth - buttons.width;
+    buttons.top = screenheight - buttons.height - bottomgap;
+}
+
+void layouttools(JexState& jex) {
+    const ScreenInfo screen = jex.platform.screen();
+    FunniesWindow& funnies = jex.windows.funnies;
+    funnies.shown = true;
+    funnies.height = jex.windows.buttons.top;
+
+    const int readoutheight = roundhalfeven(funnies.font.points * 1.2 * 20);
+    for (Control* readout : {&funnies.xheading, &funnies.yheading, &funnies.angleheading,
+                             &funnies.JEXX, &funnies.JEXY, &funnies.JEXangle})
+        readout->height = readoutheight;
+
+    placetoollabel(jex, funnies.xheading, jex.marginy, 101);
+    placetool(jex, funnies.JEXX, funnies.xheading.bottom() + jex.marginy);
+    placetoollabel(jex, funnies.yheading, funnies.JEXX.bottom() + jex.marginy, 102);
+    placetool(jex, funnies.JEXY, funnies.yheading.bottom() + jex.marginy);
+    placetoollabel(jex, funnies.angleheading, funnies.JEXY.bottom() + jex.marginy, 103);
+    placetool(jex, funnies.JEXangle, funnies.angleheading.bottom() + jex.marginy);
+    placetoollabel(jex, funnies.speed, funnies.JEXangle.bottom() + jex.marginy, 104);
+    placetool(jex, funnies.Slider1, funnies.speed.bottom() + jex.marginy);
+
+    placetoolrow(jex, funnies.centre, 1, 107);
+    placetoolrow(jex, funnies.clear, 2, 108);
+    placetoolrow(jex, funnies.target, 3, 109);
+    placetoolrow(jex, funnies.penlabel, 6, 105);
+
+    Control& penon = funnies.penon;
+    Control& penoff = funnies.penoff;
+    penon.left = jex.marginx;
+    penon.width = toolwidth / 2;
+    penon.top = funnies.height - frameheighttwips(screen) - (jex.marginy + penon.height) * 4;
+    penon.caption = text(165);
+    penoff.left = penon.left + toolwidth / 2;
+    penoff.width = penon.width;
+    penoff.top = penon.top;
+    penoff.caption = text(166);
+
+    // The pen starts up: the selected colour is on `penoff`.
+    penoff.background = {192, 255, 192};
+    penon.background = {128, 128, 255};
+
+    funnies.width = 2 * jex.marginx + funnies.xheading.width + framewidthtwips(screen);
+    funnies.left = roundhalfeven(screen.widthpixels * screen.twipsperpixelx) - funnies.width;
+    funnies.top = 0;
+}
+
+void layoutlisting(JexState& jex) {
+    const ScreenInfo screen = jex.platform.screen();
+    ProgramWindow& program = jex.windows.program;
+    const ButtonsWindow& buttons = jex.windows.buttons;
+    program.top = 0;
+    program.left = buttons.left;
+    program.height = buttons.top;
+    program.width = buttons.width - jex.windows.funnies.width;
+
+    const int clientwidth = notnegative(program.width - framewidthtwips(screen));
+    const int clientheight = program.height - frameheighttwips(screen);
+    program.exitbutton.top = 0;
+    program.exitbutton.left = 0;
+    program.exitbutton.width = clientwidth;
+
+    program.nameheader.top = program.exitbutton.height;
+    program.nameheader.left = 0;
+    program.nameheader.width = clientwidth;
+    program.nameheader.height = roundhalfeven(program.nameheader.font.points * 1.4 * 20);
+
+    program.programtext.top = program.nameheader.bottom();
+    program.programtext.left = 0;
+    program.programtext.width = clientwidth;
+    program.programtext.height = notnegative(clientheight - program.nameheader.bottom());
+    program.shown = true;
+}
+
+void layoutgraphics(JexState& jex) {
+    const ScreenInfo screen = jex.platform.screen();
+    GraphicsWindow& graphics = jex.windows.graphics;
+    graphics.shown = true;
+    graphics.top = 0;
+    graphics.left = 0;
+    graphics.width = jex.windows.program.left;
+    graphics.height =
+        roundhalfeven(screen.heightpixels * screen.twipsperpixely) - bottomgap;
+
+    const int columntwips = (graphics.width - framewidthtwips(screen) - 3 * jex.marginx) / 2;
+    placefield(jex, graphics.pname, 6, 6, columntwips, 111);
+    const int columnwidth = graphics.pname.width;
+    placefield(jex, graphics.mname, graphics.pname.right() + 6, graphics.pname.top, 0, 149);
+    graphics.mname.width = columnwidth;
+
+    graphics.progname.left = graphics.pname.left;
+    graphics.progname.top = graphics.pname.bottom() + 6;
+    fitheight(jex, graphics.progname);
+    graphics.progname.width = columnwidth;
+    graphics.progname.caption = text(150);
+    graphics.myname.left = graphics.mname.left;
+    graphics.myname.top = graphics.progname.top;
+    fitheight(jex, graphics.myname);
+    graphics.myname.width = graphics.mname.width;
+    graphics.myname.caption = text(114);
+
+    // The function buttons form the bottom row, function 1 under "my name".
+    const int halfcolumn = roundhalfeven(graphics.myname.width / 2.0);
+    Control& change1 = graphics.change1;
+    change1.left = graphics.myname.left;
+    change1.width = halfcolumn;
+    fitheight(jex, change1);
+    change1.top = roundhalfeven(clientheightpixels(graphics, screen) - change1.height - 6);
+    change1.caption = text(115);
+    graphics.use1.left = change1.right();
+    graphics.use1.width = change1.width;
+    graphics.use1.height = change1.height;
+    graphics.use1.top = change1.top;
+    graphics.use1.caption = text(116);
+
+    Control& pf1 = graphics.pf1;
+    pf1.left = graphics.myname.left;
+    pf1.width = graphics.myname.width;
+    fitheight(jex, pf1);
+    pf1.top = change1.top - pf1.height;
+    Control& pf2 = graphics.pf2;
+    pf2.left = graphics.progname.left;
+    pf2.width = graphics.progname.width;
+    fitheight(jex, pf2);
+    pf2.top = pf1.top;
+
+    Control& change2 = graphics.change2;
+    change2.left = pf2.left;
+    change2.width = roundhalfeven(pf2.width / 2.0);
+    fitheight(jex, change2);
+    change2.top = change1.top;
+    change2.caption = text(115);
+    graphics.use2.left = change2.right();
+    graphics.use2.width = change2.width;
+    graphics.use2.height = change2.height;
+    graphics.use2.top = change2.top;
+    graphics.use2.caption = text(116);
+
+    Control& warnings = graphics.warnings;
+    warnings.left = graphics.myname.left;
+    warnings.width = graphics.myname.width;
+    fitheight(jex, warnings);
+    warnings.top = pf1.top - warnings.height - 6;
+
+    // load, print and save share the left-hand column.
+    const int third = notnegative(roundhalfeven((columnwidth - 12) / 3.0));
+    Control* previous = nullptr;
+    for (auto [button, textnumber] :
+         {std::pair{&graphics.load, 117}, {&graphics.printbutton, 118}, {&graphics.save, 119}}) {
+        button->width = third;
+        button->left = previous ? previous->right() + 6 : 6;
+        fitheight(jex, *button);
+        button->top = warnings.top;
+        button->caption = text(textnumber);
+        previous = button;
+    }
+
+    Control& picture = graphics.Picture1;
+    picture.top = graphics.progname.bottom() + 6;
+    picture.left = 6;
+    picture.width = notnegative(roundhalfeven(clientwidthpixels(graphics, screen) - 12));
+    picture.height = notnegative(graphics.load.top - (picture.top + 12));
+
+    jex.platform.paintbackground();
+    setcanvasunits(jex);
+
+    graphics.target.visible = false;
+    graphics.target.width = 2 * jex.canvasunit;
+    graphics.target.height = graphics.target.width;
+}
+
+void setcanvasunits(JexState& jex) {
+    jex.canvashalf = static_cast<Int16>(roundhalfeven(jex.windows.graphics.Picture1.height / 2.0));
+    jex.canvasunit = static_cast<Int16>(wholepart(jex.canvashalf / 10.0));
+    jex.spritesize = static_cast<Int16>(wholepart(2.0 * jex.canvasunit / 5));
+    // Even on a small screen one unit of distance must move the robot.
+    jex.movestep = static_cast<Int16>(std::max(1, wholepart(jex.canvasunit / 22.0)));
+}
+
+} // namespace jex

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Sizes and places every window and control from the screen's size, once at
+// start-up. Windows are placed in twips; inside the keypad and drawing windows
+// controls are in pixels, inside the tools and listing windows in twips.
+#pragma once
+
+namespace jex {
+
+struct JexState;
+struct Control;
+
+void setmargins(JexState& jex);
+void layoutkeypad(JexState& jex);
+void layouttools(JexState& jex);
+void layoutlisting(JexState& jex);
+void layoutgraphics(JexState& jex);
+
+// The length units of the robot, from the height of the drawing area.
+void setcanvasunits(JexState& jex);
+
+void placekey(JexState& jex, Control& key, int left, int top, int bitmap);
+void fitheight(JexState& jex, Control& control);
+void placefield(JexState& jex, Control& control, int left, int top, int widthtwips,
+                int textnumber);
+void placetool(JexState& jex, Control& control, int top);
+void placetoollabel(JexState& jex, Control& control, int top, int textnumber);
+void placetoolrow(JexState& jex, Control& control, int row, int textnumber);
+
+} // namespace jex

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/programstore.h"
+#include "core/state.h"
+#include "support/fakeplatform.h"
+#include "support/keying.h"
+
+#include <gtest/gtest.h>
+
+namespace jex::testing {
+namespace {
+
+TEST(ProgramStore, EmptySlotsHoldOnlyTheirTerminators) {
+    Rig rig;
+    initvariables(rig.jex);
+    for (int slot = 0; slot < slotcount; ++slot) {
+        EXPECT_EQ(rig.jex.store.stepcount[slot], 0);
+        EXPECT_EQ(rig.jex.store.commands[0][slot], "DONE");
+        EXPECT_EQ(rig.jex.store.commands[1][slot], "DONE");
+        EXPECT_FALSE(rig.jex.store.arguments[0][slot].has_value());
+        EXPECT_FALSE(rig.jex.store.arguments[1][slot].has_value());
+    }
+    EXPECT_EQ(rig.jex.store.slotname[0], "my program");
+    EXPECT_EQ(rig.jex.store.slotname[1], "function 1");
+    EXPECT_EQ(rig.jex.store.slotname[2], "function 2");
+    EXPECT_EQ(rig.jex.windows.graphics.pf1.caption, "function 1");
+    EXPECT_EQ(rig.jex.windows.graphics.pf2.caption, "function 2");
+}
+
+TEST(ProgramStore, OpenRepeatsCountOnlyTheStepsInTheSlot) {
+    ProgramStore store;
+    store.commands[1][1] = "RP";
+    store.commands[2][1] = "RP";
+    store.commands[3][1] = "E";
+    store.commands[4][1] = "RP";  // beyond the last step: stale
+    store.stepcount[1] = 3;
+    EXPECT_EQ(countopenrepeats(store, 1), 1);
+    EXPECT_EQ(countopenrepeats(store, 0), 0);
+    store.stepcount[1] = 4;
+    EXPECT_EQ(countopenrepeats(store, 1), 2);
+}
+
+TEST(ProgramStore, ReadyToRunLooksOnlyAtTheSlotBeingEdited) {
+    Rig rig;
+    JexState& jex = rig.jex;
+    initvariables(jex);
+    press(jex, {Key::repeat, Key::two});
+    jex.currentslot = 1;
+    EXPECT_TRUE(readytorun(jex));
+    press(jex, {Key::flash});
+    EXPECT_FALSE(readytorun(jex));
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "expecting a number!");
+    jex.currentslot = 0;
+    EXPECT_FALSE(readytorun(jex));
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "No matching END!");
+}
+
+TEST(ProgramStore, ReadyToRunFindsANumberMissingWhateverTheEntryState) {
+    Rig rig;
+    JexState& jex = rig.jex;
+    initvariables(jex);
+    press(jex, {Key::pause});
+    jex.entrystate[0] = 0;  // a loaded program can leave the state behind
+    EXPECT_FALSE(readytorun(jex));
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "expecting a number!");
+}
+
+} // namespace
+} // namespace jex::testing

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/startup.h"
+#include "core/state.h"
+#include "support/fakeplatform.h"
+#include "support/keying.h"
+#include "support/temphome.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace jex::testing {
+namespace {
+
+class Startup : public ::testing::Test {
+protected:
+    TempHome home;
+    Rig rig;
+    JexState& jex = rig.jex;
+    FakePlatform& platform = rig.platform;
+};
+
+TEST_F(Startup, WithoutADefaultsFileEverySlotIsEmptyAndSaved) {
+    program_Load(jex);
+    for (int slot = 0; slot < slotcount; ++slot) {
+        EXPECT_EQ(jex.store.stepcount[slot], 0);
+        EXPECT_EQ(jex.store.commands[1][slot], "DONE");
+    }
+    EXPECT_EQ(jex.store.slotname[0], "my program");
+    EXPECT_EQ(jex.authorname, "me");
+    EXPECT_TRUE(jex.saved);
+    EXPECT_FALSE(jex.running);
+    EXPECT_EQ(jex.windows.graphics.progname.caption, "my program");
+    EXPECT_EQ(jex.windows.graphics.myname.caption, "me");
+}
+
+TEST_F(Startup, EndsWithOneYeaAfterTheRobotIsCentred) {
+    jex.robotx = 40;
+    platform.tick = 0;
+    program_Load(jex);
+    ASSERT_EQ(platform.soundnames(), std::vector<std::string>{"yea"});
+    EXPECT_EQ(jex.robotx, 0);
+    EXPECT_EQ(jex.windows.funnies.JEXX.caption, "0");
+    EXPECT_EQ(jex.windows.funnies.JEXY.caption, "0");
+    EXPECT_EQ(jex.windows.funnies.JEXangle.caption, "0");
+    EXPECT_GE(platform.canvasrefreshes, 1);
+}
+
+TEST_F(Startup, ShowsEveryWindowBeforeTheSound) {
+    program_Load(jex);
+    EXPECT_TRUE(jex.windows.buttons.shown);
+    EXPECT_TRUE(jex.windows.funnies.shown);
+    EXPECT_TRUE(jex.windows.program.shown);
+    EXPECT_TRUE(jex.windows.graphics.shown);
+    EXPECT_GT(jex.canvasunit, 0);
+}
+
+TEST_F(Startup, SpeedStartsAtTheSlidersPosition) {
+    jex.windows.funnies.Slider1.value = 33;
+    program_Load(jex);
+    EXPECT_EQ(jex.robotspeed, 33);
+}
+
+TEST_F(Startup, MakesThePictureFolderAndUsesTheBuiltInPictureWithoutAFile) {
+    program_Load(jex);
+    EXPECT_TRUE(std::filesystem::is_directory(home.path() / "dorvane" / "jex" / "picture"));
+    ASSERT_EQ(platform.picturesasked.size(), 1u);
+    EXPECT_EQ(platform.picturesasked[0],
+              (home.path() / "dorvane" / "jex" / "picture" / "picture.jpg").string());
+    EXPECT_FALSE(jex.pictureloaded);
+    EXPECT_EQ(platform.builtinpictures, 1);
+    EXPECT_GE(platform.backgroundpaints, 1);
+}
+
+TEST_F(Startup, UsesThePictureFileWhenItLoads) {
+    std::filesystem::create_directories(home.path() / "dorvane" / "jex" / "picture");
+    std::ofstream(home.path() / "dorvane" / "jex" / "picture" / "picture.jpg") << "image";
+    platform.picturereadable = true;
+    program_Load(jex);
+    EXPECT_TRUE(jex.pictureloaded);
+    EXPECT_EQ(platform.builtinpictures, 0);
+}
+
+TEST_F(Startup, AFolderInTheWayOfThePictureFolderIsNoError) {
+    std::filesystem::create_directories(home.path() / "dorvane");
+    std::ofstream(home.path() / "dorvane" / "jex") << "a file, not a folder";
+    program_Load(jex);
+    EXPECT_FALSE(jex.pictureloaded);
+    EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"yea"});
+}
+
+TEST_F(Startup, RmStraightAfterStartUpKeepsTheEmptySlots) {
+    program_Load(jex);
+    press(jex, {Key::rm});
+    EXPECT_EQ(jex.store.commands[0][0], "DONE");
+    EXPECT_EQ(jex.store.commands[1][0], "DONE");
+    EXPECT_EQ(jex.store.stepcount[0], 0);
+}
+
+} // namespace
+} // namespace jex::testing

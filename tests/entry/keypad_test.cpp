@@ -1,0 +1,296 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/programstore.h"
+#include "core/state.h"
+#include "entry/keypad.h"
+#include "support/fakeplatform.h"
+#include "support/keying.h"
+
+#include <gtest/gtest.h>
+
+namespace jex::testing {
+namespace {
+
+class Keypad : public ::testing::Test {
+protected:
+    void SetUp() override { initvariables(jex); }
+
+    const std::string& warnings() const { return jex.windows.graphics.warnings.caption; }
+    int steps(int slot = 0) const { return jex.store.stepcount[slot]; }
+
+    Rig rig;
+    JexState& jex = rig.jex;
+    FakePlatform& platform = rig.platform;
+};
+
+TEST_F(Keypad, CountedCommandTakesUpToThreeDigits) {
+    press(jex, {Key::forwards, Key::one, Key::zero, Key::zero});
+    EXPECT_EQ(step(jex, 1), "F 100");
+    EXPECT_EQ(step(jex, 2), "DONE");
+
+    press(jex, {Key::five});
+    EXPECT_EQ(warnings(), "expecting a command!");
+    EXPECT_EQ(step(jex, 1), "F 100");
+    EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"});
+}
+
+TEST_F(Keypad, NextCommandEndsAShortNumber) {
+    press(jex, {Key::leftbutton, Key::nine, Key::rightbutton, Key::four, Key::five});
+    EXPECT_EQ(step(jex, 1), "L 9");
+    EXPECT_EQ(step(jex, 2), "R 45");
+    EXPECT_EQ(steps(), 2);
+}
+
+TEST_F(Keypad, CommandWhileANumberIsAwaitedIsRefused) {
+    press(jex, {Key::forwards, Key::backwards});
+    EXPECT_EQ(warnings(), "expecting a number!");
+    EXPECT_EQ(steps(), 1);
+    EXPECT_EQ(step(jex, 1), "F -1");
+}
+
+TEST_F(Keypad, NoteTakesExactlyOneDigitAndZeroIsANote) {
+    press(jex, {Key::note, Key::zero});
+    EXPECT_EQ(step(jex, 1), "N 0");
+    EXPECT_EQ(warnings(), "");
+
+    press(jex, {Key::three});
+    EXPECT_EQ(warnings(), "expecting a command!");
+    EXPECT_EQ(step(jex, 1), "N 0");
+}
+
+TEST_F(Keypad, ZeroCannotStartACountedNumber) {
+    press(jex, {Key::repeat, Key::zero});
+    EXPECT_EQ(warnings(), "expecting a number!");
+    EXPECT_EQ(step(jex, 1), "RP -1");
+
+    press(jex, {Key::three});
+    EXPECT_EQ(step(jex, 1), "RP 3");
+    EXPECT_EQ(warnings(), "") << "a successful edit clears the last message";
+}
+
+TEST_F(Keypad, DigitWithoutACommandIsRefused) {
+    press(jex, {Key::seven});
+    EXPECT_EQ(warnings(), "expecting a command!");
+    EXPECT_EQ(steps(), 0);
+}
+
+TEST_F(Keypad, RefusedMessageStaysUntilTheNextSuccessfulEdit) {
+    press(jex, {Key::seven});
+    press(jex, {Key::rm});  // rm always succeeds, and refreshes
+    EXPECT_EQ(warnings(), "");
+
+    press(jex, {Key::seven, Key::ce});
+    EXPECT_EQ(warnings(), "Nothing to rub out!");
+    press(jex, {Key::pause});
+    EXPECT_EQ(warnings(), "");
+}
+
+TEST_F(Keypad, SlotHoldsAtMostNinetyNineSteps) {
+    for (int i = 0; i < 98; ++i) press(jex, {Key::flash, Key::two});
+    press(jex, {Key::pause});
+    ASSERT_EQ(steps(), 99);
+    press(jex, {Key::one, Key::two});  // the 99th step still takes its number
+    EXPECT_EQ(step(jex, 99), "P 12");
+    EXPECT_EQ(jex.store.commands[100][0], "DONE");
+
+    platform.sounds.clear();
+    for (Key key : {Key::forwards, Key::note, Key::repeat}) {
+        press(jex, {key});
+        EXPECT_EQ(warnings(), "program full!");
+    }
+    EXPECT_EQ(steps(), 99);
+    EXPECT_EQ(platform.sounds.size(), 3u);
+}
+
+TEST_F(Keypad, FullSlotWithAPendingNumberAsksForTheNumberFirst) {
+    for (int i = 0; i < 98; ++i) press(jex, {Key::flash, Key::two});
+    press(jex, {Key::pause, Key::forwards});
+    EXPECT_EQ(warnings(), "expecting a number!");
+}
+
+TEST_F(Keypad, AtMostThreeRepeatBlocksAreOpen) {
+    press(jex, {Key::repeat, Key::two, Key::repeat, Key::three, Key::repeat, Key::four});
+    EXPECT_EQ(jex.openrepeats[0], 3);
+    press(jex, {Key::repeat});
+    EXPECT_EQ(warnings(), "Too many REPEATS!");
+    EXPECT_EQ(steps(), 3);
+
+    press(jex, {Key::forwards, Key::one, Key::endbutton, Key::repeat, Key::five});
+    EXPECT_EQ(warnings(), "");
+    EXPECT_EQ(step(jex, 5), "E -2");
+    EXPECT_EQ(step(jex, 6), "RP 5");
+    EXPECT_EQ(jex.openrepeats[0], 3);
+}
+
+TEST_F(Keypad, EndWithoutAnOpenBlockIsRefusedButStillCountsAsAChange) {
+    ASSERT_TRUE(jex.saved);
+    press(jex, {Key::endbutton});
+    EXPECT_EQ(warnings(), "no matching REPEAT!");
+    EXPECT_EQ(steps(), 0);
+    EXPECT_FALSE(jex.saved);
+}
+
+TEST_F(Keypad, OnlyCommandsThatGetPastTheFirstChecksMarkTheProgramUnsaved) {
+    press(jex, {Key::seven, Key::ce, Key::cm, Key::rm});
+    EXPECT_TRUE(jex.saved);
+    press(jex, {Key::forwards});
+    EXPECT_FALSE(jex.saved);
+
+    jex.saved = true;
+    press(jex, {Key::backwards});  // refused: a number is awaited
+    press(jex, {Key::one, Key::ce, Key::rm});
+    EXPECT_TRUE(jex.saved);
+}
+
+TEST_F(Keypad, CeRemovesTheLastStepEvenOneAwaitingItsNumber) {
+    press(jex, {Key::forwards, Key::two, Key::repeat});
+    press(jex, {Key::ce});
+    EXPECT_EQ(steps(), 1);
+    EXPECT_EQ(jex.entrystate[0], 0);
+    EXPECT_EQ(jex.openrepeats[0], 0);
+    EXPECT_EQ(jex.store.commands[2][0], "DONE");
+    press(jex, {Key::backwards, Key::three});
+    EXPECT_EQ(step(jex, 2), "B 3");
+}
+
+TEST_F(Keypad, CeAndCmOnAnEmptySlotHaveNothingToRubOut) {
+    press(jex, {Key::ce});
+    EXPECT_EQ(warnings(), "Nothing to rub out!");
+    press(jex, {Key::cm});
+    EXPECT_EQ(warnings(), "Nothing to rub out!");
+    EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"nay", "nay"}));
+}
+
+TEST_F(Keypad, CmClearsOnlyTheSlotBeingEdited) {
+    press(jex, {Key::forwards, Key::five, Key::repeat, Key::two});
+    jex.currentslot = 1;
+    press(jex, {Key::backwards, Key::four});
+    press(jex, {Key::cm});
+    EXPECT_EQ(steps(1), 0);
+    EXPECT_EQ(jex.store.commands[0][1], "DONE");
+    EXPECT_EQ(jex.store.commands[1][1], "DONE");
+    EXPECT_EQ(jex.store.commands[2][1], "");
+    EXPECT_EQ(steps(0), 2);
+    EXPECT_EQ(jex.openrepeats[0], 1);
+}
+
+TEST_F(Keypad, RmBringsBackTheProgramAsAfterTheLastDigit) {
+    press(jex, {Key::forwards, Key::five, Key::cm, Key::rm});
+    EXPECT_EQ(steps(), 1);
+    EXPECT_EQ(step(jex, 1), "F 5");
+    EXPECT_EQ(step(jex, 2), "DONE");
+}
+
+TEST_F(Keypad, RmBeforeAnyBackupLeavesEmptyWellFormedSlots) {
+    press(jex, {Key::forwards});  // no digit yet: no backup has been taken
+    press(jex, {Key::rm});
+    for (int slot = 0; slot < slotcount; ++slot) {
+        EXPECT_EQ(steps(slot), 0);
+        EXPECT_EQ(jex.store.commands[0][slot], "DONE");
+        EXPECT_EQ(jex.store.commands[1][slot], "DONE");
+    }
+    EXPECT_EQ(jex.entrystate[0], 0);
+    press(jex, {Key::three});
+    EXPECT_EQ(warnings(), "expecting a command!");
+}
+
+TEST_F(Keypad, AfterRmDigitsNeverRunOnIntoACompleteNumber) {
+    press(jex, {Key::forwards, Key::nine, Key::nine, Key::backwards});
+    press(jex, {Key::rm});
+    EXPECT_EQ(step(jex, 1), "F 99");
+    EXPECT_EQ(steps(), 1);
+    press(jex, {Key::nine, Key::nine});
+    EXPECT_EQ(step(jex, 1), "F 99");
+    EXPECT_EQ(warnings(), "expecting a command!");
+}
+
+TEST_F(Keypad, AfterRmAStepStillWithoutItsNumberWaitsForIt) {
+    press(jex, {Key::forwards, Key::one, Key::note});
+    // A backup holding a note without its digit, as a loaded program may leave.
+    jex.backupcommands = jex.store.commands;
+    jex.backuparguments = jex.store.arguments;
+    jex.backupstepcount = jex.store.stepcount;
+    press(jex, {Key::cm, Key::rm});
+    EXPECT_EQ(jex.entrystate[0], 3);
+    press(jex, {Key::zero});
+    EXPECT_EQ(step(jex, 2), "N 0");
+}
+
+TEST_F(Keypad, RmCountsTheOpenBlocksOfEverySlotAfresh) {
+    press(jex, {Key::repeat, Key::two, Key::repeat, Key::two, Key::repeat, Key::two});
+    press(jex, {Key::ce});  // no backup: the copy still has three blocks open
+    ASSERT_EQ(jex.openrepeats[0], 2);
+    jex.currentslot = 1;
+    press(jex, {Key::rm});
+    EXPECT_EQ(jex.openrepeats[0], 3);
+    jex.currentslot = 0;
+    press(jex, {Key::repeat});
+    EXPECT_EQ(warnings(), "Too many REPEATS!");
+    EXPECT_EQ(steps(), 3);
+}
+
+TEST_F(Keypad, NumbersNeverGrowPastThreeDigitsWhateverTheEntryState) {
+    press(jex, {Key::forwards, Key::one, Key::two, Key::three});
+    jex.entrystate[0] = 2;  // as a stale state, say after loading a program, could say
+    press(jex, {Key::four});
+    EXPECT_EQ(step(jex, 1), "F 123");
+    EXPECT_EQ(warnings(), "expecting a command!");
+    EXPECT_EQ(jex.entrystate[0], 0);
+}
+
+TEST_F(Keypad, EveryKeyDuringARunOnlyAsksItToStop) {
+    press(jex, {Key::repeat, Key::two, Key::forwards});
+    const ProgramStore before = jex.store;
+    const auto entry = jex.entrystate;
+    for (int index = 0; index < keycount; ++index) {
+        jex.running = true;
+        keypad_Click(jex, static_cast<Key>(index));
+        EXPECT_FALSE(jex.running) << "key " << index;
+    }
+    EXPECT_EQ(jex.store.commands, before.commands);
+    EXPECT_EQ(jex.store.arguments, before.arguments);
+    EXPECT_EQ(jex.store.stepcount, before.stepcount);
+    EXPECT_EQ(jex.entrystate, entry);
+    EXPECT_TRUE(platform.sounds.empty());
+}
+
+TEST_F(Keypad, GoChecksThatTheProgramIsComplete) {
+    press(jex, {Key::repeat, Key::four, Key::forwards});
+    press(jex, {Key::go});
+    EXPECT_EQ(warnings(), "expecting a number!");
+    press(jex, {Key::one, Key::zero, Key::go});
+    EXPECT_EQ(warnings(), "No matching END!");
+    EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"nay", "nay"}));
+
+    jex.windows.graphics.change1.caption = "end change";
+    press(jex, {Key::endbutton, Key::go});
+    EXPECT_EQ(warnings(), "");
+    EXPECT_EQ(jex.windows.graphics.change1.caption, "change");
+    EXPECT_EQ(jex.windows.graphics.change2.caption, "change");
+}
+
+TEST_F(Keypad, GoWaitsForANoteDigitButNotForAnOptionalDigit) {
+    press(jex, {Key::note, Key::go});
+    EXPECT_EQ(warnings(), "expecting a number!");
+    press(jex, {Key::two, Key::forwards, Key::one, Key::go});
+    EXPECT_EQ(warnings(), "");
+}
+
+TEST_F(Keypad, TestIsRefusedOnlyWhileAFirstDigitIsAwaited) {
+    press(jex, {Key::forwards, Key::test});
+    EXPECT_EQ(warnings(), "expecting a number!");
+    press(jex, {Key::two, Key::test, Key::note, Key::test});
+    EXPECT_EQ(warnings(), "");
+}
+
+TEST_F(Keypad, EachSlotKeepsItsOwnEntryState) {
+    press(jex, {Key::forwards, Key::one});
+    jex.currentslot = 2;
+    press(jex, {Key::two});
+    EXPECT_EQ(warnings(), "expecting a command!");
+    jex.currentslot = 0;
+    press(jex, {Key::two});
+    EXPECT_EQ(step(jex, 1), "F 12");
+}
+
+} // namespace
+} // namespace jex::testing

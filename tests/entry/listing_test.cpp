@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/state.h"
+#include "entry/listing.h"
+#include "support/fakeplatform.h"
+#include "support/keying.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace jex::testing {
+namespace {
+
+class Listing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        initvariables(jex);
+        // A listing box of 6306 twips holds 14 lines of 18 points.
+        jex.windows.program.programtext.height = 6306;
+    }
+
+    std::vector<std::string> shown() const {
+        std::vector<std::string> lines;
+        for (const PrintedLine& line : jex.windows.program.programtext.lines)
+            lines.push_back(line.plain + line.emphasised);
+        return lines;
+    }
+
+    void keyforwards(int count) {
+        for (int i = 0; i < count; ++i) press(jex, {Key::forwards, Key::one});
+    }
+
+    Rig rig;
+    JexState& jex = rig.jex;
+};
+
+TEST_F(Listing, EmptySlotShowsOnlyItsName) {
+    showlisting(jex, 0);
+    EXPECT_EQ(jex.windows.program.nameheader.caption, "my program");
+    EXPECT_TRUE(jex.windows.program.programtext.lines.empty());
+}
+
+TEST_F(Listing, RepeatBlocksIndentTheirSteps) {
+    press(jex, {Key::repeat, Key::four, Key::forwards, Key::one, Key::zero, Key::endbutton});
+    EXPECT_EQ(shown(), (std::vector<std::string>{" repeat  4", "  forward  10", " end "}));
+}
+
+TEST_F(Listing, NestedBlocksAndEveryWord) {
+    press(jex, {Key::repeat, Key::two, Key::repeat, Key::three, Key::note, Key::zero,
+                Key::flash, Key::five, Key::endbutton, Key::pause, Key::one, Key::endbutton,
+                Key::backwards, Key::seven, Key::leftbutton, Key::nine, Key::zero,
+                Key::rightbutton, Key::one, Key::two, Key::three});
+    EXPECT_EQ(shown(), (std::vector<std::string>{
+                           " repeat  2", "  repeat  3", "   note  0", "   flash  5", "  end ",
+                           "  pause  1", " end ", " backward  7", " left  90", " right  123"}));
+}
+
+TEST_F(Listing, StepAwaitingItsNumberShowsItsWordOnly) {
+    press(jex, {Key::forwards});
+    EXPECT_EQ(shown(), std::vector<std::string>{" forward "});
+    press(jex, {Key::three});
+    EXPECT_EQ(shown(), std::vector<std::string>{" forward  3"});
+}
+
+TEST_F(Listing, FunctionCallShowsTheFunctionsCurrentName) {
+    press(jex, {Key::repeat, Key::two});
+    jex.store.stepcount[0] = 2;
+    jex.store.commands[2][0] = "PF2";
+    jex.store.arguments[2][0] = 0;
+    jex.store.commands[3][0] = "DONE";
+    showlisting(jex, 0);
+    EXPECT_EQ(shown()[1], "  function 2");
+
+    jex.store.slotname[2] = "zigzag";
+    showlisting(jex, 0);
+    EXPECT_EQ(shown()[1], "  zigzag");
+}
+
+TEST_F(Listing, ShowsTheSlotsOwnNameAndSteps) {
+    jex.currentslot = 1;
+    jex.store.slotname[1] = "square";
+    press(jex, {Key::pause, Key::four});
+    EXPECT_EQ(jex.windows.program.nameheader.caption, "square");
+    EXPECT_EQ(shown(), std::vector<std::string>{" pause  4"});
+}
+
+TEST_F(Listing, VisibleLinesIsOneLessThanTheLinesThatFit) {
+    EXPECT_EQ(visiblelines(jex), 13);
+    jex.windows.program.programtext.height = 432 * 3;
+    EXPECT_EQ(visiblelines(jex), 2);
+    jex.windows.program.programtext.height = 432 * 3 - 1;
+    EXPECT_EQ(visiblelines(jex), 1);
+}
+
+TEST_F(Listing, LongProgramShowsItsLastStepsWithoutScrollBack) {
+    keyforwards(20);
+    press(jex, {Key::backwards, Key::two});
+    const auto lines = shown();
+    ASSERT_EQ(lines.size(), 14u);  // rows 8 to 21
+    EXPECT_EQ(lines.back(), " backward  2");
+    EXPECT_EQ(lines.front(), " forward  1");
+}
+
+TEST_F(Listing, IndentationFollowsBlocksThatBeganAboveTheShownRows) {
+    press(jex, {Key::repeat, Key::two});
+    keyforwards(20);
+    const auto lines = shown();
+    ASSERT_EQ(lines.size(), 14u);
+    EXPECT_EQ(lines.back(), "  forward  1");
+}
+
+TEST_F(Listing, ShowStepHighlightsTheStepAsTheBottomLine) {
+    keyforwards(30);
+    showstep(jex, 0, 20);
+    const auto& printed = jex.windows.program.programtext.lines;
+    ASSERT_EQ(printed.size(), 14u);  // rows 7 to 20
+    EXPECT_EQ(printed.back(), (PrintedLine{" ", "forward  1"}));
+    for (std::size_t i = 0; i + 1 < printed.size(); ++i) EXPECT_TRUE(printed[i].emphasised.empty());
+}
+
+TEST_F(Listing, ShowStepOnTheFirstStepShowsTheTopOfTheProgram) {
+    keyforwards(30);
+    showstep(jex, 0, 1);
+    const auto& printed = jex.windows.program.programtext.lines;
+    ASSERT_EQ(printed.size(), 14u);  // rows 1 to 14
+    EXPECT_EQ(printed.front(), (PrintedLine{" ", "forward  1"}));
+}
+
+TEST_F(Listing, ShowStepPastTheLastStepShowsTheEndOfTheProgram) {
+    keyforwards(30);
+    showstep(jex, 0, 31);
+    const auto& printed = jex.windows.program.programtext.lines;
+    ASSERT_EQ(printed.size(), 14u);  // rows 17 to 30
+    for (const PrintedLine& line : printed) EXPECT_TRUE(line.emphasised.empty());
+}
+
+TEST_F(Listing, ShowStepOnAShortProgramShowsAllOfIt) {
+    keyforwards(3);
+    showstep(jex, 0, 2);
+    const auto& printed = jex.windows.program.programtext.lines;
+    ASSERT_EQ(printed.size(), 3u);
+    EXPECT_EQ(printed[1], (PrintedLine{" ", "forward  1"}));
+    EXPECT_TRUE(printed[0].emphasised.empty());
+    EXPECT_TRUE(printed[2].emphasised.empty());
+}
+
+TEST_F(Listing, ShowStepOutsideTheRowsHighlightsNothing) {
+    press(jex, {Key::repeat, Key::three, Key::forwards, Key::one, Key::endbutton});
+    showstep(jex, 0, -1);
+    EXPECT_EQ(shown(), (std::vector<std::string>{" repeat  3", "  forward  1", " end "}));
+    for (const PrintedLine& line : jex.windows.program.programtext.lines)
+        EXPECT_TRUE(line.emphasised.empty());
+}
+
+TEST_F(Listing, HighlightKeepsTheIndentationPlain) {
+    press(jex, {Key::repeat, Key::three, Key::repeat, Key::two, Key::note, Key::four});
+    showstep(jex, 0, 3);
+    EXPECT_EQ(jex.windows.program.programtext.lines[2], (PrintedLine{"   ", "note  4"}));
+}
+
+TEST_F(Listing, RowsPastTheTerminatorAreEmpty) {
+    keyforwards(3);
+    press(jex, {Key::ce});
+    buildlisting(jex, 0);
+    EXPECT_EQ(jex.listinglines[2][0], " forward  1");
+    EXPECT_EQ(jex.listinglines[3][0], "");
+    EXPECT_EQ(jex.listinglines[4][0], "");
+}
+
+} // namespace
+} // namespace jex::testing

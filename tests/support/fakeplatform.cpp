@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakeplatform.h"
+
+#include "entry/timerwaits.h"
+
+#include <filesystem>
+
+namespace jex::testing {
+
+void FakePlatform::at(int when, std::function<void()> action) {
+    scripted.emplace(when, std::move(action));
+}
+
+void FakePlatform::doevents(bool waitformore) {
+    ++doeventscalls;
+    if (waitformore) {
+        ++tick;
+        if (jex) Timer1_Timer(*jex);
+    }
+    deliverdue();
+}
+
+void FakePlatform::deliverdue() {
+    while (!scripted.empty() && scripted.begin()->first <= tick) {
+        auto action = std::move(scripted.begin()->second);
+        scripted.erase(scripted.begin());
+        action();
+    }
+}
+
+void FakePlatform::playsound(std::string_view name) {
+    sounds.push_back({std::string(name), tick, jex ? jex->windows.graphics.warnings.caption : ""});
+}
+
+bool FakePlatform::loadbackgroundpicture(const std::string& path) {
+    picturesasked.push_back(path);
+    return picturereadable && std::filesystem::exists(path);
+}
+
+std::vector<std::string> FakePlatform::soundnames() const {
+    std::vector<std::string> names;
+    for (const PlayedSound& sound : sounds) names.push_back(sound.name);
+    return names;
+}
+
+} // namespace jex::testing

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A platform for the rule tests: a virtual clock whose 100 ms ticks pass only
+// when the rules wait, scripted clicks at given ticks, and a record of every
+// sound with what the status line showed while it played.
+#pragma once
+
+#include "core/platform.h"
+#include "core/state.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace jex::testing {
+
+struct PlayedSound {
+    std::string name;
+    int tick = 0;
+    std::string warnings;  // the status line while the sound played
+};
+
+class FakePlatform : public Platform {
+public:
+    void attach(JexState& state) { jex = &state; }
+
+    // Runs the action when the virtual clock reaches the tick, as a click
+    // handled during a wait would run.
+    void at(int tick, std::function<void()> action);
+
+    void doevents(bool waitformore) override;
+    void playsound(std::string_view name) override;
+    ScreenInfo screen() override { return screeninfo; }
+    bool loadbackgroundpicture(const std::string& path) override;
+    void usebuiltinpicture() override { ++builtinpictures; }
+    void paintbackground() override { ++backgroundpaints; }
+    void refreshcanvas() override { ++canvasrefreshes; }
+    void endprogram() override { ended = true; }
+
+    std::vector<std::string> soundnames() const;
+
+    ScreenInfo screeninfo{1024, 768, 15, 15, {}};
+    bool picturereadable = false;  // whether a picture file would decode
+    int tick = 0;
+    int doeventscalls = 0;
+    std::vector<PlayedSound> sounds;
+    std::vector<std::string> picturesasked;
+    int builtinpictures = 0;
+    int backgroundpaints = 0;
+    int canvasrefreshes = 0;
+    bool ended = false;
+
+private:
+    void deliverdue();
+
+    JexState* jex = nullptr;
+    std::multimap<int, std::function<void()>> scripted;
+};
+
+// A fresh state on a fake platform, as each test wants.
+struct Rig {
+    Rig() { platform.attach(jex); }
+    FakePlatform platform;
+    JexState jex{platform};
+};
+
+} // namespace jex::testing

@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/state.h"
+#include "windows/layout.h"
+#include "support/fakeplatform.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace jex::testing {
+namespace {
+
+void layoutall(JexState& jex) {
+    initvariables(jex);
+    setmargins(jex);
+    layoutkeypad(jex);
+    layouttools(jex);
+    layoutlisting(jex);
+    layoutgraphics(jex);
+}
+
+struct Box {
+    int left, top, width, height;
+    friend bool operator==(const Box&, const Box&) = default;
+};
+std::ostream& operator<<(std::ostream& out, const Box& box) {
+    return out << box.left << "," << box.top << " " << box.width << "x" << box.height;
+}
+Box boxof(const Window& w) { return {w.left, w.top, w.width, w.height}; }
+Box boxof(const Control& c) { return {c.left, c.top, c.width, c.height}; }
+
+class Layout1024 : public ::testing::Test {
+protected:
+    void SetUp() override { layoutall(jex); }
+    Rig rig;
+    JexState& jex = rig.jex;
+    const Windows& windows = jex.windows;
+};
+
+TEST_F(Layout1024, WindowsTileTheScreenDownTo400TwipsAboveTheBottom) {
+    EXPECT_EQ(jex.marginx, 90);
+    EXPECT_EQ(jex.marginy, 90);
+    EXPECT_EQ(boxof(windows.buttons), (Box{9690, 7310, 5670, 3810}));
+    EXPECT_EQ(boxof(windows.funnies), (Box{13980, 0, 1380, 7310}));
+    EXPECT_EQ(boxof(windows.program), (Box{9690, 0, 4290, 7310}));
+    EXPECT_EQ(boxof(windows.graphics), (Box{0, 0, 9690, 11120}));
+}
+
+TEST_F(Layout1024, KeysAreFiftySixPixelsWithSixPixelGaps) {
+    EXPECT_EQ(boxof(windows.buttons.key(Key::seven)), (Box{6, 6, 56, 56}));
+    EXPECT_EQ(boxof(windows.buttons.key(Key::flash)), (Box{316, 6, 56, 56}));
+    EXPECT_EQ(boxof(windows.buttons.key(Key::rm)), (Box{316, 192, 56, 56}));
+    EXPECT_EQ(boxof(windows.buttons.key(Key::go)), (Box{130, 192, 56, 56}));
+    EXPECT_EQ(windows.buttons.key(Key::seven).bitmap, 101);
+    EXPECT_EQ(windows.buttons.key(Key::repeat).bitmap, 116);
+    EXPECT_EQ(windows.buttons.key(Key::rm).bitmap, 124);
+}
+
+TEST_F(Layout1024, ToolsStackFromTheTopAndFromTheBottom) {
+    const FunniesWindow& f = windows.funnies;
+    EXPECT_EQ(boxof(f.xheading), (Box{90, 90, 1200, 331}));
+    EXPECT_EQ(f.JEXX.top, 511);
+    EXPECT_EQ(f.yheading.top, 932);
+    EXPECT_EQ(f.JEXangle.top, 2195);
+    EXPECT_EQ(boxof(f.speed), (Box{90, 2616, 1200, 372}));
+    EXPECT_EQ(boxof(f.Slider1), (Box{90, 3078, 1200, 492}));
+    EXPECT_EQ(f.centre.top, 6728);
+    EXPECT_EQ(f.clear.top, 6146);
+    EXPECT_EQ(f.target.top, 5564);
+    EXPECT_EQ(boxof(f.penon), (Box{90, 4982, 600, 492}));
+    EXPECT_EQ(boxof(f.penoff), (Box{690, 4982, 600, 492}));
+    EXPECT_EQ(f.penlabel.top, 4538);
+    EXPECT_EQ(f.penon.caption, "on");
+    EXPECT_EQ(f.penlabel.caption, "pen");
+    EXPECT_EQ(f.target.caption, "target");
+}
+
+TEST_F(Layout1024, PenStartsUp) {
+    EXPECT_EQ(windows.funnies.penoff.background, (Colour{192, 255, 192}));
+    EXPECT_EQ(windows.funnies.penon.background, (Colour{128, 128, 255}));
+}
+
+TEST_F(Layout1024, ListingFillsTheRestOfItsWindow) {
+    const ProgramWindow& p = windows.program;
+    EXPECT_EQ(boxof(p.exitbutton), (Box{0, 0, 4290, 500}));
+    EXPECT_EQ(boxof(p.nameheader), (Box{0, 500, 4290, 504}));
+    EXPECT_EQ(boxof(p.programtext), (Box{0, 1004, 4290, 6306}));
+}
+
+TEST_F(Layout1024, DrawingWindowControls) {
+    const GraphicsWindow& g = windows.graphics;
+    EXPECT_EQ(boxof(g.pname), (Box{6, 6, 314, 26}));
+    EXPECT_EQ(boxof(g.mname), (Box{326, 6, 314, 26}));
+    EXPECT_EQ(boxof(g.progname), (Box{6, 38, 314, 26}));
+    EXPECT_EQ(boxof(g.myname), (Box{326, 38, 314, 26}));
+    EXPECT_EQ(boxof(g.change1), (Box{326, 709, 157, 26}));
+    EXPECT_EQ(boxof(g.use1), (Box{483, 709, 157, 26}));
+    EXPECT_EQ(boxof(g.pf1), (Box{326, 683, 314, 26}));
+    EXPECT_EQ(boxof(g.pf2), (Box{6, 683, 314, 26}));
+    EXPECT_EQ(boxof(g.change2), (Box{6, 709, 157, 26}));
+    EXPECT_EQ(boxof(g.use2), (Box{163, 709, 157, 26}));
+    EXPECT_EQ(boxof(g.warnings), (Box{326, 651, 314, 26}));
+    EXPECT_EQ(boxof(g.load), (Box{6, 651, 101, 26}));
+    EXPECT_EQ(g.printbutton.left, 113);
+    EXPECT_EQ(g.save.left, 220);
+    EXPECT_EQ(boxof(g.Picture1), (Box{6, 70, 634, 569}));
+}
+
+TEST_F(Layout1024, CaptionsComeFromTheTexts) {
+    const GraphicsWindow& g = windows.graphics;
+    EXPECT_EQ(g.pname.caption, "program name");
+    EXPECT_EQ(g.mname.caption, "my name");
+    EXPECT_EQ(g.progname.caption, "my program");
+    EXPECT_EQ(g.myname.caption, "me");
+    EXPECT_EQ(g.change1.caption, "change");
+    EXPECT_EQ(g.use2.caption, "use");
+    EXPECT_EQ(g.load.caption, "load");
+    EXPECT_EQ(g.printbutton.caption, "print");
+    EXPECT_EQ(g.save.caption, "save");
+    EXPECT_EQ(windows.funnies.xheading.caption, "X value");
+    EXPECT_EQ(windows.funnies.speed.caption, "speed");
+}
+
+TEST_F(Layout1024, RobotUnitsFollowTheDrawingArea) {
+    EXPECT_EQ(jex.canvashalf, 284);  // 569 / 2 = 284.5, halves to even
+    EXPECT_EQ(jex.canvasunit, 28);
+    EXPECT_EQ(jex.spritesize, 11);
+    EXPECT_EQ(jex.movestep, 1);
+    EXPECT_FALSE(windows.graphics.target.visible);
+    EXPECT_EQ(windows.graphics.target.width, 56);
+    EXPECT_EQ(windows.graphics.target.height, 56);
+}
+
+struct CanvasCase {
+    int height, half, unit, sprite, step;
+};
+void PrintTo(const CanvasCase& c, std::ostream* out) { *out << "height " << c.height; }
+
+class CanvasUnits : public ::testing::TestWithParam<CanvasCase> {};
+
+TEST_P(CanvasUnits, FollowTheHeight) {
+    const CanvasCase c = GetParam();
+    Rig rig;
+    rig.jex.windows.graphics.Picture1.height = c.height;
+    setcanvasunits(rig.jex);
+    EXPECT_EQ(rig.jex.canvashalf, c.half);
+    EXPECT_EQ(rig.jex.canvasunit, c.unit);
+    EXPECT_EQ(rig.jex.spritesize, c.sprite);
+    EXPECT_EQ(rig.jex.movestep, c.step);
+}
+
+// Below 439 pixels a unit of distance would round to nothing; it stays one
+// pixel so that the robot still moves.
+INSTANTIATE_TEST_SUITE_P(Heights, CanvasUnits,
+                         ::testing::Values(CanvasCase{400, 200, 20, 8, 1},
+                                           CanvasCase{401, 200, 20, 8, 1},
+                                           CanvasCase{439, 220, 22, 8, 1},
+                                           CanvasCase{500, 250, 25, 10, 1},
+                                           CanvasCase{900, 450, 45, 18, 2}));
+
+void expectinside(const Control& control, double clientwidth, double clientheight,
+                  const char* name) {
+    EXPECT_GE(control.left, 0) << name;
+    EXPECT_GE(control.top, 0) << name;
+    EXPECT_LE(control.right(), clientwidth + 1) << name;
+    EXPECT_LE(control.bottom(), clientheight + 1) << name;
+}
+
+TEST(LayoutWithFrames, ControlsStayInsideTheFramedWindowsWhichStillTile) {
+    Rig rig;
+    rig.platform.screeninfo = {1280, 1024, 15, 15, {2, 28, 2, 4}};
+    layoutall(rig.jex);
+    const Windows& w = rig.jex.windows;
+
+    EXPECT_EQ(w.graphics.right(), w.program.left);
+    EXPECT_EQ(w.program.right(), w.funnies.left);
+    EXPECT_EQ(w.funnies.right(), 1280 * 15);
+    EXPECT_EQ(w.buttons.right(), 1280 * 15);
+    EXPECT_EQ(w.program.bottom(), w.buttons.top);
+    EXPECT_EQ(w.buttons.bottom(), 1024 * 15 - 400);
+    EXPECT_EQ(w.graphics.bottom(), 1024 * 15 - 400);
+
+    const double keypadwidth = w.buttons.width / 15.0 - 4, keypadheight = w.buttons.height / 15.0 - 32;
+    for (const Control& key : w.buttons.keys) expectinside(key, keypadwidth, keypadheight, "key");
+
+    const double gw = w.graphics.width / 15.0 - 4, gh = w.graphics.height / 15.0 - 32;
+    const GraphicsWindow& g = w.graphics;
+    for (auto [control, name] : {std::pair{&g.change1, "change1"}, {&g.use1, "use1"},
+                                 {&g.use2, "use2"}, {&g.Picture1, "Picture1"}, {&g.save, "save"}})
+        expectinside(*control, gw, gh, name);
+
+    const double fw = w.funnies.width - 60, fh = w.funnies.height - 32 * 15;
+    for (const Control* control : std::initializer_list<const Control*>{
+             &w.funnies.centre, &w.funnies.penoff, &w.funnies.Slider1})
+        expectinside(*control, fw, fh, "tool");
+    expectinside(w.program.programtext, w.program.width - 60, w.program.height - 32 * 15,
+                 "programtext");
+}
+
+TEST(LayoutOnATinyScreen, GivesNoNegativeSizes) {
+    Rig rig;
+    rig.platform.screeninfo = {320, 240, 15, 15, {}};
+    layoutall(rig.jex);
+    const GraphicsWindow& g = rig.jex.windows.graphics;
+    for (const Control* control : {&g.pname, &g.load, &g.Picture1, &g.change1, &g.target})
+        EXPECT_GE(std::min(control->width, control->height), 0);
+    EXPECT_GE(rig.jex.windows.program.programtext.height, 0);
+    EXPECT_GE(rig.jex.canvasunit, 0);
+    EXPECT_EQ(rig.jex.movestep, 1);
+}
+
+TEST(LayoutAtOtherResolutions, UsesTheScreensTwipsPerPixel) {
+    Rig rig;
+    rig.platform.screeninfo = {1920, 1080, 10, 10, {}};  // 144 dots to the inch
+    layoutall(rig.jex);
+    EXPECT_EQ(rig.jex.marginx, 60);
+    EXPECT_EQ(rig.jex.windows.buttons.width, 3780);
+    EXPECT_EQ(rig.jex.windows.buttons.left, 19200 - 3780);
+    EXPECT_EQ(rig.jex.windows.graphics.pname.height, 39);  // 13.8 points, 1.4 lines, in pixels
+}
+
+} // namespace
+} // namespace jex::testing
