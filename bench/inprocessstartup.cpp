@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The start-up inside one process: from making the simulator to its four
+// windows shown and exposed, with a silent sound player so the start-up
+// sound takes no time. Then the simulator is taken down again.
+#include "qt/simulator.h"
+#include "qt/soundplayer.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <array>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
+
+namespace jex::bench {
+namespace {
+
+using std::chrono::steady_clock;
+constexpr auto windowwait = std::chrono::seconds(10);
+
+bool allshownandexposed(const std::array<QWidget*, 4>& windows) {
+    return std::ranges::all_of(windows, [](const QWidget* window) {
+        return window->isVisible() && window->windowHandle() != nullptr &&
+               window->windowHandle()->isExposed();
+    });
+}
+
+// Lets the windows' events through, sleeping between them, until the four
+// windows are exposed or the wait runs out.
+bool waitforwindows(const std::array<QWidget*, 4>& windows) {
+    bool expired = false;
+    QTimer alarm;
+    alarm.setSingleShot(true);
+    QObject::connect(&alarm, &QTimer::timeout, [&expired] { expired = true; });
+    alarm.start(std::chrono::duration_cast<std::chrono::milliseconds>(windowwait));
+    while (!allshownandexposed(windows)) {
+        if (expired) return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+void BM_StartupToWindowsShown(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto begun = steady_clock::now();
+        auto simulator = std::make_unique<qt::Simulator>(std::make_unique<qt::SilentSoundPlayer>());
+        simulator->start();
+        if (!waitforwindows(simulator->windows())) {
+            state.SkipWithError("the four windows were not shown");
+            break;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(steady_clock::now() - begun).count());
+        simulator.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+BENCHMARK(BM_StartupToWindowsShown)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace jex::bench

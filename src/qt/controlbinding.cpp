@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/controlbinding.h"
+
+#include "qt/looks.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
+namespace jex::qt {
+namespace {
+
+bool islabel(QWidget& widget) {
+    return qobject_cast<QLabel*>(&widget) != nullptr;
+}
+bool isbutton(QWidget& widget) {
+    return qobject_cast<QPushButton*>(&widget) != nullptr;
+}
+bool istextbox(QWidget& widget) {
+    return qobject_cast<QLineEdit*>(&widget) != nullptr;
+}
+bool isslider(QWidget& widget) {
+    return qobject_cast<QSlider*>(&widget) != nullptr;
+}
+
+} // namespace
+
+ControlBinding::ControlBinding(QWidget& widget, const Control& control)
+    : widget_(widget), control_(control), kind_(islabel(widget)     ? Kind::label
+                                                : isbutton(widget)  ? Kind::button
+                                                : istextbox(widget) ? Kind::textbox
+                                                : isslider(widget)  ? Kind::slider
+                                                                    : Kind::other) {}
+
+void ControlBinding::sync(Units units) {
+    const Control& c = control_;
+    const QRect geometry = topixels(c.left, c.top, c.width, c.height, units);
+    if (first_ || geometry != geometry_) {
+        widget_.setGeometry(geometry);
+        geometry_ = geometry;
+    }
+    if (first_ || c.caption != caption_) {
+        showcaption(c.caption);
+        caption_ = c.caption;
+    }
+    if (first_ || c.background != background_ || c.foreground != foreground_) {
+        background_ = c.background;
+        foreground_ = c.foreground;
+        showcolours();
+    }
+    if (first_ || c.font != font_) {
+        widget_.setFont(qfont(c.font));
+        font_ = c.font;
+    }
+    if (first_ || c.visible != visible_) {
+        widget_.setVisible(c.visible);
+        visible_ = c.visible;
+    }
+    first_ = false;
+}
+
+void ControlBinding::showcaption(const std::string& caption) {
+    switch (kind_) {
+    case Kind::label:
+        static_cast<QLabel&>(widget_).setText(qtext(caption));
+        break;
+    case Kind::button:
+        static_cast<QPushButton&>(widget_).setText(qtext(caption));
+        break;
+    case Kind::textbox:
+        static_cast<QLineEdit&>(widget_).setText(qtext(caption));
+        break;
+    case Kind::slider:
+    case Kind::other:
+        break;
+    }
+}
+
+void ControlBinding::showcolours() {
+    switch (kind_) {
+    case Kind::label:
+        widget_.setStyleSheet(labelstyle(control_));
+        break;
+    case Kind::button:
+        widget_.setStyleSheet(buttonstyle(control_));
+        break;
+    case Kind::textbox:
+        widget_.setStyleSheet(textboxstyle(control_));
+        break;
+    case Kind::slider:
+        widget_.setStyleSheet(sliderstyle(control_));
+        break;
+    case Kind::other: {
+        QPalette palette = widget_.palette();
+        palette.setColor(QPalette::Window, qcolour(control_.background));
+        palette.setColor(QPalette::WindowText, qcolour(control_.foreground));
+        palette.setColor(QPalette::Base, qcolour(control_.background));
+        palette.setColor(QPalette::Text, qcolour(control_.foreground));
+        widget_.setPalette(palette);
+        widget_.setAutoFillBackground(true);
+        break;
+    }
+    }
+}
+
+} // namespace jex::qt

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/funnieswindow.h"
+
+#include "canvas/tools.h"
+#include "core/state.h"
+
+#include <QSignalBlocker>
+
+namespace jex::qt {
+
+funnieswindow::funnieswindow(JexState& jex, QtPlatform& platform)
+    : ModelWindow(jex, platform, jex.windows.funnies, Units::twips), xheading_(this), JEXX_(this),
+      yheading_(this), JEXY_(this), angleheading_(this), JEXangle_(this), speed_(this),
+      penlabel_(this), Slider1_(Qt::Horizontal, this), penon_(this), penoff_(this), target_(this),
+      clear_(this), centre_(this) {
+    FunniesWindow& model = jex.windows.funnies;
+    bind(xheading_, model.xheading, "xheading");
+    bind(JEXX_, model.JEXX, "JEXX");
+    bind(yheading_, model.yheading, "yheading");
+    bind(JEXY_, model.JEXY, "JEXY");
+    bind(angleheading_, model.angleheading, "angleheading");
+    bind(JEXangle_, model.JEXangle, "JEXangle");
+    bind(speed_, model.speed, "speed");
+    bind(penlabel_, model.penlabel, "penlabel");
+
+    bind(Slider1_, model.Slider1, "Slider1");
+    QObject::connect(&Slider1_, &QSlider::valueChanged, this, [this](int value) {
+        forward([value](JexState& state) { Slider1_Change(state, value); });
+    });
+
+    button(penon_, model.penon, "penon", penon_Click);
+    button(penoff_, model.penoff, "penoff", penoff_Click);
+    button(target_, model.target, "target", target_Click);
+    button(clear_, model.clear, "clear", clear_Click);
+    button(centre_, model.centre, "centre", centre_Click);
+}
+
+QPushButton& funnieswindow::button(QPushButton& widget, const Control& control, const char* name,
+                                   void (*rule)(JexState&)) {
+    bind(widget, control, name);
+    QObject::connect(&widget, &QPushButton::clicked, this, [this, rule] { forward(rule); });
+    return widget;
+}
+
+void funnieswindow::syncextras(const ScreenInfo&) {
+    const Slider& model = jex_.windows.funnies.Slider1;
+    // Putting the model's value back must not count as the pupil moving it.
+    const QSignalBlocker quiet(Slider1_);
+    if (Slider1_.minimum() != model.minimum || Slider1_.maximum() != model.maximum)
+        Slider1_.setRange(model.minimum, model.maximum);
+    if (Slider1_.pageStep() != model.largechange) Slider1_.setPageStep(model.largechange);
+    if (Slider1_.value() != model.value) Slider1_.setValue(model.value);
+}
+
+} // namespace jex::qt

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/modelwindow.h"
+
+#include "core/texts.h"
+#include "files/exit.h"
+#include "qt/looks.h"
+#include "qt/qtplatform.h"
+
+#include <QCloseEvent>
+
+namespace jex::qt {
+
+ModelWindow::ModelWindow(JexState& jex, QtPlatform& platform, const Window& model,
+                         Units (*units)(const ScreenInfo&))
+    : jex_(jex), platform_(platform), model_(model), units_(units) {
+    setAutoFillBackground(true);
+}
+
+bool ModelWindow::sync(const ScreenInfo& screen) {
+    syncframe(screen);
+    const Units units = units_(screen);
+    for (ControlBinding& binding : bindings_)
+        binding.sync(units);
+    syncextras(screen);
+    first_ = false;
+    if (model_.shown == isVisible()) return false;
+    setVisible(model_.shown);
+    return model_.shown;
+}
+
+void ModelWindow::syncframe(const ScreenInfo& screen) {
+    // The model gives outer sizes: the window manager's frame goes at the
+    // model's place and the window itself gets what is left inside it.
+    const QRect outer =
+        topixels(model_.left, model_.top, model_.width, model_.height, Units::twips(screen));
+    if (first_ || outer != outer_ || screen.frame != frame_) {
+        const FrameMargins& frame = screen.frame;
+        move(outer.topLeft());
+        setFixedSize(std::max(outer.width() - frame.left - frame.right, 0),
+                     std::max(outer.height() - frame.top - frame.bottom, 0));
+        outer_ = outer;
+        frame_ = frame;
+    }
+    if (first_ || model_.titletext != titletext_) {
+        setWindowTitle(QString::fromStdString(text(model_.titletext)));
+        titletext_ = model_.titletext;
+    }
+    if (first_ || model_.background != background_) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, qcolour(model_.background));
+        setPalette(colours);
+        background_ = model_.background;
+    }
+}
+
+void ModelWindow::showchanges() {
+    platform_.syncwindows();
+}
+
+void ModelWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    forward(exitbutton_Click);
+}
+
+} // namespace jex::qt

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/programwindow.h"
+
+#include "core/state.h"
+#include "files/exit.h"
+
+namespace jex::qt {
+
+programwindow::programwindow(JexState& jex, QtPlatform& platform)
+    : ModelWindow(jex, platform, jex.windows.program, Units::twips), exitbutton_(this),
+      nameheader_(this), programtext_(this) {
+    ProgramWindow& model = jex.windows.program;
+    bind(exitbutton_, model.exitbutton, "exitbutton");
+    QObject::connect(&exitbutton_, &QPushButton::clicked, this,
+                     [this] { forward(exitbutton_Click); });
+    bind(nameheader_, model.nameheader, "nameheader");
+    bind(programtext_, model.programtext, "programtext");
+}
+
+void programwindow::syncextras(const ScreenInfo& screen) {
+    const ListingBox& model = jex_.windows.program.programtext;
+    programtext_.setlines(model.lines);
+    // Each line takes 1.2 times the font size, at 20 twips to the point.
+    programtext_.setlinespacing(1.2 * model.font.points * 20 / screen.twipsperpixely);
+}
+
+} // namespace jex::qt

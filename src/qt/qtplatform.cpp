@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/qtplatform.h"
+
+#include "core/state.h"
+#include "qt/canvasview.h"
+#include "qt/looks.h"
+#include "qt/modelwindow.h"
+#include "qt/pulsesoundplayer.h"
+#include "qt/windowframe.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace jex::qt {
+namespace {
+
+constexpr int builtinpicturesize = 50;
+// Longest a new window may take to reach the screen before a sound plays.
+constexpr int exposuretime = 1000; // milliseconds
+
+} // namespace
+
+QtPlatform::QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending)
+    : soundplayer_(soundplayer ? std::move(soundplayer) : std::make_unique<PulseSoundPlayer>()),
+      ending_(std::move(ending)) {}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::attach(JexState& jex, WindowList windows, CanvasView& canvas) {
+    jex_ = &jex;
+    windows_ = windows;
+    canvas_ = &canvas;
+}
+
+void QtPlatform::syncwindows() {
+    if (!jex_) return;
+    const ScreenInfo info = screen();
+    for (ModelWindow* window : windows_)
+        if (window->sync(info)) newwindows_ = true;
+}
+
+void QtPlatform::doevents(bool waitformore) {
+    syncwindows();
+    newwindows_ = false;
+    // Looping on AllEvents would spin a core while a wait counts ticks;
+    // waiting for the next event sleeps until the timer or the pupil acts.
+    QCoreApplication::processEvents(waitformore ? QEventLoop::WaitForMoreEvents
+                                                : QEventLoop::AllEvents);
+}
+
+void QtPlatform::playsound(std::string_view name) {
+    // The sound holds up the whole program, so what it goes with (a message,
+    // the robot's last move) has to be on the screen before it starts.
+    syncwindows();
+    awaitnewwindows();
+    for (ModelWindow* window : windows_)
+        if (window && window->isVisible()) window->repaint();
+    soundplayer_->play(name);
+}
+
+void QtPlatform::awaitnewwindows() {
+    if (!newwindows_) return;
+    newwindows_ = false;
+    // A window that has only just been shown cannot be painted until the
+    // display says it is on the screen. Clicks wait until the sound is over.
+    const auto unexposed = [this] {
+        return std::any_of(windows_.begin(), windows_.end(), [](const ModelWindow* window) {
+            return window->isVisible() &&
+                   !(window->windowHandle() && window->windowHandle()->isExposed());
+        });
+    };
+    const QDeadlineTimer deadline(exposuretime);
+    while (unexposed() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::WaitForMoreEvents);
+}
+
+ScreenInfo QtPlatform::screen() {
+    ScreenInfo info;
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        info.widthpixels = primary->geometry().width();
+        info.heightpixels = primary->geometry().height();
+        info.twipsperpixelx = 1440.0 / primary->logicalDotsPerInchX();
+        info.twipsperpixely = 1440.0 / primary->logicalDotsPerInchY();
+    }
+    // The frame cannot change while the program runs; asking costs a round
+    // trip to the window manager, so it is asked once.
+    if (!frame_) frame_ = windowframe();
+    info.frame = *frame_;
+    return info;
+}
+
+bool QtPlatform::loadbackgroundpicture(const std::string& path) {
+    QImage picture;
+    if (!picture.load(QString::fromStdString(path))) return false;
+    hiddenpicture_ = std::move(picture);
+    return true;
+}
+
+void QtPlatform::usebuiltinpicture() {
+    QImage picture(builtinpicturesize, builtinpicturesize, QImage::Format_RGB32);
+    picture.fill(jex_ ? qcolour(jex_->windows.graphics.Picture1.background) : QColor(Qt::white));
+    QSvgRenderer green(QStringLiteral(":/keys/125-green.svg"));
+    QPainter painter(&picture);
+    green.render(&painter);
+    hiddenpicture_ = std::move(picture);
+}
+
+void QtPlatform::paintbackground() {
+    if (!jex_ || !canvas_) return;
+    const Control& area = jex_->windows.graphics.Picture1;
+    canvas_->paintpicture(hiddenpicture_, QSize(area.width, area.height), qcolour(area.background));
+}
+
+void QtPlatform::refreshcanvas() {
+    if (!canvas_) return;
+    syncwindows();
+    canvas_->repaint();
+}
+
+void QtPlatform::endprogram() {
+    if (ending_) {
+        ending_();
+        return;
+    }
+    for (ModelWindow* window : windows_)
+        if (window) window->hide();
+    std::fflush(nullptr);
+    std::exit(0);
+}
+
+} // namespace jex::qt

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The machine the rules run on, as Qt provides it: the windows, the event
+// loop, the sounds, the screen and the background picture.
+#pragma once
+
+#include "core/platform.h"
+#include "qt/soundplayer.h"
+
+#include <QImage>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace jex {
+struct JexState;
+}
+
+namespace jex::qt {
+
+class CanvasView;
+class ModelWindow;
+
+class QtPlatform final : public Platform {
+  public:
+    // The windows in the order they are first shown.
+    using WindowList = std::array<ModelWindow*, 4>;
+
+    // `ending` replaces ending the process, for tests; by default the windows
+    // close and the process ends.
+    QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending);
+    ~QtPlatform() override;
+
+    void attach(JexState& jex, WindowList windows, CanvasView& canvas);
+
+    // Brings every window into line with the model.
+    void syncwindows();
+
+    void doevents(bool waitformore) override;
+    void playsound(std::string_view name) override;
+    ScreenInfo screen() override;
+    bool loadbackgroundpicture(const std::string& path) override;
+    void usebuiltinpicture() override;
+    void paintbackground() override;
+    void refreshcanvas() override;
+    void endprogram() override;
+
+    // The picture the hidden window holds.
+    const QImage& backgroundpicture() const { return hiddenpicture_; }
+    SoundPlayer& soundplayer() { return *soundplayer_; }
+
+  private:
+    void awaitnewwindows();
+
+    std::unique_ptr<SoundPlayer> soundplayer_;
+    std::function<void()> ending_;
+    JexState* jex_ = nullptr;
+    WindowList windows_{};
+    CanvasView* canvas_ = nullptr;
+    QImage hiddenpicture_;
+    std::optional<FrameMargins> frame_;
+    bool newwindows_ = false; // shown, and no event handled since
+};
+
+} // namespace jex::qt

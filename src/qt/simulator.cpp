@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/simulator.h"
+
+#include "core/startup.h"
+#include "core/state.h"
+#include "qt/buttonswindow.h"
+#include "qt/funnieswindow.h"
+#include "qt/graphicswindow.h"
+#include "qt/programwindow.h"
+#include "qt/qtplatform.h"
+
+namespace jex::qt {
+
+Simulator::Simulator(SimulatorOptions options)
+    : platform_(
+          std::make_unique<QtPlatform>(std::move(options.soundplayer), std::move(options.ending))),
+      state_(std::make_unique<JexState>(*platform_)),
+      buttons_(std::make_unique<buttonswindow>(*state_, *platform_)),
+      funnies_(std::make_unique<funnieswindow>(*state_, *platform_)),
+      program_(std::make_unique<programwindow>(*state_, *platform_)),
+      graphics_(std::make_unique<graphicswindow>(*state_, *platform_)) {
+    platform_->attach(*state_, {buttons_.get(), funnies_.get(), program_.get(), graphics_.get()},
+                      graphics_->Picture1());
+}
+
+Simulator::Simulator(std::unique_ptr<SoundPlayer> soundplayer)
+    : Simulator(SimulatorOptions{std::move(soundplayer), {}}) {}
+
+Simulator::~Simulator() = default;
+
+void Simulator::start() {
+    program_Load(*state_);
+}
+
+SoundPlayer& Simulator::soundplayer() {
+    return platform_->soundplayer();
+}
+
+std::array<QWidget*, 4> Simulator::windows() {
+    return {buttons_.get(), funnies_.get(), program_.get(), graphics_.get()};
+}
+
+} // namespace jex::qt

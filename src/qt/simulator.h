@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The whole simulator: the rules' state, the platform they run on and the
+// four windows that show it.
+#pragma once
+
+#include "qt/soundplayer.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace jex {
+struct JexState;
+}
+
+namespace jex::qt {
+
+class QtPlatform;
+class buttonswindow;
+class funnieswindow;
+class programwindow;
+class graphicswindow;
+
+struct SimulatorOptions {
+    // Plays the sounds; by default through the sound server.
+    std::unique_ptr<SoundPlayer> soundplayer;
+    // Runs instead of ending the process when the program is left.
+    std::function<void()> ending;
+};
+
+class Simulator {
+  public:
+    explicit Simulator(SimulatorOptions options = {});
+    explicit Simulator(std::unique_ptr<SoundPlayer> soundplayer);
+    ~Simulator();
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
+
+    // The start-up: lays the windows out, shows them and ends with the
+    // success sound.
+    void start();
+
+    JexState& state() { return *state_; }
+    QtPlatform& platform() { return *platform_; }
+    SoundPlayer& soundplayer();
+    buttonswindow& buttons() { return *buttons_; }
+    funnieswindow& funnies() { return *funnies_; }
+    programwindow& program() { return *program_; }
+    graphicswindow& graphics() { return *graphics_; }
+
+    // The four windows in the order they are shown.
+    std::array<QWidget*, 4> windows();
+
+  private:
+    std::unique_ptr<QtPlatform> platform_;
+    std::unique_ptr<JexState> state_;
+    std::unique_ptr<buttonswindow> buttons_;
+    std::unique_ptr<funnieswindow> funnies_;
+    std::unique_ptr<programwindow> program_;
+    std::unique_ptr<graphicswindow> graphics_;
+};
+
+} // namespace jex::qt

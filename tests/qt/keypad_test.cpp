@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keying a program in on the keypad window and reading what the listing and
+// the status line show.
+#include "simulatorrig.h"
+
+#include "qt/listingview.h"
+
+#include <initializer_list>
+
+using jex::testing::SimulatorRig;
+
+namespace {
+
+// The listing box's lines as a pupil reads them.
+QStringList listing(SimulatorRig& rig) {
+    QStringList lines;
+    auto* box = rig.find<jex::qt::ListingView>(rig.program(), "programtext");
+    if (!box) return {"<no listing box>"};
+    for (const jex::PrintedLine& line : box->lines())
+        lines << QString::fromStdString(line.plain + line.emphasised);
+    return lines;
+}
+
+void press(SimulatorRig& rig, std::initializer_list<const char*> keys) {
+    for (const char* key : keys)
+        rig.click(rig.buttons(), key);
+}
+
+} // namespace
+
+class KeypadTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        rig = std::make_unique<SimulatorRig>();
+        rig->start();
+    }
+    void cleanup() { rig.reset(); }
+
+    void forwardsOneHundredIsListedUnderTheSlotName() {
+        press(*rig, {"forwards", "one", "zero", "zero"});
+        QCOMPARE(listing(*rig), QStringList{" forward  100"});
+        QCOMPARE(rig->caption(rig->program(), "nameheader"), QString("my program"));
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
+        QVERIFY(rig->sounds().empty());
+    }
+
+    void repeatBlocksAreIndented() {
+        press(*rig, {"repeat", "four", "forwards", "one", "zero", "endbutton"});
+        QCOMPARE(listing(*rig), QStringList({" repeat  4", "  forward  10", " end "}));
+    }
+
+    void aRefusedKeyShowsItsMessageWithTheFailureSound() {
+        press(*rig, {"forwards", "backwards"});
+        QCOMPARE(listing(*rig), QStringList{" forward "});
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("expecting a number!"));
+        QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
+
+        // The message stays until the next edit that succeeds.
+        press(*rig, {"zero"});
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("expecting a number!"));
+        press(*rig, {"five"});
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
+        QCOMPARE(listing(*rig), QStringList{" forward  5"});
+    }
+
+    void theMessageIsOnTheScreenWhileTheSoundPlays() {
+        QString shown;
+        rig->watchsounds(
+            [&](std::string_view) { shown = rig->caption(rig->graphics(), "warnings"); });
+        press(*rig, {"seven"});
+        QCOMPARE(shown, QString("expecting a command!"));
+    }
+
+    void ceRemovesTheLastStepAndSaysWhenThereIsNothingLeft() {
+        press(*rig, {"forwards", "two", "leftbutton", "nine", "zero", "ce"});
+        QCOMPARE(listing(*rig), QStringList{" forward  2"});
+        press(*rig, {"ce"});
+        QCOMPARE(listing(*rig), QStringList());
+        QVERIFY(rig->sounds().empty());
+        press(*rig, {"ce"});
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("Nothing to rub out!"));
+        QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
+    }
+
+    void cmClearsAndRmBringsTheProgramBack() {
+        press(*rig, {"forwards", "five", "cm"});
+        QCOMPARE(listing(*rig), QStringList());
+        press(*rig, {"rm"});
+        QCOMPARE(listing(*rig), QStringList{" forward  5"});
+        press(*rig, {"cm", "cm"});
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("Nothing to rub out!"));
+    }
+
+    void goWithAnOpenRepeatIsRefused() {
+        press(*rig, {"repeat", "two", "flash", "one", "go"});
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("No matching END!"));
+        QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
+        QVERIFY(!rig->state().running);
+        QCOMPARE(listing(*rig), QStringList({" repeat  2", "  flash  1"}));
+    }
+
+    void theListingBoxSpacesLinesAsTheFontAsks() {
+        // 18 points, 1.2 lines of 20 twips to the point, 15 twips a pixel.
+        auto* box = rig->find<jex::qt::ListingView>(rig->program(), "programtext");
+        QVERIFY(box);
+        QCOMPARE(box->linespacing(), 1.2 * 18 * 20 / 15);
+        QCOMPARE(box->font().family(), QString("DejaVu Sans"));
+        QCOMPARE(box->font().pointSizeF(), 18.0);
+    }
+
+  private:
+    std::unique_ptr<SimulatorRig> rig;
+};
+
+QTEST_MAIN(KeypadTest)
+#include "keypad_test.moc"

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A simulator on the offscreen screen, in a home folder of its own, with a
+// sound player that only writes down what it was asked to play and an end of
+// the program that only counts.
+#pragma once
+
+#include "core/state.h"
+#include "qt/simulator.h"
+#include "qt/soundplayer.h"
+#include "support/temphome.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace jex::testing {
+
+class RecordingSoundPlayer final : public qt::SoundPlayer {
+  public:
+    void play(std::string_view name) override {
+        played.emplace_back(name);
+        if (watch) watch(name);
+    }
+    std::vector<std::string> played;
+    std::function<void(std::string_view)> watch; // looks at the screen as the sound plays
+};
+
+class SimulatorRig {
+  public:
+    SimulatorRig() : sounds_(new RecordingSoundPlayer) {
+        qt::SimulatorOptions options;
+        options.soundplayer.reset(sounds_);
+        options.ending = [this] { ++endings; };
+        simulator = std::make_unique<qt::Simulator>(std::move(options));
+    }
+
+    // Starts up; what the start-up played is kept apart from what comes after.
+    void start() {
+        simulator->start();
+        startupsounds = sounds_->played;
+        sounds_->played.clear();
+    }
+
+    JexState& state() { return simulator->state(); }
+    const std::vector<std::string>& sounds() const { return sounds_->played; }
+    void watchsounds(std::function<void(std::string_view)> watch) {
+        sounds_->watch = std::move(watch);
+    }
+
+    QWidget* buttons() { return simulator->windows()[0]; }
+    QWidget* funnies() { return simulator->windows()[1]; }
+    QWidget* program() { return simulator->windows()[2]; }
+    QWidget* graphics() { return simulator->windows()[3]; }
+
+    // The widget of a control, found as a pupil finds it: by its window and name.
+    template <class W = QWidget> W* find(QWidget* window, const char* name) {
+        return window->findChild<W*>(QString::fromLatin1(name));
+    }
+
+    void click(QWidget* window, const char* name) {
+        QWidget* widget = find(window, name);
+        QVERIFY2(widget, name);
+        QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    QString caption(QWidget* window, const char* name) {
+        const QLabel* label = find<QLabel>(window, name);
+        return label ? label->text() : QStringLiteral("<no label>");
+    }
+
+    TempHome home; // made before the simulator: the start-up makes folders in it
+    std::unique_ptr<qt::Simulator> simulator;
+    std::vector<std::string> startupsounds;
+    int endings = 0;
+
+  private:
+    RecordingSoundPlayer* sounds_; // owned by the simulator
+};
+
+} // namespace jex::testing

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "signalmeasures.h"
+#include "soundwaves.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace jex::sounds {
+namespace {
+
+using jex::testing::crossingpitch;
+using jex::testing::peak;
+
+std::size_t at(double seconds) {
+    return static_cast<std::size_t>(seconds * cheerrate);
+}
+
+// Both are long enough to be heard at every start-up and every mistake, so
+// they must not click, clip or vanish.
+struct CheerCase {
+    const char* name;
+    Sound (*make)();
+};
+
+void PrintTo(const CheerCase& cheer, std::ostream* out) {
+    *out << cheer.name;
+}
+
+class CheerSound : public ::testing::TestWithParam<CheerCase> {};
+
+TEST_P(CheerSound, StartsAndEndsInSilence) {
+    const Sound sound = GetParam().make();
+    const std::size_t count = sound.samples.size();
+    EXPECT_EQ(sound.samples.front(), 0);
+    EXPECT_EQ(sound.samples.back(), 0);
+    const std::size_t halfmillisecond = cheerrate / 2000;
+    EXPECT_LT(peak(sound.samples, 0, halfmillisecond), 0.03 * 32767);
+    EXPECT_LT(peak(sound.samples, count - halfmillisecond, count), 0.03 * 32767);
+}
+
+TEST_P(CheerSound, IsClearlyAudibleWithoutClipping) {
+    const Sound sound = GetParam().make();
+    const int loudest = peak(sound.samples, 0, sound.samples.size());
+    EXPECT_LT(loudest, 32767);
+    EXPECT_GT(loudest, 0.5 * 32767);
+}
+
+TEST_P(CheerSound, NeverJumpsLikeAClick) {
+    // The sounds' partials stay below 5 kHz; at 88200 Hz such a wave moves at
+    // most about a third of full scale from one sample to the next.
+    const Sound sound = GetParam().make();
+    int steepest = 0;
+    for (std::size_t i = 1; i < sound.samples.size(); ++i)
+        steepest = std::max(steepest, std::abs(sound.samples[i] - sound.samples[i - 1]));
+    EXPECT_LT(steepest, 32767 / 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(YeaAndNay, CheerSound,
+                         ::testing::Values(CheerCase{"yea", &yea}, CheerCase{"nay", &nay}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Yea, LastsExactlyPointEightFourSecondsAt88200Hz) {
+    const Sound sound = yea();
+    EXPECT_EQ(sound.name, "YEA");
+    EXPECT_EQ(sound.samplerate, 88200);
+    EXPECT_EQ(sound.samples.size(), 74088u);
+}
+
+TEST(Yea, RisesInPitch) {
+    const Sound sound = yea();
+    const double opening = crossingpitch(sound.samples, cheerrate, at(0.02), at(0.09));
+    const double closing = crossingpitch(sound.samples, cheerrate, at(0.55), at(0.75));
+    EXPECT_NEAR(opening, 523.25, 10);
+    EXPECT_NEAR(closing, 1046.5, 10);
+}
+
+TEST(Nay, LastsExactlyOneSecondAt88200Hz) {
+    const Sound sound = nay();
+    EXPECT_EQ(sound.name, "NAY");
+    EXPECT_EQ(sound.samplerate, 88200);
+    EXPECT_EQ(sound.samples.size(), 88200u);
+}
+
+TEST(Nay, IsTwoTonesTheSecondLower) {
+    const Sound sound = nay();
+    const double first = crossingpitch(sound.samples, cheerrate, at(0.08), at(0.34));
+    const double second = crossingpitch(sound.samples, cheerrate, at(0.50), at(0.85));
+    EXPECT_GT(first, 300);
+    EXPECT_LT(second, 0.9 * first);
+    // A gap between the tones makes them two.
+    EXPECT_LT(peak(sound.samples, at(0.40), at(0.44)), 0.02 * 32767);
+}
+
+} // namespace
+} // namespace jex::sounds

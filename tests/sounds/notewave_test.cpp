@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "signalmeasures.h"
+#include "soundwaves.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+namespace jex::sounds {
+namespace {
+
+using jex::testing::crossingpitch;
+
+struct NoteCase {
+    int number;
+    int samplerate;
+    double pitch; // as a musician would tune against, to 0.1 Hz
+};
+
+const NoteCase notecases[] = {
+    {0, 39385, 518.2}, {1, 44178, 581.3}, {2, 49602, 652.7}, {3, 52587, 691.9},  {4, 55623, 731.9},
+    {5, 58617, 771.3}, {6, 66150, 870.4}, {7, 74255, 977.0}, {8, 78605, 1034.3}, {9, 88200, 1160.5},
+};
+
+void PrintTo(const NoteCase& note, std::ostream* out) {
+    *out << "note" << note.number << " at " << note.samplerate << " Hz";
+}
+
+class NoteWave : public ::testing::TestWithParam<NoteCase> {};
+
+TEST_P(NoteWave, IsNamedAndStoredAtItsRate) {
+    const Sound sound = note(GetParam().number);
+    EXPECT_EQ(sound.name, "NOTE" + std::to_string(GetParam().number));
+    EXPECT_EQ(sound.samplerate, GetParam().samplerate);
+}
+
+TEST_P(NoteWave, LastsOneTenthOfASecond) {
+    const Sound sound = note(GetParam().number);
+    const double seconds = static_cast<double>(sound.samples.size()) / sound.samplerate;
+    EXPECT_NEAR(seconds, 0.1, 0.5000001 / sound.samplerate);
+}
+
+TEST_P(NoteWave, SoundsAtItsPitch) {
+    const Sound sound = note(GetParam().number);
+    EXPECT_NEAR(crossingpitch(sound.samples, sound.samplerate, 0, sound.samples.size()),
+                GetParam().pitch, 0.05);
+}
+
+TEST_P(NoteWave, IsAnEvenSquareWaveAtFullAmplitudeBetweenTheRamps) {
+    const std::vector<std::int16_t> wave = note(GetParam().number).samples;
+    const std::size_t count = wave.size();
+    std::size_t cycles = 0;
+    for (std::size_t start = rampsamples; start + samplespercycle + rampsamples <= count;
+         start += samplespercycle, ++cycles) {
+        for (std::size_t i = start; i < start + halfcycle; ++i)
+            ASSERT_EQ(wave[i], fullamplitude) << "sample " << i << " of the high half";
+        for (std::size_t i = start + halfcycle; i < start + samplespercycle; ++i)
+            ASSERT_EQ(wave[i], -fullamplitude) << "sample " << i << " of the low half";
+    }
+    EXPECT_GE(cycles, 47u);
+    for (std::size_t i = rampsamples; i + rampsamples < count; ++i)
+        ASSERT_EQ(std::abs(wave[i]), fullamplitude) << "sample " << i;
+}
+
+TEST_P(NoteWave, RisesFromSilenceOverTwoCyclesAndFallsBackOverTheLastTwo) {
+    const std::vector<std::int16_t> wave = note(GetParam().number).samples;
+    const std::size_t count = wave.size();
+    EXPECT_EQ(wave.front(), 0);
+    EXPECT_EQ(wave.back(), 0);
+    for (std::size_t i = 1; i <= rampsamples; ++i) {
+        ASSERT_GE(std::abs(wave[i]), std::abs(wave[i - 1])) << "rise at " << i;
+        ASSERT_GE(std::abs(wave[count - 1 - i]), std::abs(wave[count - i])) << "fall at " << i;
+    }
+    // Linear: halfway up after one cycle, and still short of full one sample
+    // before the end of the ramp.
+    EXPECT_NEAR(std::abs(wave[samplespercycle]), fullamplitude / 2.0, 1.0);
+    EXPECT_NEAR(std::abs(wave[count - 1 - samplespercycle]), fullamplitude / 2.0, 1.0);
+    EXPECT_LT(std::abs(wave[rampsamples - 1]), fullamplitude);
+    EXPECT_EQ(std::abs(wave[rampsamples]), fullamplitude);
+}
+
+TEST(NoteLength, RoundsATenthOfTheRateToTheNearestSampleHalvesToEven) {
+    EXPECT_EQ(notelength(88200), 8820);
+    EXPECT_EQ(notelength(44178), 4418);
+    EXPECT_EQ(notelength(49602), 4960);
+    EXPECT_EQ(notelength(39385), 3938);
+    EXPECT_EQ(notelength(74255), 7426);
+}
+
+// What a sound server does to a note played on a 48 kHz or 44.1 kHz card:
+// band-limited (windowed sinc) interpolation, whose ringing at each edge of the
+// square wave overshoots its level. The ringing must stay inside 16 bits.
+double bandlimitedpeak(const std::vector<std::int16_t>& wave, int from, int to) {
+    const double cutoff =
+        0.5 * std::min(from, to) / static_cast<double>(from); // cycles per input sample
+    constexpr int halfwidth = 48;
+    const double pi = 3.14159265358979323846;
+    const auto outputs = static_cast<long>(static_cast<double>(wave.size()) * to / from);
+    double loudest = 0;
+    for (long k = 0; k < outputs; ++k) {
+        const double centre = static_cast<double>(k) * from / to;
+        const long nearest = std::lround(centre);
+        double value = 0;
+        for (long n = nearest - halfwidth; n <= nearest + halfwidth; ++n) {
+            if (n < 0 || n >= static_cast<long>(wave.size())) continue;
+            const double distance = centre - static_cast<double>(n);
+            if (std::abs(distance) >= halfwidth) continue;
+            const double x = 2 * cutoff * distance;
+            const double sinc = x == 0 ? 1 : std::sin(pi * x) / (pi * x);
+            const double blackman = 0.42 + 0.5 * std::cos(pi * distance / halfwidth) +
+                                    0.08 * std::cos(2 * pi * distance / halfwidth);
+            value += wave[static_cast<std::size_t>(n)] * 2 * cutoff * sinc * blackman;
+        }
+        loudest = std::max(loudest, std::abs(value));
+    }
+    return loudest;
+}
+
+TEST_P(NoteWave, StaysUnclippedWhenResampledForTheSoundCard) {
+    const Sound sound = note(GetParam().number);
+    for (int cardrate : {44100, 48000}) {
+        const double loudest = bandlimitedpeak(sound.samples, sound.samplerate, cardrate);
+        EXPECT_LE(loudest, 32767.0) << "at " << cardrate << " Hz";
+        EXPECT_GT(loudest, 1.05 * fullamplitude) << "at " << cardrate << " Hz: no ringing measured";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTen, NoteWave, ::testing::ValuesIn(notecases), [](const auto& info) {
+    return "note" + std::to_string(info.param.number);
+});
+
+TEST(Notes, OnlyTenExist) {
+    EXPECT_THROW(note(10), std::out_of_range);
+    EXPECT_THROW(note(-1), std::out_of_range);
+}
+
+} // namespace
+} // namespace jex::sounds
