@@ -28,11 +28,8 @@ inline constexpr int halfcycle = samplespercycle / 2;
 // The notes rise from silence over two cycles and fall back over the last two,
 // so they start and stop without a click.
 inline constexpr int rampsamples = 2 * samplespercycle;
-// The height of the square wave, about 2.4 dB under the 16-bit limit: the
-// sound server resamples the notes to its own rate, and band-limiting a square
-// wave this sharp makes each edge ring up to 1.29 times its level. At full
-// 16-bit height that ringing would be clipped into a harsh buzz.
-inline constexpr int fullamplitude = 25000;
+// The notes are played at full 16-bit height, as on the robot.
+inline constexpr int fullamplitude = 32767;
 
 inline constexpr int cheerrate = 88200;
 inline constexpr int yeasamples = 74088; // 0.84 s

@@ -9,23 +9,6 @@
 namespace jex::testing {
 namespace {
 
-TEST(ProgramStore, EmptySlotsHoldOnlyTheirTerminators) {
-    Rig rig;
-    initvariables(rig.jex);
-    for (int slot = 0; slot < slotcount; ++slot) {
-        EXPECT_EQ(rig.jex.store.stepcount[slot], 0);
-        EXPECT_EQ(rig.jex.store.commands[0][slot], "DONE");
-        EXPECT_EQ(rig.jex.store.commands[1][slot], "DONE");
-        EXPECT_FALSE(rig.jex.store.arguments[0][slot].has_value());
-        EXPECT_FALSE(rig.jex.store.arguments[1][slot].has_value());
-    }
-    EXPECT_EQ(rig.jex.store.slotname[0], "my program");
-    EXPECT_EQ(rig.jex.store.slotname[1], "function 1");
-    EXPECT_EQ(rig.jex.store.slotname[2], "function 2");
-    EXPECT_EQ(rig.jex.windows.graphics.pf1.caption, "function 1");
-    EXPECT_EQ(rig.jex.windows.graphics.pf2.caption, "function 2");
-}
-
 TEST(ProgramStore, OpenRepeatsCountOnlyTheStepsInTheSlot) {
     ProgramStore store;
     store.commands[1][1] = "RP";

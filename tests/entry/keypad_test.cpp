@@ -40,13 +40,6 @@ TEST_F(Keypad, NextCommandEndsAShortNumber) {
     EXPECT_EQ(steps(), 2);
 }
 
-TEST_F(Keypad, CommandWhileANumberIsAwaitedIsRefused) {
-    press(jex, {Key::forwards, Key::backwards});
-    EXPECT_EQ(warnings(), "expecting a number!");
-    EXPECT_EQ(steps(), 1);
-    EXPECT_EQ(step(jex, 1), "F -1");
-}
-
 TEST_F(Keypad, NoteTakesExactlyOneDigitAndZeroIsANote) {
     press(jex, {Key::note, Key::zero});
     EXPECT_EQ(step(jex, 1), "N 0");
@@ -55,22 +48,6 @@ TEST_F(Keypad, NoteTakesExactlyOneDigitAndZeroIsANote) {
     press(jex, {Key::three});
     EXPECT_EQ(warnings(), "expecting a command!");
     EXPECT_EQ(step(jex, 1), "N 0");
-}
-
-TEST_F(Keypad, ZeroCannotStartACountedNumber) {
-    press(jex, {Key::repeat, Key::zero});
-    EXPECT_EQ(warnings(), "expecting a number!");
-    EXPECT_EQ(step(jex, 1), "RP -1");
-
-    press(jex, {Key::three});
-    EXPECT_EQ(step(jex, 1), "RP 3");
-    EXPECT_EQ(warnings(), "") << "a successful edit clears the last message";
-}
-
-TEST_F(Keypad, DigitWithoutACommandIsRefused) {
-    press(jex, {Key::seven});
-    EXPECT_EQ(warnings(), "expecting a command!");
-    EXPECT_EQ(steps(), 0);
 }
 
 TEST_F(Keypad, RefusedMessageStaysUntilTheNextSuccessfulEdit) {

@@ -46,11 +46,6 @@ class KeypadTest : public QObject {
         QVERIFY(rig->sounds().empty());
     }
 
-    void repeatBlocksAreIndented() {
-        press(*rig, {"repeat", "four", "forwards", "one", "zero", "endbutton"});
-        QCOMPARE(listing(*rig), QStringList({" repeat  4", "  forward  10", " end "}));
-    }
-
     void aRefusedKeyShowsItsMessageWithTheFailureSound() {
         press(*rig, {"forwards", "backwards"});
         QCOMPARE(listing(*rig), QStringList{" forward "});
@@ -71,17 +66,6 @@ class KeypadTest : public QObject {
             [&](std::string_view) { shown = rig->caption(rig->graphics(), "warnings"); });
         press(*rig, {"seven"});
         QCOMPARE(shown, QString("expecting a command!"));
-    }
-
-    void ceRemovesTheLastStepAndSaysWhenThereIsNothingLeft() {
-        press(*rig, {"forwards", "two", "leftbutton", "nine", "zero", "ce"});
-        QCOMPARE(listing(*rig), QStringList{" forward  2"});
-        press(*rig, {"ce"});
-        QCOMPARE(listing(*rig), QStringList());
-        QVERIFY(rig->sounds().empty());
-        press(*rig, {"ce"});
-        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("Nothing to rub out!"));
-        QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
     }
 
     void cmClearsAndRmBringsTheProgramBack() {

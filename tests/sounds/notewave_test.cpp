@@ -92,44 +92,6 @@ TEST(NoteLength, RoundsATenthOfTheRateToTheNearestSampleHalvesToEven) {
     EXPECT_EQ(notelength(74255), 7426);
 }
 
-// What a sound server does to a note played on a 48 kHz or 44.1 kHz card:
-// band-limited (windowed sinc) interpolation, whose ringing at each edge of the
-// square wave overshoots its level. The ringing must stay inside 16 bits.
-double bandlimitedpeak(const std::vector<std::int16_t>& wave, int from, int to) {
-    const double cutoff =
-        0.5 * std::min(from, to) / static_cast<double>(from); // cycles per input sample
-    constexpr int halfwidth = 48;
-    const double pi = 3.14159265358979323846;
-    const auto outputs = static_cast<long>(static_cast<double>(wave.size()) * to / from);
-    double loudest = 0;
-    for (long k = 0; k < outputs; ++k) {
-        const double centre = static_cast<double>(k) * from / to;
-        const long nearest = std::lround(centre);
-        double value = 0;
-        for (long n = nearest - halfwidth; n <= nearest + halfwidth; ++n) {
-            if (n < 0 || n >= static_cast<long>(wave.size())) continue;
-            const double distance = centre - static_cast<double>(n);
-            if (std::abs(distance) >= halfwidth) continue;
-            const double x = 2 * cutoff * distance;
-            const double sinc = x == 0 ? 1 : std::sin(pi * x) / (pi * x);
-            const double blackman = 0.42 + 0.5 * std::cos(pi * distance / halfwidth) +
-                                    0.08 * std::cos(2 * pi * distance / halfwidth);
-            value += wave[static_cast<std::size_t>(n)] * 2 * cutoff * sinc * blackman;
-        }
-        loudest = std::max(loudest, std::abs(value));
-    }
-    return loudest;
-}
-
-TEST_P(NoteWave, StaysUnclippedWhenResampledForTheSoundCard) {
-    const Sound sound = note(GetParam().number);
-    for (int cardrate : {44100, 48000}) {
-        const double loudest = bandlimitedpeak(sound.samples, sound.samplerate, cardrate);
-        EXPECT_LE(loudest, 32767.0) << "at " << cardrate << " Hz";
-        EXPECT_GT(loudest, 1.05 * fullamplitude) << "at " << cardrate << " Hz: no ringing measured";
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(AllTen, NoteWave, ::testing::ValuesIn(notecases), [](const auto& info) {
     return "note" + std::to_string(info.param.number);
 });
