@@ -36,6 +36,21 @@ double clientheightpixels(const Window& window, const ScreenInfo& screen) {
 
 int notnegative(int size) { return std::max(size, 0); }
 
+int screenwidthtwips(const ScreenInfo& screen) {
+    return roundhalfeven(screen.widthpixels * screen.twipsperpixelx);
+}
+int screenheighttwips(const ScreenInfo& screen) {
+    return roundhalfeven(screen.heightpixels * screen.twipsperpixely);
+}
+
+// Puts a control directly to the right of another, the same size.
+void placebeside(Control& control, const Control& neighbour) {
+    control.left = neighbour.right();
+    control.top = neighbour.top;
+    control.width = neighbour.width;
+    control.height = neighbour.height;
+}
+
 } // namespace
 
 void setmargins(JexState& jex) {
@@ -96,12 +111,10 @@ void layoutkeypad(JexState& jex) {
         placekey(jex, buttons.key(key), 6 + keypitch * keycolumn(key), 6 + keypitch * keyrow(key),
                  keybitmap(key));
     }
-    const int screenwidth = roundhalfeven(screen.widthpixels * screen.twipsperpixelx);
-    const int screenheight = roundhalfeven(screen.heightpixels * screen.twipsperpixely);
     buttons.width = roundhalfeven(keypadwidth * screen.twipsperpixelx) + framewidthtwips(screen);
     buttons.height = roundhalfeven(keypadheight * screen.twipsperpixely) + frameheighttwips(screen);
-    buttons.left = screenwidth - buttons.width;
-    buttons.top = screenheight - buttons.height - bottomgap;
+    buttons.left = screenwidthtwips(screen) - buttons.width;
+    buttons.top = screenheighttwips(screen) - buttons.height - bottomgap;
 }
 
 void layouttools(JexState& jex) {
@@ -135,9 +148,7 @@ void layouttools(JexState& jex) {
     penon.width = toolwidth / 2;
     penon.top = funnies.height - frameheighttwips(screen) - (jex.marginy + penon.height) * 4;
     penon.caption = text(165);
-    penoff.left = penon.left + toolwidth / 2;
-    penoff.width = penon.width;
-    penoff.top = penon.top;
+    placebeside(penoff, penon);
     penoff.caption = text(166);
 
     // The pen starts up: the selected colour is on `penoff`.
@@ -145,7 +156,7 @@ void layouttools(JexState& jex) {
     penon.background = {128, 128, 255};
 
     funnies.width = 2 * jex.marginx + funnies.xheading.width + framewidthtwips(screen);
-    funnies.left = roundhalfeven(screen.widthpixels * screen.twipsperpixelx) - funnies.width;
+    funnies.left = screenwidthtwips(screen) - funnies.width;
     funnies.top = 0;
 }
 
@@ -183,8 +194,7 @@ void layoutgraphics(JexState& jex) {
     graphics.top = 0;
     graphics.left = 0;
     graphics.width = jex.windows.program.left;
-    graphics.height =
-        roundhalfeven(screen.heightpixels * screen.twipsperpixely) - bottomgap;
+    graphics.height = screenheighttwips(screen) - bottomgap;
 
     const int columntwips = (graphics.width - framewidthtwips(screen) - 3 * jex.marginx) / 2;
     placefield(jex, graphics.pname, 6, 6, columntwips, 111);
@@ -211,10 +221,7 @@ void layoutgraphics(JexState& jex) {
     fitheight(jex, change1);
     change1.top = roundhalfeven(clientheightpixels(graphics, screen) - change1.height - 6);
     change1.caption = text(115);
-    graphics.use1.left = change1.right();
-    graphics.use1.width = change1.width;
-    graphics.use1.height = change1.height;
-    graphics.use1.top = change1.top;
+    placebeside(graphics.use1, change1);
     graphics.use1.caption = text(116);
 
     Control& pf1 = graphics.pf1;
@@ -234,10 +241,7 @@ void layoutgraphics(JexState& jex) {
     fitheight(jex, change2);
     change2.top = change1.top;
     change2.caption = text(115);
-    graphics.use2.left = change2.right();
-    graphics.use2.width = change2.width;
-    graphics.use2.height = change2.height;
-    graphics.use2.top = change2.top;
+    placebeside(graphics.use2, change2);
     graphics.use2.caption = text(116);
 
     Control& warnings = graphics.warnings;
