@@ -14,6 +14,11 @@ struct FrameMargins {
     friend bool operator==(const FrameMargins&, const FrameMargins&) = default;
 };
 
+struct CalendarDate {
+    int day = 1, month = 1, year = 2000;
+    friend bool operator==(const CalendarDate&, const CalendarDate&) = default;
+};
+
 struct ScreenInfo {
     int widthpixels = 0;
     int heightpixels = 0;
@@ -46,6 +51,16 @@ public:
     // make what was drawn on it visible at once.
     virtual void paintbackground() = 0;
     virtual void refreshcanvas() = 0;
+    // Draws a pen line into the drawing area's own picture, in its pixels, in
+    // the drawing colour and width. It stays there until the next wipe.
+    virtual void drawpenline(int x1, int y1, int x2, int y2) = 0;
+
+    // Chance and the clock. random() draws uniformly from [0, 1) out of a
+    // generator that seedrandom() starts afresh.
+    virtual double timeofday() = 0;  // seconds since midnight
+    virtual void seedrandom(double seed) = 0;
+    virtual double random() = 0;
+    virtual CalendarDate today() = 0;
 
     // Ends the program at once; no further handler runs.
     virtual void endprogram() = 0;

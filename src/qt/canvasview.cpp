@@ -26,6 +26,13 @@ void CanvasView::paintpicture(const QImage& picture, QSize size, const QColor& b
     update();
 }
 
+void CanvasView::drawline(QPoint from, QPoint to) {
+    QPainter painter(&drawing_);
+    painter.setPen(QPen(QColor(0, 0, 255), 1));
+    painter.drawLine(from, to);
+    update();
+}
+
 void CanvasView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect covered(QPoint(0, 0), drawing_.deviceIndependentSize().toSize());

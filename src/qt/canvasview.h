@@ -16,6 +16,9 @@ class CanvasView final : public QWidget {
     // the colour shows where there is no picture to paint.
     void paintpicture(const QImage& picture, QSize size, const QColor& background);
 
+    // Draws a pen line into the drawing, in the drawing colour and width.
+    void drawline(QPoint from, QPoint to);
+
     const QImage& drawing() const { return drawing_; }
     QImage& drawing() { return drawing_; }
 

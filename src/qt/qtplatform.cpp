@@ -9,6 +9,8 @@
 #include "qt/windowframe.h"
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QTime>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QPainter>
@@ -125,6 +127,24 @@ void QtPlatform::refreshcanvas() {
     if (!canvas_) return;
     syncwindows();
     canvas_->repaint();
+}
+
+void QtPlatform::drawpenline(int x1, int y1, int x2, int y2) {
+    if (!jex_ || !canvas_) return;
+    canvas_->drawline(QPoint(x1, y1), QPoint(x2, y2));
+}
+
+double QtPlatform::timeofday() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+void QtPlatform::seedrandom(double seed) {
+    generator_.seed(static_cast<std::mt19937::result_type>(seed * 1000.0));
+}
+
+double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator_); }
+
+CalendarDate QtPlatform::today() {
+    const QDate date = QDate::currentDate();
+    return {date.day(), date.month(), date.year()};
 }
 
 void QtPlatform::endprogram() {

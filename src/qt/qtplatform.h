@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 
 namespace jex {
 struct JexState;
@@ -44,6 +45,11 @@ class QtPlatform final : public Platform {
     void usebuiltinpicture() override;
     void paintbackground() override;
     void refreshcanvas() override;
+    void drawpenline(int x1, int y1, int x2, int y2) override;
+    double timeofday() override;
+    void seedrandom(double seed) override;
+    double random() override;
+    CalendarDate today() override;
     void endprogram() override;
 
     // The picture the hidden window holds.
@@ -61,6 +67,7 @@ class QtPlatform final : public Platform {
     QImage hiddenpicture_;
     std::optional<FrameMargins> frame_;
     bool newwindows_ = false; // shown, and no event handled since
+    std::mt19937 generator_;
 };
 
 } // namespace jex::qt

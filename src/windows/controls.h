@@ -31,6 +31,16 @@ struct Control {
     int bottom() const { return top + height; }
 };
 
+// A straight line object lying over the drawing area, in its pixels. The
+// drawing area paints it over its own picture, never into it.
+struct LineControl {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int thickness = 1;  // pixels
+    Colour colour{0, 0, 0};
+    bool visible = true;
+    friend bool operator==(const LineControl&, const LineControl&) = default;
+};
+
 struct Slider : Control {
     int value = 10;
     int minimum = 1;
@@ -98,6 +108,11 @@ struct GraphicsWindow : Window {
     Control load, printbutton, save;
     Control pf1, pf2, change1, change2, use1, use2;
     Control target;  // lies inside Picture1, in its pixels
+
+    // The robot sprite, lying over Picture1: four thick black body lines and
+    // four white lines marking its rear part, painted in front of the body.
+    LineControl leftside, rightside, topside, bottomside;
+    LineControl keys1, keys2, keys3, keys4;
 };
 
 struct Windows {

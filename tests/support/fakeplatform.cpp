@@ -37,6 +37,17 @@ bool FakePlatform::loadbackgroundpicture(const std::string& path) {
     return picturereadable && std::filesystem::exists(path);
 }
 
+void FakePlatform::drawpenline(int x1, int y1, int x2, int y2) {
+    penlines.push_back({x1, y1, x2, y2});
+}
+
+double FakePlatform::random() {
+    if (randoms.empty()) return 0.5;
+    const double value = randoms.front();
+    randoms.erase(randoms.begin());
+    return value;
+}
+
 std::vector<std::string> FakePlatform::soundnames() const {
     std::vector<std::string> names;
     for (const PlayedSound& sound : sounds) names.push_back(sound.name);

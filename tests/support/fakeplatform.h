@@ -35,6 +35,11 @@ public:
     void usebuiltinpicture() override { ++builtinpictures; }
     void paintbackground() override { ++backgroundpaints; }
     void refreshcanvas() override { ++canvasrefreshes; }
+    void drawpenline(int x1, int y1, int x2, int y2) override;
+    double timeofday() override { return clocktime; }
+    void seedrandom(double seed) override { seeds.push_back(seed); }
+    double random() override;
+    CalendarDate today() override { return date; }
     void endprogram() override { ended = true; }
 
     std::vector<std::string> soundnames() const;
@@ -49,6 +54,16 @@ public:
     int backgroundpaints = 0;
     int canvasrefreshes = 0;
     bool ended = false;
+
+    struct PenLine {
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        friend bool operator==(const PenLine&, const PenLine&) = default;
+    };
+    std::vector<PenLine> penlines;
+    double clocktime = 0;
+    std::vector<double> seeds;
+    std::vector<double> randoms;  // handed out in turn by random(), then 0.5
+    CalendarDate date{6, 12, 2026};
 
 private:
     void deliverdue();

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The numbers of the string table's entries, by what they are for.
+#pragma once
+
+namespace jex::textid {
+
+// Window titles and the one fixed button caption
+inline constexpr int programtitle = 90;
+inline constexpr int keypadtitle = 91;
+inline constexpr int toolstitle = 92;
+inline constexpr int drawingtitle = 93;
+inline constexpr int exitcaption = 100;
+
+// Captions and labels
+inline constexpr int xvalue = 101;
+inline constexpr int yvalue = 102;
+inline constexpr int heading = 103;
+inline constexpr int speed = 104;
+inline constexpr int pen = 105;
+inline constexpr int centre = 107;
+inline constexpr int clear = 108;
+inline constexpr int target = 109;
+inline constexpr int programname = 111;
+inline constexpr int me = 114;
+inline constexpr int change = 115;
+inline constexpr int use = 116;
+inline constexpr int load = 117;
+inline constexpr int print = 118;
+inline constexpr int save = 119;
+inline constexpr int endchange = 142;
+inline constexpr int myname = 149;
+inline constexpr int myprogram = 150;  // 151 and 152 follow: the names of slots 1 and 2
+inline constexpr int functionone = 151;
+inline constexpr int functiontwo = 152;
+inline constexpr int cancel = 157;
+inline constexpr int exitanyway = 158;
+inline constexpr int on = 165;
+inline constexpr int off = 166;
+inline constexpr int xequals = 167;
+inline constexpr int yequals = 168;
+
+// Listing words
+inline constexpr int forward = 130;
+inline constexpr int backward = 131;
+inline constexpr int left = 132;
+inline constexpr int right = 133;
+inline constexpr int pause = 134;
+inline constexpr int note = 135;
+inline constexpr int repeat = 136;
+inline constexpr int flash = 137;
+inline constexpr int end = 138;
+
+// Editing messages
+inline constexpr int programfull = 122;
+inline constexpr int toomanyrepeats = 123;
+inline constexpr int nomatchingrepeat = 124;
+inline constexpr int expectingnumber = 125;
+inline constexpr int expectingcommand = 126;
+inline constexpr int cantusehere = 153;
+inline constexpr int toolong = 176;
+inline constexpr int nomatchingend = 177;
+inline constexpr int nothingtorubout = 178;
+
+// Run messages
+inline constexpr int running = 120;
+inline constexpr int stopped = 121;
+inline constexpr int finished = 155;
+inline constexpr int crashed = 160;
+inline constexpr int parked = 161;
+inline constexpr int missed = 162;
+
+// Files, exit and printing
+inline constexpr int cantopenfile = 154;
+inline constexpr int notsaved = 156;
+inline constexpr int notsavedcontinue = 169;
+inline constexpr int filefilter = 170;
+inline constexpr int cancelled = 171;
+inline constexpr int writtenby = 172;
+inline constexpr int datepattern = 174;
+inline constexpr int printfinished = 175;
+inline constexpr int printererror = 159;
+
+} // namespace jex::textid
