@@ -14,7 +14,7 @@ JexState::JexState(Platform& platform_) : platform(platform_) { designwindows(wi
 void initvariables(JexState& jex) {
     jex.currentslot = 0;
     jex.calldepth = 0;
-    jex.trailcount = 0;
+    jex.trail.clear();
 
     for (int s = 0; s < slotcount; ++s) {
         jex.store.slotname[s] = text(150 + s);

@@ -3,6 +3,7 @@
 // One instance lives as long as the program; a test makes a fresh one.
 #pragma once
 
+#include "core/pentrail.h"
 #include "core/programstore.h"
 #include "core/types.h"
 #include "windows/controls.h"
@@ -13,11 +14,6 @@
 namespace jex {
 
 class Platform;
-
-struct TrailStroke {
-    Int16 x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-inline constexpr int maxtrail = 2000;
 
 struct JexState {
     explicit JexState(Platform& platform);
@@ -59,8 +55,7 @@ struct JexState {
     Int16 turnstartheading = 0;
     Int16 robotspeed = 0;
     Int16 targetx = 0, targety = 0;
-    std::array<TrailStroke, maxtrail + 1> trail{};
-    Int16 trailcount = 0;
+    PenTrail trail;  // emptied at start-up and by clear
     std::array<Int16, 16> spriteoutline{};
     std::array<Int16, 8> spriteoffsets{};
 
