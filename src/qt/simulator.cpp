@@ -4,6 +4,7 @@
 #include "core/startup.h"
 #include "core/state.h"
 #include "qt/buttonswindow.h"
+#include "qt/exitwindow.h"
 #include "qt/funnieswindow.h"
 #include "qt/graphicswindow.h"
 #include "qt/programwindow.h"
@@ -12,19 +13,23 @@
 namespace jex::qt {
 
 Simulator::Simulator(SimulatorOptions options)
-    : platform_(
-          std::make_unique<QtPlatform>(std::move(options.soundplayer), std::move(options.ending))),
+    : platform_(std::make_unique<QtPlatform>(std::move(options.soundplayer),
+                                             std::move(options.ending),
+                                             std::move(options.dialogs))),
       state_(std::make_unique<JexState>(*platform_)),
       buttons_(std::make_unique<buttonswindow>(*state_, *platform_)),
       funnies_(std::make_unique<funnieswindow>(*state_, *platform_)),
       program_(std::make_unique<programwindow>(*state_, *platform_)),
-      graphics_(std::make_unique<graphicswindow>(*state_, *platform_)) {
-    platform_->attach(*state_, {buttons_.get(), funnies_.get(), program_.get(), graphics_.get()},
+      graphics_(std::make_unique<graphicswindow>(*state_, *platform_)),
+      exitwindow_(std::make_unique<class exitwindow>(*state_, *platform_)) {
+    platform_->attach(*state_,
+                      {buttons_.get(), funnies_.get(), program_.get(), graphics_.get(),
+                       exitwindow_.get()},
                       graphics_->Picture1());
 }
 
 Simulator::Simulator(std::unique_ptr<SoundPlayer> soundplayer)
-    : Simulator(SimulatorOptions{std::move(soundplayer), {}}) {}
+    : Simulator(SimulatorOptions{std::move(soundplayer), {}, {}}) {}
 
 Simulator::~Simulator() = default;
 

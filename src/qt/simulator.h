@@ -3,6 +3,7 @@
 // four windows that show it.
 #pragma once
 
+#include "qt/dialogs.h"
 #include "qt/soundplayer.h"
 
 #include <array>
@@ -22,12 +23,15 @@ class buttonswindow;
 class funnieswindow;
 class programwindow;
 class graphicswindow;
+class exitwindow;
 
 struct SimulatorOptions {
     // Plays the sounds; by default through the sound server.
     std::unique_ptr<SoundPlayer> soundplayer;
     // Runs instead of ending the process when the program is left.
     std::function<void()> ending;
+    // Asks for files and Yes or No; by default through Qt's dialogs.
+    std::unique_ptr<Dialogs> dialogs;
 };
 
 class Simulator {
@@ -49,6 +53,7 @@ class Simulator {
     funnieswindow& funnies() { return *funnies_; }
     programwindow& program() { return *program_; }
     graphicswindow& graphics() { return *graphics_; }
+    class exitwindow& exitwindowwidget() { return *exitwindow_; }
 
     // The four windows in the order they are shown.
     std::array<QWidget*, 4> windows();
@@ -60,6 +65,7 @@ class Simulator {
     std::unique_ptr<funnieswindow> funnies_;
     std::unique_ptr<programwindow> program_;
     std::unique_ptr<graphicswindow> graphics_;
+    std::unique_ptr<class exitwindow> exitwindow_;
 };
 
 } // namespace jex::qt
