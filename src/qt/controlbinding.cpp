@@ -55,7 +55,9 @@ void ControlBinding::sync(Units units) {
         widget_.setGeometry(geometry);
         geometry_ = geometry;
     }
-    if (first_ || c.caption != caption_) {
+    // A text box is compared with what it shows: the pupil may have typed
+    // something the rules turned back into the text they held before.
+    if (first_ || c.caption != caption_ || kind_ == Kind::textbox) {
         showcaption(c.caption);
         caption_ = c.caption;
     }

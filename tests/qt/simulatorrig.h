@@ -30,11 +30,33 @@ class RecordingSoundPlayer final : public qt::SoundPlayer {
     std::function<void(std::string_view)> watch; // looks at the screen as the sound plays
 };
 
+// Answers the dialogs at once, as a test has set them to answer.
+class ScriptedDialogs final : public qt::Dialogs {
+  public:
+    std::optional<std::string> asksavefile(const FileRequest& request) override {
+        asked.push_back(request);
+        return chosenfile;
+    }
+    std::optional<std::string> askopenfile(const FileRequest& request) override {
+        asked.push_back(request);
+        return chosenfile;
+    }
+    bool askyesno(const std::string&, const std::string& question) override {
+        questions.push_back(question);
+        return answeryes;
+    }
+    std::optional<std::string> chosenfile; // nothing for a cancel
+    bool answeryes = true;
+    std::vector<FileRequest> asked;
+    std::vector<std::string> questions;
+};
+
 class SimulatorRig {
   public:
-    SimulatorRig() : sounds_(new RecordingSoundPlayer) {
+    SimulatorRig() : sounds_(new RecordingSoundPlayer), dialogs(new ScriptedDialogs) {
         qt::SimulatorOptions options;
         options.soundplayer.reset(sounds_);
+        options.dialogs.reset(dialogs);
         options.ending = [this] { ++endings; };
         simulator = std::make_unique<qt::Simulator>(std::move(options));
     }
@@ -80,6 +102,9 @@ class SimulatorRig {
 
   private:
     RecordingSoundPlayer* sounds_; // owned by the simulator
+
+  public:
+    ScriptedDialogs* dialogs; // owned by the simulator
 };
 
 } // namespace jex::testing

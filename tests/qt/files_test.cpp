@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saving and loading through the dialogs, the question before a load, the
+// exit window, and the name boxes in the windows' real fonts.
+#include "simulatorrig.h"
+
+#include "files/folders.h"
+#include "qt/dialogs.h"
+#include "qt/exitwindow.h"
+#include "qt/looks.h"
+#include "qt/qtplatform.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QPushButton>
+
+using jex::testing::SimulatorRig;
+
+class FilesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        rig = std::make_unique<SimulatorRig>();
+        rig->start();
+    }
+    void cleanup() { rig.reset(); }
+
+    void savedThroughTheDialogAndLoadedBack() {
+        rig->click(rig->buttons(), "forwards");
+        rig->click(rig->buttons(), "five");
+        typeinto("pf1", "zig");
+        const QString file = QString::fromStdString((*jex::programsfolder() / "me" / "walk").string());
+        rig->dialogs->chosenfile = file.toStdString();
+        rig->click(rig->graphics(), "save");
+
+        QFile saved(file + ".jex");
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("\"JEX simulator file\",\"me\"\r\n\"walk\",1\r\n"
+                                             "\"F\",5\r\n\"DONE\",\r\n\"zig\",0\r\n\"DONE\",\r\n"
+                                             "\"function 2\",0\r\n\"DONE\",\r\n"));
+        QCOMPARE(rig->find<QLineEdit>(rig->graphics(), "progname")->text(), QString("walk"));
+
+        rig->click(rig->buttons(), "cm");
+        typeinto("pf1", "other");
+        rig->dialogs->chosenfile = (file + ".jex").toStdString();
+        rig->click(rig->graphics(), "load");
+        QVERIFY(rig->dialogs->questions.empty());
+        QCOMPARE(rig->find<QLineEdit>(rig->graphics(), "pf1")->text(), QString("zig"));
+        QCOMPARE(rig->caption(rig->program(), "nameheader"), QString("walk"));
+        QCOMPARE(rig->state().store.stepcount[0], 1);
+        QVERIFY(rig->sounds().empty());
+    }
+
+    void aLoadOverAnUnsavedProgramAsksFirst() {
+        rig->click(rig->buttons(), "forwards");
+        rig->dialogs->chosenfile.reset();
+        rig->dialogs->answeryes = false;
+        rig->click(rig->graphics(), "load");
+        QCOMPARE(rig->dialogs->questions.size(), std::size_t{1});
+        QVERIFY(rig->dialogs->asked.empty());
+
+        rig->dialogs->answeryes = true;
+        rig->click(rig->graphics(), "load");
+        QCOMPARE(rig->dialogs->asked.size(), std::size_t{1});
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("can't open file!"));
+    }
+
+    void theExitWindowAsksBeforeAnUnsavedProgramIsLeft() {
+        QWidget* window = &rig->simulator->exitwindowwidget();
+        rig->click(rig->buttons(), "forwards");
+        rig->click(rig->program(), "exitbutton");
+        QVERIFY(window->isVisible());
+        QCOMPARE(rig->endings, 0);
+        QCOMPARE(rig->caption(window, "Label1"), QString("You haven't saved your program!"));
+        QCOMPARE(rig->find<QPushButton>(window, "cancel")->text(), QString("cancel"));
+        const QRect screen(0, 0, 800, 800);
+        QVERIFY(qAbs(window->frameGeometry().center().x() - screen.center().x()) <= 2);
+        QVERIFY(qAbs(window->frameGeometry().center().y() - screen.center().y()) <= 2);
+        auto* label = rig->find<QLabel>(window, "Label1");
+        QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
+
+        QVERIFY(!window->close()); // the window manager's close is the exit button
+        QVERIFY(window->isVisible());
+        rig->click(window, "cancel");
+        QVERIFY(!window->isVisible());
+        QCOMPARE(rig->endings, 0);
+
+        rig->click(rig->program(), "exitbutton");
+        rig->click(window, "exitanyway");
+        QCOMPARE(rig->endings, 1);
+    }
+
+    void theProgramsNameIsHeldToTheWidthOfTheHeading() {
+        auto* box = rig->find<QLineEdit>(rig->graphics(), "progname");
+        box->clear();
+        QTest::keyClicks(box, QString(80, QLatin1Char('W')));
+        const QFontMetricsF metrics(jex::qt::qfont(rig->state().windows.program.font));
+        const double heading = rig->find<QLabel>(rig->program(), "nameheader")->width();
+        QVERIFY(metrics.horizontalAdvance(box->text() + "   ") <= heading + 1);
+        QVERIFY(metrics.horizontalAdvance(box->text() + "W   ") > heading - 1);
+        QVERIFY(box->text().size() < 80);
+        QCOMPARE(QString::fromStdString(rig->state().store.slotname[0]), box->text());
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("Too long!"));
+        QCOMPARE(box->cursorPosition(), box->text().size());
+    }
+
+    void theAuthorsNameIsHeldToItsOwnBox() {
+        auto* box = rig->find<QLineEdit>(rig->graphics(), "myname");
+        box->clear();
+        QTest::keyClicks(box, QString(60, QLatin1Char('m')));
+        const QFontMetricsF metrics(box->font());
+        QVERIFY(metrics.horizontalAdvance(box->text() + "  ") <= box->width() + 1);
+        QVERIFY(metrics.horizontalAdvance(box->text() + "m  ") > box->width() - 1);
+        QCOMPARE(QString::fromStdString(rig->state().authorname), box->text());
+    }
+
+    void aDoubleQuoteIsDroppedAndTheCaretStaysPut() {
+        auto* box = rig->find<QLineEdit>(rig->graphics(), "pf2");
+        box->setFocus();
+        box->setCursorPosition(2);
+        QTest::keyClicks(box, "\"x");
+        QCOMPARE(box->text(), QString("fuxnction 2"));
+        QCOMPARE(box->cursorPosition(), 3);
+        QCOMPARE(rig->state().store.slotname[2], std::string("fuxnction 2"));
+    }
+
+    void theFilterIsOneDialogEntry() {
+        QCOMPARE(jex::qt::namefilters("JEX files |*.jex|"), QString("JEX files (*.jex)"));
+    }
+
+    void widthsAreMeasuredInTheWindowsFonts() {
+        const jex::Font font{18, false};
+        QCOMPARE(rig->simulator->platform().textwidth(font, "é walk"),
+                 QFontMetricsF(jex::qt::qfont(font)).horizontalAdvance(QString("é walk")));
+    }
+
+  private:
+    void typeinto(const char* name, const char* text) {
+        auto* box = rig->find<QLineEdit>(rig->graphics(), name);
+        QVERIFY(box);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+
+    std::unique_ptr<SimulatorRig> rig;
+};
+
+QTEST_MAIN(FilesTest)
+#include "files_test.moc"
