@@ -19,9 +19,9 @@ constexpr Colour red{255, 0, 0};
 constexpr Colour white{255, 255, 255};
 constexpr Colour black{0, 0, 0};
 
-constexpr int rowheight = 700;        // twips: large type with room for a finger
-constexpr int narrowest = 4800;       // twips
-constexpr double sidemargin = 24;     // pixels each side of the message
+constexpr int rowheight = 700;    // twips: large type with room for a finger
+constexpr int narrowest = 4800;   // twips
+constexpr double sidemargin = 24; // pixels each side of the message
 
 void style(Control& control, Colour background, Colour foreground, int caption) {
     control.background = background;
@@ -45,14 +45,18 @@ void exitbutton_Click(JexState& jex) {
     jex.windows.exitwindow.shown = true;
 }
 
-void cancel_Click(JexState& jex) { jex.windows.exitwindow.shown = false; }
+void cancel_Click(JexState& jex) {
+    jex.windows.exitwindow.shown = false;
+}
 
-void exitanyway_Click(JexState& jex) { jex.platform.endprogram(); }
+void exitanyway_Click(JexState& jex) {
+    jex.platform.endprogram();
+}
 
 void designexitwindow(ExitWindow& exitwindow) {
     exitwindow.background = green;
     exitwindow.font = largetype;
-    exitwindow.titletext = 0;  // no title text
+    exitwindow.titletext = 0; // no title text
     style(exitwindow.Label1, green, black, textid::notsaved);
     style(exitwindow.cancel, blue, white, textid::cancel);
     style(exitwindow.exitanyway, red, white, textid::exitanyway);
@@ -76,7 +80,8 @@ void layoutexitwindow(JexState& jex) {
     const FrameMargins& frame = screen.frame;
     exitwindow.width = inside + roundhalfeven((frame.left + frame.right) * screen.twipsperpixelx);
     exitwindow.height = top + roundhalfeven((frame.top + frame.bottom) * screen.twipsperpixely);
-    exitwindow.left = (roundhalfeven(screen.widthpixels * screen.twipsperpixelx) - exitwindow.width) / 2;
+    exitwindow.left =
+        (roundhalfeven(screen.widthpixels * screen.twipsperpixelx) - exitwindow.width) / 2;
     exitwindow.top =
         (roundhalfeven(screen.heightpixels * screen.twipsperpixely) - exitwindow.height) / 2;
 }

@@ -15,7 +15,7 @@
 namespace jex {
 namespace {
 
-constexpr std::size_t longestfoldername = 255;  // bytes, as most file systems allow
+constexpr std::size_t longestfoldername = 255; // bytes, as most file systems allow
 constexpr char standin = '_';
 
 #ifndef _WIN32
@@ -33,14 +33,15 @@ std::optional<std::filesystem::path> homefolder() {
 // Path separators and what Windows refuses are replaced everywhere, so that
 // an author's folder has the same name on both systems.
 bool refusedinname(unsigned char c) {
-    return c < 0x20 || c == 0x7F || std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) !=
-                                         std::string_view::npos;
+    return c < 0x20 || c == 0x7F ||
+           std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 // Cuts a UTF-8 text to at most `length` bytes without splitting a character.
 std::string cututf8(std::string text, std::size_t length) {
     if (text.size() <= length) return text;
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
+    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+        --length;
     text.resize(length);
     return text;
 }
@@ -71,7 +72,8 @@ std::optional<std::filesystem::path> programsfolder() {
 
 std::string safefoldername(std::string_view author) {
     std::string name;
-    for (const char c : author) name += refusedinname(static_cast<unsigned char>(c)) ? standin : c;
+    for (const char c : author)
+        name += refusedinname(static_cast<unsigned char>(c)) ? standin : c;
     // A leading dot covers "." and "..", and hidden folders a pupil cannot find.
     if (!name.empty() && name.front() == '.') name.front() = standin;
     return cututf8(std::move(name), longestfoldername);

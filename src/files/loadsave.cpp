@@ -5,8 +5,8 @@
 #include "core/platform.h"
 #include "core/state.h"
 #include "core/textids.h"
-#include "core/tokens.h"
 #include "core/texts.h"
+#include "core/tokens.h"
 #include "entry/backup.h"
 #include "entry/feedback.h"
 #include "entry/listing.h"
@@ -29,17 +29,22 @@ bool hasextension(const std::string& filename) {
     if (filename.size() < extension.size()) return false;
     return std::equal(extension.begin(), extension.end(),
                       filename.end() - static_cast<std::ptrdiff_t>(extension.size()),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
-                                                  std::tolower(static_cast<unsigned char>(b)); });
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
 }
 
 std::optional<FileRequest> filerequest(int title, std::string_view author, std::string filename) {
     const auto folder = authorfolder(author);
     if (!folder) return std::nullopt;
-    return FileRequest{text(title), folder->string(), std::move(filename), text(textid::filefilter)};
+    return FileRequest{text(title), folder->string(), std::move(filename),
+                       text(textid::filefilter)};
 }
 
-ProgramFile programinmemory(const JexState& jex) { return {jex.authorname, jex.store}; }
+ProgramFile programinmemory(const JexState& jex) {
+    return {jex.authorname, jex.store};
+}
 
 // The save's work; false for every way it can fail.
 bool trysave(JexState& jex) {
@@ -81,7 +86,8 @@ void saveprogram(JexState& jex) {
 void loadprogram(JexState& jex) {
     makeprogramfolders(jex);
     const GraphicsWindow& graphics = jex.windows.graphics;
-    const auto request = filerequest(textid::load, graphics.myname.caption, graphics.progname.caption);
+    const auto request =
+        filerequest(textid::load, graphics.myname.caption, graphics.progname.caption);
     const auto chosen = request ? jex.platform.askopenfile(*request) : std::nullopt;
     const auto bytes = chosen ? readwholefile(*chosen, largestprogramfile) : std::nullopt;
     const ReadResult read = bytes ? readprogram(*bytes) : ReadResult{};

@@ -35,16 +35,17 @@ BoxRule ruleof(JexState& jex, NameBox which) {
         return {graphics.progname, jex.store.slotname[0], textid::myprogram, 3, program.font,
                 headerwidth};
     case NameBox::pf1:
-        return {graphics.pf1, jex.store.slotname[1], textid::functionone, 5, program.font,
-                listingwidth};
+        return {graphics.pf1, jex.store.slotname[1], textid::functionone, 5,
+                program.font, listingwidth};
     case NameBox::pf2:
-        return {graphics.pf2, jex.store.slotname[2], textid::functiontwo, 5, program.font,
-                listingwidth};
+        return {graphics.pf2, jex.store.slotname[2], textid::functiontwo, 5,
+                program.font, listingwidth};
     case NameBox::myname:
         break;
     }
-    return {graphics.myname, jex.authorname, textid::me, 2, graphics.font,
-            static_cast<double>(graphics.myname.width)};
+    return {graphics.myname, jex.authorname,
+            textid::me,      2,
+            graphics.font,   static_cast<double>(graphics.myname.width)};
 }
 
 bool fits(JexState& jex, const BoxRule& rule, const std::string& text) {
@@ -66,7 +67,7 @@ std::vector<std::size_t> characterends(const std::string& text) {
 // even in a pasted page of text.
 std::string fittingfront(JexState& jex, const BoxRule& rule, const std::string& text) {
     const std::vector<std::size_t> ends = characterends(text);
-    std::size_t fitting = 0;  // characters known to fit
+    std::size_t fitting = 0; // characters known to fit
     std::size_t toowide = ends.size();
     while (toowide - fitting > 1) {
         const std::size_t middle = fitting + (toowide - fitting) / 2;
@@ -91,6 +92,8 @@ void namebox_Change(JexState& jex, NameBox which, std::string newtext) {
     if (toolong) reportproblem(jex, textid::toolong);
 }
 
-void namebox_LostFocus(JexState& jex) { refreshlisting(jex); }
+void namebox_LostFocus(JexState& jex) {
+    refreshlisting(jex);
+}
 
 } // namespace jex

@@ -94,12 +94,20 @@ void save_Click(JexState& jex) {
     saveprogram(jex);
 }
 
-void change1_Click(JexState& jex) { changefunction(jex, 1); }
+void change1_Click(JexState& jex) {
+    changefunction(jex, 1);
+}
 
-void change2_Click(JexState& jex) { changefunction(jex, 2); }
+void change2_Click(JexState& jex) {
+    changefunction(jex, 2);
+}
 
-void use1_Click(JexState& jex) { usefunction(jex, 1); }
+void use1_Click(JexState& jex) {
+    usefunction(jex, 1);
+}
 
-void use2_Click(JexState& jex) { usefunction(jex, 2); }
+void use2_Click(JexState& jex) {
+    usefunction(jex, 2);
+}
 
 } // namespace jex

@@ -13,7 +13,7 @@ namespace jex {
 namespace {
 
 constexpr int maxopenrepeats = 3;
-constexpr int largestcount = 999;  // a counted command takes up to three digits
+constexpr int largestcount = 999; // a counted command takes up to three digits
 constexpr int largestnote = 9;
 
 // --- Writing --------------------------------------------------------------
@@ -37,7 +37,7 @@ void writeline(std::string& out, const std::string& first, const std::string& se
 
 struct Field {
     enum class Kind { text, number, empty } kind = Kind::empty;
-    std::string text;  // UTF-8
+    std::string text; // UTF-8
     int number = 0;
 };
 
@@ -46,11 +46,11 @@ struct Line {
 };
 
 class Refused {
-public:
+  public:
     explicit Refused(std::string why) : why_(std::move(why)) {}
     const std::string& why() const { return why_; }
 
-private:
+  private:
     std::string why_;
 };
 
@@ -59,15 +59,14 @@ private:
 Field numberof(std::string_view bare) {
     if (bare.empty()) return {};
     const std::string_view digits = bare.front() == '-' ? bare.substr(1) : bare;
-    if (digits.empty() || !std::all_of(digits.begin(), digits.end(),
-                                       [](char c) { return c >= '0' && c <= '9'; }))
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         throw Refused("not a number: " + std::string(bare));
     if ((digits.size() > 1 && digits.front() == '0') || bare == "-0")
         throw Refused("not written as a number is: " + std::string(bare));
     int value = 0;
     const auto [end, error] = std::from_chars(bare.data(), bare.data() + bare.size(), value);
-    if (error != std::errc() || end != bare.data() + bare.size() || value < -32768 ||
-        value > 32767)
+    if (error != std::errc() || end != bare.data() + bare.size() || value < -32768 || value > 32767)
         throw Refused("number out of range: " + std::string(bare));
     Field field;
     field.kind = Field::Kind::number;
@@ -130,7 +129,7 @@ std::vector<std::string_view> splitlines(std::string_view bytes) {
 }
 
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view bytes) : lines_(splitlines(bytes)) {}
 
     ProgramFile read() {
@@ -139,12 +138,13 @@ public:
         if (header.first.kind != Field::Kind::text || header.first.text != fileheader)
             throw Refused("not a JEX simulator file");
         program.authorname = text(header.second, "author");
-        for (int slot = 0; slot < slotcount; ++slot) readslot(program.store, slot);
+        for (int slot = 0; slot < slotcount; ++slot)
+            readslot(program.store, slot);
         if (at_ != lines_.size()) throw Refused("more lines after the last slot");
         return program;
     }
 
-private:
+  private:
     Line next() {
         if (at_ >= lines_.size()) throw Refused("the file ends early");
         return parseline(lines_[at_++]);
@@ -182,8 +182,7 @@ private:
         const Line terminator = next();
         if (text(terminator.first, "terminator") != token::done)
             throw Refused("slot without its terminator");
-        if (terminator.second.kind == Field::Kind::text)
-            throw Refused("terminator with a text");
+        if (terminator.second.kind == Field::Kind::text) throw Refused("terminator with a text");
         // A removed step leaves its number in the row that becomes the terminator.
         if (terminator.second.kind == Field::Kind::number) {
             const int stale = terminator.second.number;
@@ -201,8 +200,8 @@ private:
         if (command == token::note) {
             if (!pending && (value < 0 || value > largestnote)) throw Refused("note number");
         } else if (command == token::forwards || command == token::backwards ||
-                   command == token::left || command == token::right ||
-                   command == token::pause || command == token::flash) {
+                   command == token::left || command == token::right || command == token::pause ||
+                   command == token::flash) {
             if (!pending && (value < 1 || value > largestcount)) throw Refused("step number");
         } else if (command == token::repeat) {
             if (!pending && (value < 1 || value > largestcount)) throw Refused("repeat number");

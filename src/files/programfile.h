@@ -19,7 +19,7 @@ namespace jex {
 // What a program file holds.
 struct ProgramFile {
     std::string authorname;
-    ProgramStore store;  // rows above each terminator are empty
+    ProgramStore store; // rows above each terminator are empty
 };
 
 inline constexpr std::string_view fileheader = "JEX simulator file";
@@ -27,7 +27,7 @@ inline constexpr std::string_view fileheader = "JEX simulator file";
 // No file this program writes comes near these; anything larger is refused
 // before it is looked at.
 inline constexpr std::size_t largestprogramfile = 64 * 1024;
-inline constexpr std::size_t longesttextfield = 255;  // bytes
+inline constexpr std::size_t longesttextfield = 255; // bytes
 
 // Text fields have no escapes: a double quote would end the field early and a
 // line end would split the line. Names lose them before they are stored.

@@ -20,8 +20,7 @@ std::optional<std::string> askfile(const FileRequest& request, QFileDialog::Acce
     // replace, so that the check is about the file really written.
     dialog.setDefaultSuffix(programextension);
     dialog.selectFile(QString::fromStdString(request.filename));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
 }
 

@@ -13,19 +13,18 @@
 namespace jex::qt {
 
 Simulator::Simulator(SimulatorOptions options)
-    : platform_(std::make_unique<QtPlatform>(std::move(options.soundplayer),
-                                             std::move(options.ending),
-                                             std::move(options.dialogs))),
+    : platform_(std::make_unique<QtPlatform>(
+          std::move(options.soundplayer), std::move(options.ending), std::move(options.dialogs))),
       state_(std::make_unique<JexState>(*platform_)),
       buttons_(std::make_unique<buttonswindow>(*state_, *platform_)),
       funnies_(std::make_unique<funnieswindow>(*state_, *platform_)),
       program_(std::make_unique<programwindow>(*state_, *platform_)),
       graphics_(std::make_unique<graphicswindow>(*state_, *platform_)),
       exitwindow_(std::make_unique<class exitwindow>(*state_, *platform_)) {
-    platform_->attach(*state_,
-                      {buttons_.get(), funnies_.get(), program_.get(), graphics_.get(),
-                       exitwindow_.get()},
-                      graphics_->Picture1());
+    platform_->attach(
+        *state_,
+        {buttons_.get(), funnies_.get(), program_.get(), graphics_.get(), exitwindow_.get()},
+        graphics_->Picture1());
 }
 
 Simulator::Simulator(std::unique_ptr<SoundPlayer> soundplayer)

@@ -53,7 +53,9 @@ class Simulator {
     funnieswindow& funnies() { return *funnies_; }
     programwindow& program() { return *program_; }
     graphicswindow& graphics() { return *graphics_; }
-    class exitwindow& exitwindowwidget() { return *exitwindow_; }
+    class exitwindow& exitwindowwidget() {
+        return *exitwindow_;
+    }
 
     // The four windows in the order they are shown.
     std::array<QWidget*, 4> windows();

@@ -19,12 +19,7 @@ exit_button=(789 16)
 listing=(646 67 286 420) # left top width height
 wait_seconds=20
 
-mkdir -p "$work"
-exec 9>"$work/.lock"
-if ! flock -w 120 9; then
-    e2e_fail "another run kept $work busy for 2 minutes"
-    exit 1
-fi
+e2e_take_workfolder "$work" || exit 1
 rm -f "$work"/{listing.png,dialog.png,jex.log,xvfb.log}
 scratch=$(mktemp -d)
 trap 'e2e_stop_all; rm -rf "$scratch"' EXIT

@@ -25,6 +25,18 @@ e2e_require_tools() {
     return $missing
 }
 
+# Makes the work folder and takes it for this run: runs started from two
+# shells at once share it, so they take turns.
+e2e_take_workfolder() {
+    local work=$1
+    mkdir -p "$work"
+    exec 9>"$work/.lock"
+    if ! flock -w 120 9; then
+        e2e_fail "another run kept $work busy for 2 minutes"
+        return 1
+    fi
+}
+
 # Stops the processes in the reverse order of their start: the program
 # before the recorder, the recorder before the servers it talks to.
 e2e_stop_all() {

@@ -29,13 +29,7 @@ sound_threshold=100
 sound_shortest=0.74
 sound_longest=0.94
 
-mkdir -p "$work"
-# Test runs started from two shells at once share this folder: take turns.
-exec 9>"$work/.lock"
-if ! flock -w 120 9; then
-    e2e_fail "another run kept $work busy for 2 minutes"
-    exit 1
-fi
+e2e_take_workfolder "$work" || exit 1
 rm -f "$work"/{startup.png,startup.wav,jex.log,xvfb.log,pulseaudio.log}
 scratch=$(mktemp -d)
 trap 'e2e_stop_all; rm -rf "$scratch"' EXIT

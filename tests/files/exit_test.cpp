@@ -18,7 +18,7 @@ namespace {
 struct SavedCase {
     const char* what;
     std::function<void(FilesTest&, JexState&, FakePlatform&)> action;
-    std::optional<bool> afterwards;  // nothing: as it was
+    std::optional<bool> afterwards; // nothing: as it was
 };
 
 class SavedFlag : public FilesTest, public ::testing::WithParamInterface<SavedCase> {};
@@ -43,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         SavedCase{"command key", [](auto&, JexState& j, auto&) { commandkey(j, "F"); }, false},
         SavedCase{"repeat refused",
                   [](auto&, JexState& j, auto&) {
-                      press(j, {Key::repeat, Key::two, Key::repeat, Key::two, Key::repeat,
-                                Key::two, Key::repeat});
+                      press(j, {Key::repeat, Key::two, Key::repeat, Key::two, Key::repeat, Key::two,
+                                Key::repeat});
                   },
                   false},
         SavedCase{"end refused", [](auto&, JexState& j, auto&) { commandkey(j, "E"); }, false},
@@ -57,7 +57,9 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   std::nullopt},
         SavedCase{"digit, ce, cm, rm",
-                  [](auto&, JexState& j, auto&) { press(j, {Key::six, Key::ce, Key::cm, Key::rm}); },
+                  [](auto&, JexState& j, auto&) {
+                      press(j, {Key::six, Key::ce, Key::cm, Key::rm});
+                  },
                   std::nullopt},
         SavedCase{"use", [](auto&, JexState& j, auto&) { use2_Click(j); }, std::nullopt},
         SavedCase{"change", [](auto&, JexState& j, auto&) { change1_Click(j); }, std::nullopt},
@@ -72,12 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
                   false},
         SavedCase{"save failed",
                   [](auto& t, JexState& j, auto& p) { savefile(t, j, p, "none/a.jex"); }, false},
-        SavedCase{"load", [](auto&, JexState& j, auto& p) {
+        SavedCase{"load",
+                  [](auto&, JexState& j, auto& p) {
                       p.chosenfile = (fixtures() / "good" / "square.jex").string();
                       loadprogram(j);
                   },
                   true},
-        SavedCase{"load refused", [](auto&, JexState& j, auto& p) {
+        SavedCase{"load refused",
+                  [](auto&, JexState& j, auto& p) {
                       p.chosenfile = (fixtures() / "bad" / "junk.jex").string();
                       loadprogram(j);
                   },
@@ -173,8 +177,9 @@ TEST_F(LoadGuard, AnUnsavedProgramAsksFirst) {
     platform.answeryes = false;
     jex.windows.graphics.warnings.caption = "old news";
     load_Click(jex);
-    EXPECT_EQ(platform.questions, std::vector<std::string>{
-                                      "JEX: You haven't saved your program. Do you want to continue?"});
+    EXPECT_EQ(
+        platform.questions,
+        std::vector<std::string>{"JEX: You haven't saved your program. Do you want to continue?"});
     EXPECT_TRUE(platform.opensasked.empty());
     EXPECT_EQ(jex.store.stepcount[0], 1);
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "");

@@ -16,19 +16,18 @@
 namespace jex::testing {
 
 class FilesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         program_Load(jex);
         std::filesystem::create_directories(myfolder());
         platform.sounds.clear();
     }
 
-public:
+  public:
     std::filesystem::path myfolder() const { return *programsfolder() / "me"; }
 
-protected:
-
-    TempHome home;  // before the rig: the start-up makes its folders here
+  protected:
+    TempHome home; // before the rig: the start-up makes its folders here
     Rig rig;
     FakePlatform& platform = rig.platform;
     JexState& jex = rig.jex;

@@ -5,6 +5,8 @@
 
 #include "files/programfile.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -15,7 +17,9 @@
 
 namespace jex::testing {
 
-inline std::filesystem::path fixtures() { return JEX_FIXTURES; }
+inline std::filesystem::path fixtures() {
+    return JEX_FIXTURES;
+}
 
 inline std::string bytesof(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -28,6 +32,13 @@ inline std::vector<std::string> fixturenames(const std::string& folder, const st
         if (entry.path().extension() == ext) names.push_back(entry.path().stem().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// A stored file's name as a test's name.
+inline std::string paramname(const ::testing::TestParamInfo<std::string>& info) {
+    std::string name = info.param;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
 }
 
 // One line a slot: name, count and the steps with their numbers,

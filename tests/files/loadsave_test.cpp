@@ -63,9 +63,10 @@ TEST_F(Saving, AnEmptyProgramIsSevenLines) {
 }
 
 TEST_F(Saving, TheProgramIsNamedByAllOfWhatWasTyped) {
-    for (const auto& [typed, file, name] :
-         {std::tuple{"v2.1", "v2.1.jex", "v2.1"}, {"abc", "abc.jex", "abc"},
-          {"Loop.JEX", "Loop.JEX", "Loop"}, {"say \"hi\".jex", "say \"hi\".jex", "say hi"}}) {
+    for (const auto& [typed, file, name] : {std::tuple{"v2.1", "v2.1.jex", "v2.1"},
+                                            {"abc", "abc.jex", "abc"},
+                                            {"Loop.JEX", "Loop.JEX", "Loop"},
+                                            {"say \"hi\".jex", "say \"hi\".jex", "say hi"}}) {
         platform.chosenfile = (myfolder() / typed).string();
         save_Click(jex);
         EXPECT_TRUE(std::filesystem::exists(myfolder() / file)) << typed;
@@ -117,7 +118,7 @@ using Loading = FilesTest;
 TEST_F(Loading, BringsEveryWindowIntoLineWithTheProgramRead) {
     std::filesystem::copy_file(fixtures() / "good" / "nested.jex", myfolder() / "stars.jex");
     change2_Click(jex);
-    press(jex, {Key::repeat});  // function 2 waits for a number, a repeat open
+    press(jex, {Key::repeat}); // function 2 waits for a number, a repeat open
     jex.robotx = 40;
     const int paints = platform.backgroundpaints;
     platform.chosenfile = (myfolder() / "stars.jex").string();
@@ -140,13 +141,13 @@ TEST_F(Loading, BringsEveryWindowIntoLineWithTheProgramRead) {
     EXPECT_EQ(jex.windows.program.nameheader.caption, "stars");
     EXPECT_FALSE(jex.windows.program.programtext.lines.empty());
     EXPECT_EQ(jex.entrystate, (SlotArray<Int16>{0, 0, 0}));
-    EXPECT_EQ(jex.openrepeats, (SlotArray<Int16>{0, 0, 1}));  // function 2 leaves one open
+    EXPECT_EQ(jex.openrepeats, (SlotArray<Int16>{0, 0, 1})); // function 2 leaves one open
     EXPECT_EQ(jex.robotx, 0);
     EXPECT_GT(platform.backgroundpaints, paints);
     EXPECT_TRUE(jex.saved);
     EXPECT_TRUE(platform.sounds.empty());
 
-    press(jex, {Key::cm, Key::rm});  // the backup holds the program read
+    press(jex, {Key::cm, Key::rm}); // the backup holds the program read
     EXPECT_EQ(jex.store.stepcount[0], 9);
 }
 
@@ -189,7 +190,8 @@ TEST_P(RefusedLoad, LeavesEverythingAsItWas) {
     const std::filesystem::path file = myfolder() / "bad.jex";
     if (GetParam() == "huge") {
         std::string huge = bytesof(fixtures() / "good" / "square.jex");
-        while (huge.size() < 4 * largestprogramfile) huge += "\"F\",10\r\n";
+        while (huge.size() < 4 * largestprogramfile)
+            huge += "\"F\",10\r\n";
         std::ofstream(file, std::ios::binary) << huge;
         platform.chosenfile = file.string();
     } else if (GetParam() == "cancelled") {
@@ -218,20 +220,24 @@ std::vector<std::string> refusedcases() {
     return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, RefusedLoad, ::testing::ValuesIn(refusedcases()),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Fixtures, RefusedLoad, ::testing::ValuesIn(refusedcases()), paramname);
 
-TEST(Defaults, GiveTheStepsAndFunctionNamesButNotTheProgramOrAuthorName) {
+// A start-up with the stored file as the defaults file.
+class Defaults : public ::testing::Test {
+  protected:
+    void startwith(const std::filesystem::path& file) {
+        const std::filesystem::path folder = home.path() / "dorvane/jex/programs/defaults";
+        std::filesystem::create_directories(folder);
+        std::filesystem::copy_file(fixtures() / file, folder / "defaults.jex");
+        program_Load(rig.jex);
+    }
+
     TempHome home;
-    const std::filesystem::path folder = home.path() / "dorvane/jex/programs/defaults";
-    std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(fixtures() / "good" / "nested.jex", folder / "defaults.jex");
     Rig rig;
-    program_Load(rig.jex);
+};
+
+TEST_F(Defaults, GiveTheStepsAndFunctionNamesButNotTheProgramOrAuthorName) {
+    startwith("good/nested.jex");
     EXPECT_EQ(rig.jex.store.stepcount, (SlotArray<Int16>{9, 3, 2}));
     EXPECT_EQ(rig.jex.store.slotname, (SlotArray<std::string>{"my program", "f1", "f2"}));
     EXPECT_EQ(rig.jex.authorname, "me");
@@ -240,13 +246,8 @@ TEST(Defaults, GiveTheStepsAndFunctionNamesButNotTheProgramOrAuthorName) {
     EXPECT_EQ(rig.platform.soundnames(), std::vector<std::string>{"yea"});
 }
 
-TEST(Defaults, ABadDefaultsFileIsPassedOverInSilence) {
-    TempHome home;
-    const std::filesystem::path folder = home.path() / "dorvane/jex/programs/defaults";
-    std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(fixtures() / "bad" / "cut-in-slot.jex", folder / "defaults.jex");
-    Rig rig;
-    program_Load(rig.jex);
+TEST_F(Defaults, ABadDefaultsFileIsPassedOverInSilence) {
+    startwith("bad/cut-in-slot.jex");
     EXPECT_EQ(rig.jex.store.stepcount, (SlotArray<Int16>{0, 0, 0}));
     EXPECT_EQ(rig.jex.store.slotname[0], "my program");
     EXPECT_EQ(rig.jex.authorname, "me");
@@ -254,10 +255,15 @@ TEST(Defaults, ABadDefaultsFileIsPassedOverInSilence) {
 }
 
 TEST(Folders, AnAuthorsNameNeverLeavesTheProgramsFolder) {
-    for (const auto& [author, folder] : {std::pair{"Sam", "Sam"}, {".", "_"}, {"..", "_."},
-                                         {"../../etc", "_._.._etc"}, {"/root", "_root"},
-                                         {".hidden", "_hidden"}, {"a\\b:c*?\"<>|", "a_b_c______"},
-                                         {"tab\there", "tab_here"}, {"Renée", "Renée"}})
+    for (const auto& [author, folder] : {std::pair{"Sam", "Sam"},
+                                         {".", "_"},
+                                         {"..", "_."},
+                                         {"../../etc", "_._.._etc"},
+                                         {"/root", "_root"},
+                                         {".hidden", "_hidden"},
+                                         {"a\\b:c*?\"<>|", "a_b_c______"},
+                                         {"tab\there", "tab_here"},
+                                         {"Renée", "Renée"}})
         EXPECT_EQ(safefoldername(author), folder) << author;
 
     const std::string longname = safefoldername(std::string(300, 'a') + "é");

@@ -73,7 +73,8 @@ TEST_F(NameBoxes, ANameTooWideKeepsItsLongestFrontPartThatFits) {
         for (const std::size_t length : {capacity(jex, box) + 1, std::size_t{100000}}) {
             platform.sounds.clear();
             std::string name;
-            for (std::size_t i = 0; i < length; ++i) name += static_cast<char>('a' + i % 26);
+            for (std::size_t i = 0; i < length; ++i)
+                name += static_cast<char>('a' + i % 26);
             namebox_Change(jex, box.box, name);
             const std::string front = name.substr(0, capacity(jex, box));
             EXPECT_EQ(box.control(jex).caption, front) << box.what;
@@ -87,7 +88,8 @@ TEST_F(NameBoxes, ANameTooWideKeepsItsLongestFrontPartThatFits) {
 TEST_F(NameBoxes, LettersOfSeveralBytesAreNeverCutInTwo) {
     const Box& box = boxes().back();
     std::string name;
-    for (std::size_t i = 0; i <= capacity(jex, box); ++i) name += "é";
+    for (std::size_t i = 0; i <= capacity(jex, box); ++i)
+        name += "é";
     namebox_Change(jex, box.box, name);
     EXPECT_EQ(jex.authorname, name.substr(0, name.size() - 2));
 }
@@ -135,21 +137,29 @@ enum Button { change1, change2, use1, use2 };
 
 void click(JexState& jex, Button button) {
     switch (button) {
-    case change1: change1_Click(jex); return;
-    case change2: change2_Click(jex); return;
-    case use1: use1_Click(jex); return;
-    case use2: use2_Click(jex); return;
+    case change1:
+        change1_Click(jex);
+        return;
+    case change2:
+        change2_Click(jex);
+        return;
+    case use1:
+        use1_Click(jex);
+        return;
+    case use2:
+        use2_Click(jex);
+        return;
     }
 }
 
 struct EditingCase {
-    int editing;  // the slot being edited before the click
+    int editing; // the slot being edited before the click
     Button button;
     int afterwards;
     const char* change1caption;
     const char* change2caption;
     const char* message;
-    const char* added;  // the step the click appended to the slot, if any
+    const char* added; // the step the click appended to the slot, if any
 };
 
 class ChangeAndUse : public FilesTest, public ::testing::WithParamInterface<EditingCase> {};
@@ -215,7 +225,8 @@ TEST_F(ChangeAndUseWhileKeying, ACallEndsTheNumberBeforeIt) {
     for (const auto& digits :
          {std::vector<Key>{Key::five}, std::vector<Key>{Key::five, Key::five}}) {
         press(jex, {Key::forwards});
-        for (Key digit : digits) press(jex, {digit});
+        for (Key digit : digits)
+            press(jex, {digit});
         use1_Click(jex);
         const int n = jex.store.stepcount[0];
         EXPECT_EQ(step(jex, n, 0), "PF1 0");
@@ -232,7 +243,7 @@ TEST_F(ChangeAndUseWhileKeying, AnOpenRepeatKeepsTheKeypadWhereItIs) {
     change1_Click(jex);
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "No matching END!");
     EXPECT_EQ(jex.currentslot, 0);
-    use1_Click(jex);  // a call inside the repeat is fine
+    use1_Click(jex); // a call inside the repeat is fine
     EXPECT_EQ(step(jex, 3, 0), "PF1 0");
 
     press(jex, {Key::endbutton});
@@ -242,13 +253,14 @@ TEST_F(ChangeAndUseWhileKeying, AnOpenRepeatKeepsTheKeypadWhereItIs) {
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "No matching END!");
     EXPECT_EQ(jex.currentslot, 1);
     press(jex, {Key::endbutton, Key::forwards});
-    change1_Click(jex);  // a number still missing does not keep a function open
+    change1_Click(jex); // a number still missing does not keep a function open
     EXPECT_EQ(jex.currentslot, 0);
     EXPECT_EQ(jex.windows.graphics.change1.caption, "change");
 }
 
 TEST_F(ChangeAndUseWhileKeying, AFullSlotTakesNoCall) {
-    for (int i = 0; i < maxsteps; ++i) use2_Click(jex);
+    for (int i = 0; i < maxsteps; ++i)
+        use2_Click(jex);
     EXPECT_EQ(jex.store.stepcount[0], maxsteps);
     use1_Click(jex);
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "program full!");

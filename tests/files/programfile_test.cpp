@@ -27,11 +27,7 @@ TEST_P(GoodFile, ReadsAsExpectedAndIsWrittenBackByteForByte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, GoodFile, ::testing::ValuesIn(fixturenames("good", ".jex")),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+                         paramname);
 
 class BadFile : public ::testing::TestWithParam<std::string> {};
 
@@ -42,11 +38,7 @@ TEST_P(BadFile, IsRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, BadFile, ::testing::ValuesIn(fixturenames("bad", ".jex")),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+                         paramname);
 
 TEST(ProgramFile, ThereAreThirtyBadFilesAtLeast) {
     EXPECT_GE(fixturenames("bad", ".jex").size(), 30u);
@@ -54,7 +46,8 @@ TEST(ProgramFile, ThereAreThirtyBadFilesAtLeast) {
 
 TEST(ProgramFile, AFileLargerThanAnyProgramIsRefusedUnread) {
     std::string huge = bytesof(fixtures() / "good" / "square.jex");
-    while (huge.size() <= largestprogramfile) huge += "\"F\",10\r\n";
+    while (huge.size() <= largestprogramfile)
+        huge += "\"F\",10\r\n";
     EXPECT_EQ(readprogram(huge).refusal, "file too large");
 }
 
@@ -70,7 +63,8 @@ TEST(ProgramFile, NamesLoseWhatCouldNotBeReadBack) {
 
 TEST(Cp1252, LettersOfTheCodePageRoundTripAndOthersBecomeQuestionMarks) {
     std::string everybyte;
-    for (int b = 0x20; b < 0x100; ++b) everybyte += static_cast<char>(b);
+    for (int b = 0x20; b < 0x100; ++b)
+        everybyte += static_cast<char>(b);
     EXPECT_EQ(utf8tocp1252(cp1252toutf8(everybyte)), everybyte);
     EXPECT_EQ(cp1252toutf8("\xe9\xdf\x80\x9c"), "\xC3\xA9\xC3\x9F\xE2\x82\xAC\xC5\x93");
     EXPECT_EQ(utf8tocp1252("Ω 漢 é"), "? ? \xe9");

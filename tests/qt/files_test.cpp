@@ -30,7 +30,8 @@ class FilesTest : public QObject {
         rig->click(rig->buttons(), "forwards");
         rig->click(rig->buttons(), "five");
         typeinto("pf1", "zig");
-        const QString file = QString::fromStdString((*jex::programsfolder() / "me" / "walk").string());
+        const QString file =
+            QString::fromStdString((*jex::programsfolder() / "me" / "walk").string());
         rig->dialogs->chosenfile = file.toStdString();
         rig->click(rig->graphics(), "save");
 
