@@ -15,83 +15,53 @@
 namespace jex::testing {
 namespace {
 
-struct SavedCase {
-    const char* what;
-    std::function<void(FilesTest&, JexState&, FakePlatform&)> action;
-    std::optional<bool> afterwards; // nothing: as it was
-};
+using SavedFlag = FilesTest;
 
-class SavedFlag : public FilesTest, public ::testing::WithParamInterface<SavedCase> {};
-
-TEST_P(SavedFlag, ChangesOnlyWhereItShould) {
-    press(jex, {Key::repeat, Key::two, Key::forwards, Key::five, Key::endbutton});
-    for (const bool before : {true, false}) {
-        jex.saved = before;
-        GetParam().action(*this, jex, platform);
-        EXPECT_EQ(jex.saved, GetParam().afterwards.value_or(before)) << "from " << before;
+TEST_F(SavedFlag, ChangesOnlyWhereItShould) {
+    const auto choose = [this](const std::filesystem::path& file) {
+        platform.chosenfile = file.string();
+    };
+    const std::function<void()> save = [this] { saveprogram(jex); };
+    const std::function<void()> load = [this] { loadprogram(jex); };
+    // What the action does, and the flag afterwards (nothing: as it was).
+    const std::vector<std::tuple<const char*, std::function<void()>, std::optional<bool>>> changes{
+        {"command key", [&] { commandkey(jex, "F"); }, false},
+        {"repeat refused",
+         [&] {
+             press(jex, {Key::repeat, Key::two, Key::repeat, Key::two, Key::repeat, Key::two,
+                         Key::repeat});
+         },
+         false},
+        {"end refused", [&] { commandkey(jex, "E"); }, false},
+        {"digit, ce, cm, rm",
+         [&] {
+             press(jex, {Key::six, Key::ce, Key::cm, Key::rm});
+         },
+         {}},
+        {"use", [&] { use2_Click(jex); }, {}},
+        {"change", [&] { change1_Click(jex); }, {}},
+        {"name", [&] { namebox_Change(jex, NameBox::pf1, "x"); }, {}},
+        {"save", [&] { choose(myfolder() / "a.jex"), save(); }, true},
+        {"save cancelled", [&] { platform.chosenfile.reset(), save(); }, false},
+        {"save failed", [&] { choose(myfolder() / "none/a.jex"), save(); }, false},
+        {"load", [&] { choose(fixtures() / "good/square.jex"), load(); }, true},
+        {"load refused", [&] { choose(fixtures() / "bad/junk.jex"), load(); }, {}},
+    };
+    for (const auto& [what, action, afterwards] : changes) {
+        for (const bool before : {true, false}) {
+            choose(fixtures() / "good/square.jex");
+            loadprogram(jex);
+            jex.saved = before;
+            action();
+            EXPECT_EQ(jex.saved, afterwards.value_or(before)) << what << " from " << before;
+        }
     }
+    // A command key refused for a missing number changes nothing.
+    press(jex, {Key::forwards});
+    jex.saved = true;
+    press(jex, {Key::backwards});
+    EXPECT_TRUE(jex.saved);
 }
-
-void savefile(FilesTest& test, JexState& jex, FakePlatform& platform, const char* name) {
-    platform.chosenfile = (test.myfolder() / name).string();
-    saveprogram(jex);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryChange, SavedFlag,
-    ::testing::Values(
-        SavedCase{"command key", [](auto&, JexState& j, auto&) { commandkey(j, "F"); }, false},
-        SavedCase{"repeat refused",
-                  [](auto&, JexState& j, auto&) {
-                      press(j, {Key::repeat, Key::two, Key::repeat, Key::two, Key::repeat, Key::two,
-                                Key::repeat});
-                  },
-                  false},
-        SavedCase{"end refused", [](auto&, JexState& j, auto&) { commandkey(j, "E"); }, false},
-        SavedCase{"command refused for a missing number",
-                  [](auto&, JexState& j, auto&) {
-                      const bool was = j.saved;
-                      press(j, {Key::forwards});
-                      j.saved = was;
-                      press(j, {Key::backwards});
-                  },
-                  std::nullopt},
-        SavedCase{"digit, ce, cm, rm",
-                  [](auto&, JexState& j, auto&) {
-                      press(j, {Key::six, Key::ce, Key::cm, Key::rm});
-                  },
-                  std::nullopt},
-        SavedCase{"use", [](auto&, JexState& j, auto&) { use2_Click(j); }, std::nullopt},
-        SavedCase{"change", [](auto&, JexState& j, auto&) { change1_Click(j); }, std::nullopt},
-        SavedCase{"name", [](auto&, JexState& j, auto&) { namebox_Change(j, NameBox::pf1, "x"); },
-                  std::nullopt},
-        SavedCase{"save", [](auto& t, JexState& j, auto& p) { savefile(t, j, p, "a.jex"); }, true},
-        SavedCase{"save cancelled",
-                  [](auto&, JexState& j, auto& p) {
-                      p.chosenfile.reset();
-                      saveprogram(j);
-                  },
-                  false},
-        SavedCase{"save failed",
-                  [](auto& t, JexState& j, auto& p) { savefile(t, j, p, "none/a.jex"); }, false},
-        SavedCase{"load",
-                  [](auto&, JexState& j, auto& p) {
-                      p.chosenfile = (fixtures() / "good" / "square.jex").string();
-                      loadprogram(j);
-                  },
-                  true},
-        SavedCase{"load refused",
-                  [](auto&, JexState& j, auto& p) {
-                      p.chosenfile = (fixtures() / "bad" / "junk.jex").string();
-                      loadprogram(j);
-                  },
-                  std::nullopt}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        for (char& c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-        return name;
-    });
 
 using Leaving = FilesTest;
 
@@ -130,19 +100,6 @@ TEST_F(Leaving, AnUnsavedProgramShowsTheExitWindowFirst) {
     EXPECT_TRUE(platform.ended);
 }
 
-TEST_F(Leaving, DuringARunExitOnlyStopsIt) {
-    for (const bool saved : {true, false}) {
-        jex.saved = saved;
-        jex.running = true;
-        exitbutton_Click(jex);
-        EXPECT_FALSE(jex.running);
-        EXPECT_FALSE(platform.ended);
-        EXPECT_FALSE(jex.windows.exitwindow.shown);
-    }
-    exitbutton_Click(jex);
-    EXPECT_TRUE(jex.windows.exitwindow.shown);
-}
-
 TEST_F(Leaving, ACancelledSaveMakesExitAskEvenAfterAnEarlierSave) {
     press(jex, {Key::forwards, Key::five});
     platform.chosenfile = (myfolder() / "one.jex").string();
@@ -154,22 +111,7 @@ TEST_F(Leaving, ACancelledSaveMakesExitAskEvenAfterAnEarlierSave) {
     EXPECT_TRUE(jex.windows.exitwindow.shown);
 }
 
-TEST_F(Leaving, ACallAddedAfterALoadStillEndsAtOnce) {
-    platform.chosenfile = (fixtures() / "good" / "square.jex").string();
-    load_Click(jex);
-    use1_Click(jex);
-    exitbutton_Click(jex);
-    EXPECT_TRUE(platform.ended);
-}
-
 using LoadGuard = FilesTest;
-
-TEST_F(LoadGuard, ASavedProgramIsReplacedWithoutAQuestion) {
-    jex.windows.graphics.warnings.caption = "old news";
-    load_Click(jex);
-    EXPECT_TRUE(platform.questions.empty());
-    EXPECT_EQ(platform.opensasked.size(), 1u);
-}
 
 TEST_F(LoadGuard, AnUnsavedProgramAsksFirst) {
     press(jex, {Key::forwards, Key::five});
@@ -189,18 +131,6 @@ TEST_F(LoadGuard, AnUnsavedProgramAsksFirst) {
     load_Click(jex);
     EXPECT_EQ(platform.opensasked.size(), 1u);
     EXPECT_EQ(jex.store.slotname[0], "square");
-}
-
-TEST_F(LoadGuard, DuringARunLoadAndSaveOnlyStopIt) {
-    press(jex, {Key::forwards, Key::five});
-    for (void (*button)(JexState&) : {load_Click, save_Click}) {
-        jex.running = true;
-        button(jex);
-        EXPECT_FALSE(jex.running);
-    }
-    EXPECT_TRUE(platform.questions.empty());
-    EXPECT_TRUE(platform.opensasked.empty());
-    EXPECT_TRUE(platform.savesasked.empty());
 }
 
 } // namespace

@@ -7,69 +7,63 @@
 #include "filesrig.h"
 
 #include <cmath>
-#include <functional>
 
 namespace jex::testing {
 namespace {
 
-// Each box, how its width is measured (the fake makes every character half
-// the font's size wide) and where the name goes.
+// Each box, where its name goes (slot -1 is the author) and how its width is
+// measured; the fake makes every character half the font's size wide.
 struct Box {
     NameBox box;
-    const char* what;
+    Control GraphicsWindow::*control;
+    int slot;
     double points;
     int spaces;
-    std::function<double(JexState&)> limitpixels;
-    std::function<std::string&(JexState&)> name;
-    std::function<Control&(JexState&)> control;
     const char* defaultname;
 };
 
-const std::vector<Box>& boxes() {
-    static const std::vector<Box> all{
-        {NameBox::progname, "progname", 18, 3,
-         [](JexState& j) { return j.windows.program.nameheader.width / 15.0; },
-         [](JexState& j) -> std::string& { return j.store.slotname[0]; },
-         [](JexState& j) -> Control& { return j.windows.graphics.progname; }, "my program"},
-        {NameBox::pf1, "pf1", 18, 5,
-         [](JexState& j) { return j.windows.program.programtext.width / 15.0; },
-         [](JexState& j) -> std::string& { return j.store.slotname[1]; },
-         [](JexState& j) -> Control& { return j.windows.graphics.pf1; }, "function 1"},
-        {NameBox::pf2, "pf2", 18, 5,
-         [](JexState& j) { return j.windows.program.programtext.width / 15.0; },
-         [](JexState& j) -> std::string& { return j.store.slotname[2]; },
-         [](JexState& j) -> Control& { return j.windows.graphics.pf2; }, "function 2"},
-        {NameBox::myname, "myname", 13.8, 2,
-         [](JexState& j) { return double(j.windows.graphics.myname.width); },
-         [](JexState& j) -> std::string& { return j.authorname; },
-         [](JexState& j) -> Control& { return j.windows.graphics.myname; }, "me"},
-    };
-    return all;
+const Box boxes[] = {
+    {NameBox::progname, &GraphicsWindow::progname, 0, 18, 3, "my program"},
+    {NameBox::pf1, &GraphicsWindow::pf1, 1, 18, 5, "function 1"},
+    {NameBox::pf2, &GraphicsWindow::pf2, 2, 18, 5, "function 2"},
+    {NameBox::myname, &GraphicsWindow::myname, -1, 13.8, 2, "me"},
+};
+
+std::string& storedname(JexState& jex, const Box& box) {
+    return box.slot < 0 ? jex.authorname : jex.store.slotname[box.slot];
+}
+const std::string& shown(JexState& jex, const Box& box) {
+    return (jex.windows.graphics.*box.control).caption;
 }
 
-// How many characters fit, with the box's spaces after them.
+// How many characters fit, with the box's spaces after them: the program's
+// name in the listing's heading, a function's in the listing (both laid out
+// in twips), the author's in its own box.
 std::size_t capacity(JexState& jex, const Box& box) {
-    return static_cast<std::size_t>(std::floor(box.limitpixels(jex) / (box.points / 2))) -
-           static_cast<std::size_t>(box.spaces);
+    const double limit = box.box == NameBox::progname ? jex.windows.program.nameheader.width / 15.0
+                         : box.box == NameBox::myname
+                             ? jex.windows.graphics.myname.width
+                             : jex.windows.program.programtext.width / 15.0;
+    return static_cast<std::size_t>(std::floor(limit / (box.points / 2)) - box.spaces);
 }
 
 using NameBoxes = FilesTest;
 
 TEST_F(NameBoxes, ANameThatFitsIsStoredAsItIs) {
-    for (const Box& box : boxes()) {
+    for (const Box& box : boxes) {
         const std::size_t room = capacity(jex, box);
-        ASSERT_GT(room, 5u) << box.what;
+        ASSERT_GT(room, 5u) << box.defaultname;
         const std::string name(room, 'x');
         namebox_Change(jex, box.box, name);
-        EXPECT_EQ(box.control(jex).caption, name) << box.what;
-        EXPECT_EQ(box.name(jex), name) << box.what;
-        EXPECT_EQ(jex.windows.graphics.warnings.caption, "") << box.what;
+        EXPECT_EQ(shown(jex, box), name) << box.defaultname;
+        EXPECT_EQ(storedname(jex, box), name) << box.defaultname;
+        EXPECT_EQ(jex.windows.graphics.warnings.caption, "") << box.defaultname;
     }
     EXPECT_TRUE(platform.sounds.empty());
 }
 
 TEST_F(NameBoxes, ANameTooWideKeepsItsLongestFrontPartThatFits) {
-    for (const Box& box : boxes()) {
+    for (const Box& box : boxes) {
         for (const std::size_t length : {capacity(jex, box) + 1, std::size_t{100000}}) {
             platform.sounds.clear();
             std::string name;
@@ -77,16 +71,16 @@ TEST_F(NameBoxes, ANameTooWideKeepsItsLongestFrontPartThatFits) {
                 name += static_cast<char>('a' + i % 26);
             namebox_Change(jex, box.box, name);
             const std::string front = name.substr(0, capacity(jex, box));
-            EXPECT_EQ(box.control(jex).caption, front) << box.what;
-            EXPECT_EQ(box.name(jex), front) << box.what;
-            EXPECT_EQ(jex.windows.graphics.warnings.caption, "Too long!") << box.what;
-            EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"}) << box.what;
+            EXPECT_EQ(shown(jex, box), front) << box.defaultname;
+            EXPECT_EQ(storedname(jex, box), front) << box.defaultname;
+            EXPECT_EQ(jex.windows.graphics.warnings.caption, "Too long!") << box.defaultname;
+            EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"}) << box.defaultname;
         }
     }
 }
 
 TEST_F(NameBoxes, LettersOfSeveralBytesAreNeverCutInTwo) {
-    const Box& box = boxes().back();
+    const Box& box = boxes[3];
     std::string name;
     for (std::size_t i = 0; i <= capacity(jex, box); ++i)
         name += "é";
@@ -95,10 +89,10 @@ TEST_F(NameBoxes, LettersOfSeveralBytesAreNeverCutInTwo) {
 }
 
 TEST_F(NameBoxes, AnEmptyBoxStaysEmptyAndNamesByDefault) {
-    for (const Box& box : boxes()) {
+    for (const Box& box : boxes) {
         namebox_Change(jex, box.box, "");
-        EXPECT_EQ(box.control(jex).caption, "") << box.what;
-        EXPECT_EQ(box.name(jex), box.defaultname) << box.what;
+        EXPECT_EQ(shown(jex, box), "") << box.defaultname;
+        EXPECT_EQ(storedname(jex, box), box.defaultname) << box.defaultname;
     }
 }
 
@@ -121,14 +115,6 @@ TEST_F(NameBoxes, LeavingABoxShowsTheListingAndClearsTheStatusLine) {
     namebox_LostFocus(jex);
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "");
     EXPECT_EQ(jex.windows.program.nameheader.caption, jex.store.slotname[0]);
-}
-
-TEST_F(NameBoxes, EditingNamesLeavesTheProgramSavedOrNot) {
-    for (const bool saved : {true, false}) {
-        jex.saved = saved;
-        namebox_Change(jex, NameBox::myname, "Kim");
-        EXPECT_EQ(jex.saved, saved);
-    }
 }
 
 // --- change and use ----------------------------------------------------------
@@ -265,15 +251,6 @@ TEST_F(ChangeAndUseWhileKeying, AFullSlotTakesNoCall) {
     use1_Click(jex);
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "program full!");
     EXPECT_EQ(jex.store.stepcount[0], maxsteps);
-}
-
-TEST_F(ChangeAndUseWhileKeying, UseLeavesTheBackupAndTheSavedFlagAlone) {
-    press(jex, {Key::forwards, Key::five});
-    const auto backup = jex.backupstepcount;
-    jex.saved = true;
-    use1_Click(jex);
-    EXPECT_EQ(jex.backupstepcount, backup);
-    EXPECT_TRUE(jex.saved);
 }
 
 } // namespace

@@ -106,16 +106,6 @@ class FilesTest : public QObject {
         QCOMPARE(box->cursorPosition(), box->text().size());
     }
 
-    void theAuthorsNameIsHeldToItsOwnBox() {
-        auto* box = rig->find<QLineEdit>(rig->graphics(), "myname");
-        box->clear();
-        QTest::keyClicks(box, QString(60, QLatin1Char('m')));
-        const QFontMetricsF metrics(box->font());
-        QVERIFY(metrics.horizontalAdvance(box->text() + "  ") <= box->width() + 1);
-        QVERIFY(metrics.horizontalAdvance(box->text() + "m  ") > box->width() - 1);
-        QCOMPARE(QString::fromStdString(rig->state().authorname), box->text());
-    }
-
     void aDoubleQuoteIsDroppedAndTheCaretStaysPut() {
         auto* box = rig->find<QLineEdit>(rig->graphics(), "pf2");
         box->setFocus();
@@ -124,16 +114,6 @@ class FilesTest : public QObject {
         QCOMPARE(box->text(), QString("fuxnction 2"));
         QCOMPARE(box->cursorPosition(), 3);
         QCOMPARE(rig->state().store.slotname[2], std::string("fuxnction 2"));
-    }
-
-    void theFilterIsOneDialogEntry() {
-        QCOMPARE(jex::qt::namefilters("JEX files |*.jex|"), QString("JEX files (*.jex)"));
-    }
-
-    void widthsAreMeasuredInTheWindowsFonts() {
-        const jex::Font font{18, false};
-        QCOMPARE(rig->simulator->platform().textwidth(font, "é walk"),
-                 QFontMetricsF(jex::qt::qfont(font)).horizontalAdvance(QString("é walk")));
     }
 
   private:
