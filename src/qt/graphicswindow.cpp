@@ -6,6 +6,8 @@
 #include "files/programbuttons.h"
 #include "printing/printbutton.h"
 
+#include <QFocusEvent>
+
 namespace jex::qt {
 
 graphicswindow::graphicswindow(JexState& jex, QtPlatform& platform)
@@ -43,7 +45,8 @@ graphicswindow::~graphicswindow() {
 
 void NameEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (leaving) leaving();
+    // The box's own menu (cut, copy, paste) takes the focus only for a moment.
+    if (leaving && event->reason() != Qt::PopupFocusReason) leaving();
 }
 
 void graphicswindow::namebox(NameEdit& widget, const Control& control, const char* name,
