@@ -61,6 +61,13 @@ char32_t nextcharacter(std::string_view text, std::size_t& at) {
         }
         c = (c << 6) | (byte(at + i) & 0x3F);
     }
+    // An overlong form could smuggle in a quote or a line end unseen.
+    const bool overlong =
+        (length == 2 && c < 0x80) || (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
+    if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        ++at;
+        return broken;
+    }
     at += length;
     return c;
 }

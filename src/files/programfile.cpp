@@ -19,7 +19,7 @@ constexpr int largestnote = 9;
 // --- Writing --------------------------------------------------------------
 
 std::string textfield(std::string_view text) {
-    return '"' + utf8tocp1252(writablename(text)) + '"';
+    return '"' + writablename(utf8tocp1252(text)) + '"';
 }
 
 std::string numberfield(const Argument& number) {

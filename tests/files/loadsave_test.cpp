@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace jex::testing {
@@ -245,6 +246,29 @@ TEST(Folders, WithoutHomeTheAccountsHomeIsUsedNeverASharedFolder) {
     EXPECT_EQ(dorvanefolder(), std::filesystem::path(account->pw_dir) / "dorvane");
     setenv("HOME", "", 1);
     EXPECT_EQ(dorvanefolder(), std::filesystem::path(account->pw_dir) / "dorvane");
+}
+
+TEST(Folders, WithNoHomeAtAllSavingAndLoadingFailAsUsual) {
+    if (geteuid() != 0) GTEST_SKIP() << "becoming an unknown account needs root";
+    const pid_t child = fork();
+    if (child == 0) {
+        // An account the user database does not know, without HOME.
+        unsetenv("HOME");
+        if (setuid(4242424) != 0 || getpwuid(getuid()) || dorvanefolder()) _exit(2);
+        Rig rig;
+        program_Load(rig.jex);
+        press(rig.jex, {Key::forwards, Key::five});
+        rig.platform.chosenfile = "/tmp/anywhere.jex";
+        save_Click(rig.jex);
+        const bool cancelled = rig.jex.windows.graphics.warnings.caption == "cancelled!";
+        load_Click(rig.jex);
+        const bool refused = rig.jex.windows.graphics.warnings.caption == "can't open file!";
+        const bool asked = !rig.platform.savesasked.empty() || !rig.platform.opensasked.empty();
+        _exit(cancelled && refused && !asked && rig.jex.store.stepcount[0] == 1 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
 }
 
 } // namespace

@@ -60,6 +60,7 @@ TEST(Cp1252, LettersOfTheCodePageRoundTripAndOthersBecomeQuestionMarks) {
     EXPECT_EQ(cp1252toutf8("\xe9\xdf\x80\x9c"), "\xC3\xA9\xC3\x9F\xE2\x82\xAC\xC5\x93");
     EXPECT_EQ(utf8tocp1252("Ω 漢 é"), "? ? \xe9");
     EXPECT_EQ(utf8tocp1252("a\xff\xc3"), "a??");
+    EXPECT_EQ(utf8tocp1252("\xc0\xa2\xe0\x80\x8a"), "?????"); // an overlong quote, line end
 }
 
 } // namespace
