@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Running programs: repeats, calls, the test key, stops, reports, and the
 // programs the keypad could not have made.
+#include "canvas/sprite.h"
 #include "canvas/target.h"
 #include "entry/keypad.h"
 #include "run/runner.h"
 #include "support/keying.h"
 #include "support/runrig.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -105,6 +107,29 @@ TEST_F(Runner, StopAtAGivenEventPointEndsAFullSpeedRunAtOnce) {
     EXPECT_EQ(platform.tick, 0);
     EXPECT_EQ(std::tuple(jex.robotx, jex.roboty, jex.robotheading), std::tuple(x, y, heading));
     EXPECT_LE(platform.doeventscalls, stoppedat + 1);
+}
+
+TEST_F(Runner, StopDuringAFlashLeavesTheRobotVisible) {
+    rig.program(0, {"FL 3"});
+    rig.speed(10);
+    bool hidden = false;
+    platform.at(2, [&] {
+        hidden = !jex.windows.graphics.leftside.visible;
+        keypad_Click(jex, Key::rm);
+    });
+    gorun(jex, 1);
+    EXPECT_TRUE(hidden);
+    EXPECT_EQ(platform.tick, 2);
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    for (const LineControl* line : spritelines(jex)) EXPECT_TRUE(line->visible);
+}
+
+TEST_F(Runner, RunawayRunFailsTheTestAndIsStopped) {
+    rig.program(0, {"RP 999", "RP 999", "P 1", "E", "E"});
+    platform.ticklimit = 50;
+    EXPECT_NONFATAL_FAILURE(gorun(jex, 1), "limit of ticks");
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(platform.tick, 51);
 }
 
 TEST_F(Runner, NormalEndKeepsRunningUntilTheSuccessSoundHasPlayed) {
