@@ -48,9 +48,10 @@ long long runsquares(RunRig& rig, int passes) {
 void BM_FullSpeedStepsWithPenDown(benchmark::State& state) {
     auto rig = fullspeedrig();
     long long steps = 0;
-    for (auto _ : state) steps += runsquares(*rig, 10);
-    state.counters["steps/s"] = benchmark::Counter(static_cast<double>(steps),
-                                                   benchmark::Counter::kIsRate);
+    for (auto _ : state)
+        steps += runsquares(*rig, 10);
+    state.counters["steps/s"] =
+        benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_FullSpeedStepsWithPenDown)->Unit(benchmark::kMillisecond);
 

@@ -31,7 +31,8 @@ void flashrobot(JexState& jex, int argument) {
 }
 
 void flashshow(JexState& jex, bool visible) {
-    for (LineControl* line : spritelines(jex)) line->visible = visible;
+    for (LineControl* line : spritelines(jex))
+        line->visible = visible;
     jex.platform.refreshcanvas();
     jex.platform.doevents(false);
     const int ticks = pacing::flashticks(jex.robotspeed);

@@ -21,9 +21,13 @@ inline constexpr int fullspeed = 50;
 inline constexpr int fullspeedturn = 22;
 
 // Ticks in each half of a flash and of a test key's blink.
-inline int flashticks(int speed) { return roundhalfeven(50.0 / speed); }
+inline int flashticks(int speed) {
+    return roundhalfeven(50.0 / speed);
+}
 // Ticks after a note.
-inline int noteticks(int speed) { return roundhalfeven(10.0 / speed); }
+inline int noteticks(int speed) {
+    return roundhalfeven(10.0 / speed);
+}
 
 // Increments of a move (units of distance) and of a turn (degrees). The
 // product is taken in whole numbers first, as the robot does.

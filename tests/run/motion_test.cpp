@@ -13,7 +13,7 @@ namespace {
 using Line = FakePlatform::PenLine;
 
 class Motion : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { setpen(jex, true); }
 
     void run(std::initializer_list<std::string> steps, int speed) {
@@ -54,8 +54,7 @@ TEST_F(Motion, AtFullSpeedAMoveOfOneIncrementJumps) {
 
     platform.penlines.clear();
     run({"F 26"}, 50);
-    EXPECT_EQ(platform.penlines,
-              (std::vector<Line>{{250, 225, 250, 200}, {250, 225, 250, 199}}));
+    EXPECT_EQ(platform.penlines, (std::vector<Line>{{250, 225, 250, 200}, {250, 225, 250, 199}}));
     EXPECT_EQ(jex.roboty, 51);
 }
 

@@ -17,7 +17,7 @@ namespace jex::testing {
 namespace {
 
 class Runner : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { rig.speed(50); }
 
     int played(const std::string& name) const {
@@ -76,7 +76,7 @@ TEST_F(Runner, StopInsideAFunctionHighlightsItsStepThenGoesBackToTheMainProgram)
     EXPECT_EQ(jex.windows.program.nameheader.caption, "function 1");
     EXPECT_EQ(highlighted(), "pause  5");
     EXPECT_EQ(jex.currentslot, 0);
-    EXPECT_EQ(jex.store.stepcount[0], 2);  // the cm key only stopped the run
+    EXPECT_EQ(jex.store.stepcount[0], 2); // the cm key only stopped the run
     EXPECT_EQ(platform.soundnames().back(), "nay");
 }
 
@@ -86,7 +86,7 @@ TEST_F(Runner, StopAtAGivenTickEndsWithinThatTick) {
     rig.speed(10);
     platform.at(3, [&] { keypad_Click(jex, Key::seven); });
     gorun(jex, 1);
-    EXPECT_EQ(jex.roboty, 15);  // three increments of 5
+    EXPECT_EQ(jex.roboty, 15); // three increments of 5
     EXPECT_EQ(platform.tick, 3);
     EXPECT_EQ(jex.trail.count(), 0u);
     EXPECT_EQ(rig.warnings(), "stopped!");
@@ -121,7 +121,8 @@ TEST_F(Runner, StopDuringAFlashLeavesTheRobotVisible) {
     EXPECT_TRUE(hidden);
     EXPECT_EQ(platform.tick, 2);
     EXPECT_EQ(rig.warnings(), "stopped!");
-    for (const LineControl* line : spritelines(jex)) EXPECT_TRUE(line->visible);
+    for (const LineControl* line : spritelines(jex))
+        EXPECT_TRUE(line->visible);
 }
 
 TEST_F(Runner, RunawayRunFailsTheTestAndIsStopped) {
@@ -183,8 +184,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LastStep{0, "PF2", 0, {"note2", "yea"}},
                       // Nothing to return to at the end of function 1: the
                       // test ends there as finished.
-                      LastStep{1, "PF2", 0, {"note2", "yea"}}, LastStep{2, "N 5", 0, {"note5", "yea"}},
-                      LastStep{1, "", 0, {"yea"}}));
+                      LastStep{1, "PF2", 0, {"note2", "yea"}},
+                      LastStep{2, "N 5", 0, {"note5", "yea"}}, LastStep{1, "", 0, {"yea"}}));
 
 TEST_P(TestKey, RunsTheLastStepAlone) {
     const LastStep& last = GetParam();
@@ -235,7 +236,7 @@ TEST_F(Runner, StoppedTestInsideAFunctionLeavesEditingInItsSlot) {
 }
 
 TEST_F(Runner, ParkingToleranceIsAThirdOfTheRobotLength) {
-    RunRig small(500, 420);  // robot 21 long, target 42 wide: tolerance 7
+    RunRig small(500, 420); // robot 21 long, target 42 wide: tolerance 7
     small.speed(50);
     small.jex.windows.graphics.target.visible = true;
     struct Case {
@@ -267,7 +268,7 @@ TEST_F(Runner, UnknownCommandEndsTheRunAsStopped) {
     rig.program(0, {"N 1", "X 3", "N 2"});
     gorun(jex, 1);
     EXPECT_EQ(rig.warnings(), "stopped!");
-    EXPECT_EQ(highlighted(), "");  // the listing has no line for it
+    EXPECT_EQ(highlighted(), ""); // the listing has no line for it
     EXPECT_EQ(jex.steppointer[0], 3);
     EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"note1", "nay"}));
 }
@@ -282,7 +283,7 @@ TEST_F(Runner, FourthNestedRepeatEndsTheRunWithoutWritingPastTheStack) {
 }
 
 TEST_F(Runner, EndsWithoutRepeatsNeverLeaveTheStack) {
-    jex.repeatstate[0][1] = 1;  // what a previous run could have left there
+    jex.repeatstate[0][1] = 1; // what a previous run could have left there
     rig.program(0, {"N 1", "E", "E", "N 2"});
     gorun(jex, 1);
     EXPECT_EQ(rig.warnings(), "stopped!");
