@@ -59,15 +59,6 @@ TEST_F(Tools, CentreKeepsTheDrawingAndClearKeepsTheRobot) {
     EXPECT_EQ(std::tuple(funnies.JEXX.caption, funnies.JEXangle.caption), std::tuple("40", "90"));
 }
 
-TEST_F(Tools, SliderStaysWithinItsRangeAndHasNoGuard) {
-    jex.running = true;
-    rig.speed(0);
-    EXPECT_EQ(jex.robotspeed, 1);
-    rig.speed(51);
-    EXPECT_EQ(jex.robotspeed, 50);
-    EXPECT_TRUE(jex.running);
-}
-
 // Every button of the keypad, the tools and the target, pressed during a
 // run, only asks the run to stop.
 struct Button {

@@ -132,13 +132,5 @@ TEST_F(Motion, RunStartingInTheMarginCrashesBeforeItsFirstStep) {
         EXPECT_TRUE(line.emphasised.empty());
 }
 
-TEST(MotionOnASmallArea, IncrementNeverBelowOneUnit) {
-    EXPECT_EQ(wholeincrement(0.44), 1);
-    EXPECT_EQ(wholeincrement(-0.5), -1);
-    EXPECT_EQ(wholeincrement(0), 0);
-    EXPECT_EQ(wholeincrement(12.5), 12);
-    EXPECT_EQ(wholeincrement(-13.5), -14);
-}
-
 } // namespace
 } // namespace jex::testing

@@ -61,18 +61,6 @@ TEST_P(Pacing, TicksAndRefreshes) {
     EXPECT_EQ(highlighted, pace.speed < 45 || pace.step.starts_with("P"));
 }
 
-TEST(PacingOfPause, HighlightsItsStepEvenAtFullSpeed) {
-    RunRig rig;
-    rig.program(0, {"F 1", "P 3", "F 1"});
-    rig.speed(50);
-    std::vector<PrintedLine> shown;
-    rig.platform.at(1, [&] { shown = rig.jex.windows.program.programtext.lines; });
-    gorun(rig.jex, 1);
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_TRUE(shown[0].emphasised.empty());
-    EXPECT_FALSE(shown[1].emphasised.empty());
-}
-
 TEST(PacingOfNotes, PlaysTheNoteOfItsDigitBeforeWaiting) {
     RunRig rig;
     rig.program(0, {"N 0", "N 9", "N 4"});

@@ -147,15 +147,6 @@ TEST_F(Runner, NormalEndKeepsRunningUntilTheSuccessSoundHasPlayed) {
     EXPECT_EQ(jex.store.stepcount[0], 1);
 }
 
-TEST_F(Runner, GoWaitsForAPendingNumber) {
-    press(jex, {Key::forwards});
-    press(jex, {Key::go});
-    EXPECT_EQ(rig.warnings(), "expecting a number!");
-    press(jex, {Key::test});
-    EXPECT_EQ(rig.warnings(), "expecting a number!");
-    EXPECT_EQ(jex.roboty, 0);
-}
-
 TEST_F(Runner, KeyedProgramRunsFromTheGoKey) {
     press(jex, {Key::repeat, Key::four, Key::forwards, Key::two, Key::zero, Key::rightbutton,
                 Key::nine, Key::zero, Key::endbutton, Key::go});
@@ -252,15 +243,6 @@ TEST_F(Runner, ParkingToleranceIsAThirdOfTheRobotLength) {
         EXPECT_EQ(small.warnings(), c.report) << c.dx << ", " << c.dy;
     }
     EXPECT_EQ(small.platform.soundnames(), (std::vector<std::string>{"nay", "yea", "nay", "yea"}));
-}
-
-TEST_F(Runner, RemovedTargetGivesFinished) {
-    jex.windows.graphics.target.visible = true;
-    jex.targetx = 100;
-    graphicstarget_Click(jex);
-    rig.program(0, {"F 1"});
-    gorun(jex, 1);
-    EXPECT_EQ(rig.warnings(), "finished!");
 }
 
 // Programs only a file could hold.
