@@ -11,8 +11,6 @@
 
 namespace jex {
 
-struct JexState;
-
 // Every heading is turned into radians with this value, as the robot does.
 inline constexpr double pi = 3.14159;
 inline double toradians(int degrees) {

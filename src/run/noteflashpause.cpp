@@ -12,6 +12,7 @@
 #include <string>
 
 namespace jex {
+
 void playnote(JexState& jex, int argument) {
     if (argument >= 0 && argument <= 9) playwave(jex, "note" + std::to_string(argument));
     jex.platform.doevents(false);
