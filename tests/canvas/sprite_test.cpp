@@ -92,17 +92,6 @@ TEST_P(Sprite, OutlineAndLinesFollowTheHeading) {
     EXPECT_FALSE(iscrashed(jex));
 }
 
-TEST(SpriteReadouts, ShowPlainSignedNumbers) {
-    RunRig rig;
-    rig.jex.robotx = -35;
-    rig.jex.robotheading = 270;
-    drawrobot(rig.jex);
-    placesprite(rig.jex);
-    const FunniesWindow& f = rig.jex.windows.funnies;
-    EXPECT_EQ(std::tuple(f.JEXX.caption, f.JEXY.caption, f.JEXangle.caption),
-              std::tuple("-35", "0", "270"));
-}
-
 TEST(SpriteEdges, CrashIsACornerWithinSixPixelsOfAnEdge) {
     RunRig rig; // facing up, the front corners are 13 rows above the centre
     struct Case {

@@ -80,19 +80,6 @@ TEST_F(Runner, StopInsideAFunctionHighlightsItsStepThenGoesBackToTheMainProgram)
     EXPECT_EQ(platform.soundnames().back(), "nay");
 }
 
-TEST_F(Runner, StopAtAGivenTickEndsWithinThatTick) {
-    setpen(jex, true);
-    rig.program(0, {"F 50", "F 50"});
-    rig.speed(10);
-    platform.at(3, [&] { keypad_Click(jex, Key::seven); });
-    gorun(jex, 1);
-    EXPECT_EQ(jex.roboty, 15); // three increments of 5
-    EXPECT_EQ(platform.tick, 3);
-    EXPECT_EQ(jex.trail.count(), 0u);
-    EXPECT_EQ(rig.warnings(), "stopped!");
-    EXPECT_EQ(highlighted(), "forward  50");
-}
-
 TEST_F(Runner, StopAtAGivenEventPointEndsAFullSpeedRunAtOnce) {
     rig.program(0, {"RP 999", "F 1", "R 90", "E"});
     int stoppedat = 0;
