@@ -21,7 +21,8 @@ int countopenrepeats(const ProgramStore& store, int slot) {
 bool readytorun(JexState& jex) {
     const int s = jex.currentslot;
     const int n = jex.store.stepcount[s];
-    if (jex.entrystate[s] == entry::firstdigit || valueof(jex.store.arguments[n][s]) == awaitingnumber) {
+    if (jex.entrystate[s] == entry::firstdigit ||
+        valueof(jex.store.arguments[n][s]) == awaitingnumber) {
         reportproblem(jex, textid::expectingnumber);
         return false;
     }

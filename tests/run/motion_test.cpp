@@ -13,7 +13,7 @@ namespace {
 using Line = FakePlatform::PenLine;
 
 class Motion : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { setpen(jex, true); }
 
     void run(std::initializer_list<std::string> steps, int speed) {
