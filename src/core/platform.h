@@ -3,6 +3,9 @@
 // implements it for real; the tests fake it with a virtual clock.
 #pragma once
 
+#include "core/printjob.h"
+
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -61,6 +64,9 @@ public:
     virtual void seedrandom(double seed) = 0;
     virtual double random() = 0;
     virtual CalendarDate today() = 0;
+
+    // A new document on the default printer, or none when there is no printer.
+    virtual std::unique_ptr<PrintJob> startprintjob() = 0;
 
     // Ends the program at once; no further handler runs.
     virtual void endprogram() = 0;

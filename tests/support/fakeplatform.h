@@ -6,6 +6,7 @@
 
 #include "core/platform.h"
 #include "core/state.h"
+#include "fakeprinter.h"
 
 #include <functional>
 #include <map>
@@ -40,6 +41,7 @@ public:
     void seedrandom(double seed) override { seeds.push_back(seed); }
     double random() override;
     CalendarDate today() override { return date; }
+    std::unique_ptr<PrintJob> startprintjob() override { return printer.startjob(); }
     void endprogram() override { ended = true; }
 
     std::vector<std::string> soundnames() const;
@@ -64,6 +66,7 @@ public:
     std::vector<double> seeds;
     std::vector<double> randoms;  // handed out in turn by random(), then 0.5
     CalendarDate date{6, 12, 2026};
+    FakePrinter printer;
 
 private:
     void deliverdue();
