@@ -14,6 +14,7 @@
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPrinter>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QWindow>
@@ -31,9 +32,10 @@ constexpr int exposuretime = 1000; // milliseconds
 
 } // namespace
 
-QtPlatform::QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending)
+QtPlatform::QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending,
+                       PrinterSource printers)
     : soundplayer_(soundplayer ? std::move(soundplayer) : std::make_unique<PulseSoundPlayer>()),
-      ending_(std::move(ending)) {}
+      ending_(std::move(ending)), printers_(printers ? std::move(printers) : defaultprinter) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -145,6 +147,12 @@ double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0,
 CalendarDate QtPlatform::today() {
     const QDate date = QDate::currentDate();
     return {date.day(), date.month(), date.year()};
+}
+
+std::unique_ptr<PrintJob> QtPlatform::startprintjob() {
+    std::unique_ptr<QPrinter> printer = printers_();
+    if (!printer || !printer->isValid()) return nullptr;
+    return std::make_unique<QtPrintJob>(std::move(printer), hiddenpicture_);
 }
 
 void QtPlatform::endprogram() {

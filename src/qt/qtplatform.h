@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/platform.h"
+#include "qt/qtprintjob.h"
 #include "qt/soundplayer.h"
 
 #include <QImage>
@@ -29,8 +30,10 @@ class QtPlatform final : public Platform {
     using WindowList = std::array<ModelWindow*, 4>;
 
     // `ending` replaces ending the process, for tests; by default the windows
-    // close and the process ends.
-    QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending);
+    // close and the process ends. `printers` hands out the printer to print
+    // on; by default the system's default printer.
+    QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending,
+               PrinterSource printers = {});
     ~QtPlatform() override;
 
     void attach(JexState& jex, WindowList windows, CanvasView& canvas);
@@ -50,6 +53,7 @@ class QtPlatform final : public Platform {
     void seedrandom(double seed) override;
     double random() override;
     CalendarDate today() override;
+    std::unique_ptr<PrintJob> startprintjob() override;
     void endprogram() override;
 
     // The picture the hidden window holds.
@@ -61,6 +65,7 @@ class QtPlatform final : public Platform {
 
     std::unique_ptr<SoundPlayer> soundplayer_;
     std::function<void()> ending_;
+    PrinterSource printers_;
     JexState* jex_ = nullptr;
     WindowList windows_{};
     CanvasView* canvas_ = nullptr;

@@ -3,6 +3,7 @@
 // four windows that show it.
 #pragma once
 
+#include "qt/qtprintjob.h"
 #include "qt/soundplayer.h"
 
 #include <array>
@@ -28,6 +29,9 @@ struct SimulatorOptions {
     std::unique_ptr<SoundPlayer> soundplayer;
     // Runs instead of ending the process when the program is left.
     std::function<void()> ending;
+    // Hands out the printer each print goes to, or none for no printer; by
+    // default the system's default printer.
+    PrinterSource printer;
 };
 
 class Simulator {

@@ -32,9 +32,11 @@ class RecordingSoundPlayer final : public qt::SoundPlayer {
 
 class SimulatorRig {
   public:
-    SimulatorRig() : sounds_(new RecordingSoundPlayer) {
+    // With no printer given, printing goes to the system's default printer.
+    explicit SimulatorRig(qt::PrinterSource printer = {}) : sounds_(new RecordingSoundPlayer) {
         qt::SimulatorOptions options;
         options.soundplayer.reset(sounds_);
+        options.printer = std::move(printer);
         options.ending = [this] { ++endings; };
         simulator = std::make_unique<qt::Simulator>(std::move(options));
     }
