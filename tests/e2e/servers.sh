@@ -133,3 +133,58 @@ e2e_stop_recording() {
 e2e_windows_titled() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null
 }
+
+# A print server of the test's own: its configuration, spool and logs in the
+# folder, reachable only through a socket there (no port, no sharing), so it
+# never meets the machine's own. Sets CUPS_SERVER for everything the test
+# starts afterwards. The folder must be reachable by the lp user, under which
+# the print filters run.
+e2e_start_cupsd() {
+    local root=$1 pid
+    # The server will not start without its folders.
+    mkdir -p "$root"/{log,ssl,cache,state,spool}
+    chmod 755 "$root"
+    chmod 700 "$root/spool"
+    cat >"$root/cupsd.conf" <<CONF
+Listen $root/cups.sock
+LogLevel warn
+WebInterface No
+Browsing No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+    cat >"$root/cups-files.conf" <<CONF
+ServerRoot $root
+RequestRoot $root/spool
+CacheDir $root/cache
+StateDir $root/state
+TempDir $root/spool
+ErrorLog $root/log/error_log
+AccessLog $root/log/access_log
+PageLog $root/log/page_log
+ServerKeychain $root/ssl
+CONF
+    cupsd -f -c "$root/cupsd.conf" -s "$root/cups-files.conf" >"$root/log/cupsd.out" 2>&1 &
+    pid=$!
+    e2e_track "$pid"
+    export CUPS_SERVER=$root/cups.sock
+    e2e_wait_until 10 "$pid" e2e_cupsd_running
+}
+
+e2e_cupsd_running() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
+
+# A PDF printer on the test's print server, made the default. The files it
+# writes go to the PDF folder in the job's owner's home folder.
+e2e_add_pdf_printer() {
+    local name=$1 logfile=$2
+    lpadmin -p "$name" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+        >>"$logfile" 2>&1 && lpadmin -d "$name" >>"$logfile" 2>&1
+}
