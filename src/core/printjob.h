@@ -22,7 +22,7 @@ struct PageSize {
 enum class LineEnd { stay, next };
 
 class PrintJob {
-public:
+  public:
     virtual ~PrintJob() = default;
 
     virtual std::optional<PageSize> pagesize() = 0;
@@ -37,7 +37,7 @@ public:
 
     // Text is set in the printer's default face at this size in points.
     virtual bool setfontsize(double points) = 0;
-    virtual std::optional<double> textwidth(std::string_view text) = 0;  // page units
+    virtual std::optional<double> textwidth(std::string_view text) = 0; // page units
 
     // Prints the text at the current position, then leaves the position just
     // after it or moves to the start of the next line. A line that would run
@@ -49,8 +49,7 @@ public:
     // Lines and outlines are drawn this many printer dots wide (at least 1).
     virtual bool setlinewidth(int dots) = 0;
     virtual bool line(double x1, double y1, double x2, double y2, Colour colour) = 0;
-    virtual bool rectangle(double left, double top, double width, double height,
-                           Colour colour) = 0;
+    virtual bool rectangle(double left, double top, double width, double height, Colour colour) = 0;
     // The background picture of the drawing area, stretched into the rectangle.
     virtual bool paintpicture(double left, double top, double width, double height) = 0;
 

@@ -25,8 +25,9 @@ const PageSize& Page::size() {
 
 void Page::setscale(double width, double height) {
     // A page or drawing of no size would give a scale of no meaning.
-    if (!spoiled_) take(std::isfinite(width) && std::isfinite(height) && width > 0 && height > 0 &&
-                        job_.setscale(width, height));
+    if (!spoiled_)
+        take(std::isfinite(width) && std::isfinite(height) && width > 0 && height > 0 &&
+             job_.setscale(width, height));
 }
 
 void Page::setcurrentx(double x) {

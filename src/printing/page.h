@@ -12,7 +12,7 @@ namespace jex {
 // nothing more is sent, so the steps read straight through and whoever
 // started the job looks once, at the end.
 class Page {
-public:
+  public:
     explicit Page(PrintJob& job) : job_(job) {}
 
     bool spoiled() const { return spoiled_; }
@@ -24,7 +24,7 @@ public:
     void setcurrentx(double x);
     void setcurrenty(double y);
     void setfontsize(double points);
-    double textwidth(std::string_view text);  // 0 once spoiled
+    double textwidth(std::string_view text); // 0 once spoiled
     void printtext(std::string_view text, LineEnd end);
     void newline();
     // Rounded to whole dots, halves to even. A width under one dot, or one
@@ -35,7 +35,7 @@ public:
     void paintpicture(double left, double top, double width, double height);
     void enddocument();
 
-private:
+  private:
     void take(bool accepted) { spoiled_ = spoiled_ || !accepted; }
 
     PrintJob& job_;

@@ -65,7 +65,8 @@ void printrobot(JexState& jex, Page& page) {
         printsprite(page, *side, printblack);
 
     page.setlinewidth(markingtwips / twipsperdot * papertwipspertwip(jex, page));
-    for (const LineControl* key : {&graphics.keys3, &graphics.keys4, &graphics.keys2, &graphics.keys1})
+    for (const LineControl* key :
+         {&graphics.keys3, &graphics.keys4, &graphics.keys2, &graphics.keys1})
         printsprite(page, *key, printwhite);
 }
 

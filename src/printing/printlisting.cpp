@@ -71,7 +71,8 @@ void printheader(JexState& jex, Page& page) {
     const std::array<std::string, 3> pieces{jex.store.slotname[0], text(textid::writtenby),
                                             jex.authorname};
     page.setcurrentx((width - page.textwidth(pieces[0] + pieces[1] + pieces[2])) / 2);
-    for (const std::string& piece : pieces) page.printtext(piece, LineEnd::stay);
+    for (const std::string& piece : pieces)
+        page.printtext(piece, LineEnd::stay);
 }
 
 void printlisting(JexState& jex, Page& page) {

@@ -129,7 +129,8 @@ bool QtPrintJob::enddocument() {
             printer_->abort();
             return false;
         }
-        for (const Drawing& drawing : pages_[page]) drawing(painter);
+        for (const Drawing& drawing : pages_[page])
+            drawing(painter);
     }
     pages_.clear();
     return painter.end() && printer_->printerState() != QPrinter::Error;

@@ -53,7 +53,7 @@ class QtPrintJob final : public PrintJob {
 
     bool draw(Drawing drawing);
     QPointF topage(double x, double y) const; // page units to printer dots
-    double lineheight() const;               // page units, at the current font
+    double lineheight() const;                // page units, at the current font
     QPen pen(Colour colour) const;
 
     std::unique_ptr<QPrinter> printer_;

@@ -29,16 +29,9 @@ window_wait_seconds=20
 page_wait_seconds=30
 sound_threshold=100
 
-mkdir -p "$work"
-exec 9>"$work/.lock"
-if ! flock -w 120 9; then
-    e2e_fail "another run kept $work busy for 2 minutes"
-    exit 1
-fi
-rm -f "$work"/{page.pdf,page.png,screen.png,printing.wav,jex.log,xvfb.log,pulseaudio.log} \
-    "$work"/{cups.log,cups-error.log,cupsd.out,pdftoppm.log}
-scratch=$(mktemp -d)
-trap 'e2e_stop_all; rm -rf "$scratch"' EXIT
+e2e_begin "$work" page.pdf page.png screen.png printing.wav jex.log xvfb.log pulseaudio.log \
+    cups.log cups-error.log cupsd.out pdftoppm.log
+scratch=$e2e_scratch
 
 # The PDF printer's backend runs only as root; elsewhere there is no printer
 # to test with.
@@ -74,15 +67,11 @@ e2e_track $!
 
 e2e_start_recording "$scratch/printing.raw" || { e2e_fail "recorder did not start"; exit 1; }
 
-mkdir -m 700 "$scratch/home" "$scratch/runtime"
+mkdir -p -m 700 "$scratch/home"
 mkdir -p "$scratch/home/dorvane/jex/picture"
 convert -size 64x48 "xc:$picture_colour" "$scratch/home/dorvane/jex/picture/picture.jpg"
-env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
-    -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI \
-    HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb \
-    "$program" >"$work/jex.log" 2>&1 &
-program_pid=$!
-e2e_track "$program_pid"
+e2e_launch "$program" "$scratch/home" "$work/jex.log"
+program_pid=$e2e_program_pid
 
 drawing_shown() { [ -n "$(e2e_windows_titled 'JEX drawing')" ]; }
 if ! e2e_wait_until "$window_wait_seconds" "$program_pid" drawing_shown; then

@@ -44,6 +44,38 @@ e2e_stop_all() {
 
 e2e_track() { e2e_pids+=("$1"); }
 
+# Takes the work folder for this run, waiting while a run started from another
+# shell holds it, and clears the named files an earlier run left there. Makes
+# a scratch folder, e2e_scratch, that goes with every process started when the
+# test ends.
+e2e_begin() {
+    local work=$1 name
+    shift
+    mkdir -p "$work"
+    exec 9>"$work/.lock"
+    if ! flock -w 120 9; then
+        e2e_fail "another run kept $work busy for 2 minutes"
+        exit 1
+    fi
+    for name in "$@"; do rm -f "${work:?}/$name"; done
+    e2e_scratch=$(mktemp -d)
+    trap 'e2e_stop_all; rm -rf "$e2e_scratch"' EXIT
+}
+
+# Starts the program as a classroom computer runs it: on the test's screen and
+# sound server, with a home folder of its own and no desktop scaling, its
+# output in the log. Sets e2e_program_pid.
+e2e_launch() {
+    local program=$1 home=$2 logfile=$3
+    mkdir -p -m 700 "$home" "$home.runtime"
+    env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
+        -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI \
+        HOME="$home" XDG_RUNTIME_DIR="$home.runtime" QT_QPA_PLATFORM=xcb \
+        "$program" >"$logfile" 2>&1 &
+    e2e_program_pid=$!
+    e2e_track "$e2e_program_pid"
+}
+
 e2e_untrack() {
     local i
     for i in "${!e2e_pids[@]}"; do

@@ -46,8 +46,8 @@ TEST(PrintFailures, ARefusalAnywhereStopsThePrintAndAbandonsIt) {
 
         std::vector<PrintCall> expected(all.begin(), all.begin() + static_cast<long>(refused));
         expected.push_back({"abandon", {}, {}});
-        EXPECT_EQ(rig.calls(), expected) << "refused " << all[refused - 1].operation << " at "
-                                         << refused;
+        EXPECT_EQ(rig.calls(), expected)
+            << "refused " << all[refused - 1].operation << " at " << refused;
         expectprintererror(rig);
     }
 }
@@ -60,7 +60,7 @@ TEST(PrintFailures, AWidthUnderOneDotIsAnError) {
     expectprintererror(rig);
     const std::vector<PrintCall> widths = rig.only("setlinewidth");
     ASSERT_FALSE(widths.empty());
-    EXPECT_EQ(widths.back().numbers[0], 1);  // the body's, still one dot
+    EXPECT_EQ(widths.back().numbers[0], 1); // the body's, still one dot
     EXPECT_TRUE(rig.only("print").empty());
     EXPECT_EQ(rig.calls().back().operation, "abandon");
 }

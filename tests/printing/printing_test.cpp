@@ -11,7 +11,7 @@ namespace jex::testing {
 namespace {
 
 class Printing : public ::testing::Test {
-protected:
+  protected:
     void placesprite() {
         GraphicsWindow& g = jex.windows.graphics;
         int n = 0;
@@ -47,24 +47,21 @@ TEST_F(Printing, AnEmptyProgramPrintsTheWholeRecordInOrder) {
         call("setscale", {640, 880}),
         // The pen: 5 dots times 1.2; the body 144 and the marking 122 twips,
         // at 2.4 twips a dot, times 1.2.
-        call("setlinewidth", {6}), call("setlinewidth", {72}),
-        line(0, 1, 2, 3, black), line(10, 11, 12, 13, black), line(20, 21, 22, 23, black),
-        line(30, 31, 32, 33, black), call("setlinewidth", {61}),
-        line(60, 61, 62, 63, white), line(70, 71, 72, 73, white), line(50, 51, 52, 53, white),
-        line(40, 41, 42, 43, white),
+        call("setlinewidth", {6}), call("setlinewidth", {72}), line(0, 1, 2, 3, black),
+        line(10, 11, 12, 13, black), line(20, 21, 22, 23, black), line(30, 31, 32, 33, black),
+        call("setlinewidth", {61}), line(60, 61, 62, 63, white), line(70, 71, 72, 73, white),
+        line(50, 51, 52, 53, white), line(40, 41, 42, 43, white),
         // The date ends at the right edge, right under the drawing.
-        call("setfontsize", {10}), call("setcurrenty", {500}),
-        call("textwidth", {}, "06/12/2026"), call("setcurrentx", {640 - 50}),
-        call("printline", {}, "06/12/2026"),
+        call("setfontsize", {10}), call("setcurrenty", {500}), call("textwidth", {}, "06/12/2026"),
+        call("setcurrentx", {640 - 50}), call("printline", {}, "06/12/2026"),
         // The title is centred as one text and printed in three pieces.
         call("setfontsize", {18}), call("textwidth", {}, "my program written by me"),
         call("setcurrentx", {(640 - 216) / 2.0}), call("print", {}, "my program"),
-        call("print", {}, " written by "), call("print", {}, "me"),
-        call("newline"), call("newline"), call("setfontsize", {14}),
-        call("setcurrentx", {0.25 * 640 / 3}), call("print", {}, "my program "),
-        call("setcurrentx", {1.25 * 640 / 3}), call("print", {}, "function 1 "),
-        call("setcurrentx", {2.25 * 640 / 3}), call("print", {}, "function 2 "),
-        call("newline"), call("enddocument")};
+        call("print", {}, " written by "), call("print", {}, "me"), call("newline"),
+        call("newline"), call("setfontsize", {14}), call("setcurrentx", {0.25 * 640 / 3}),
+        call("print", {}, "my program "), call("setcurrentx", {1.25 * 640 / 3}),
+        call("print", {}, "function 1 "), call("setcurrentx", {2.25 * 640 / 3}),
+        call("print", {}, "function 2 "), call("newline"), call("enddocument")};
     EXPECT_EQ(rig.calls(), expected);
 
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "Print finished");
@@ -105,9 +102,10 @@ TEST_F(Printing, ScaleAndLineWidthsFollowThePageAndTheScreen) {
         EXPECT_EQ(scale[0].numbers[0], c.width);
         EXPECT_DOUBLE_EQ(scale[0].numbers[1], c.scaleheight);
         std::vector<double> widths;
-        for (const PrintCall& w : one.only("setlinewidth")) widths.push_back(w.numbers[0]);
-        EXPECT_EQ(widths, (std::vector<double>{1, double(c.pen), double(c.body),
-                                               double(c.marking)}))
+        for (const PrintCall& w : one.only("setlinewidth"))
+            widths.push_back(w.numbers[0]);
+        EXPECT_EQ(widths,
+                  (std::vector<double>{1, double(c.pen), double(c.body), double(c.marking)}))
             << "page " << c.page.widthtwips << " at " << c.page.twipsperdot << " twips a dot";
     }
 }

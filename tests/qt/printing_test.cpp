@@ -61,8 +61,12 @@ QList<Word> words(const QString& pdf) {
     return found;
 }
 
-bool isblue(QRgb c) { return qBlue(c) > 180 && qRed(c) < 90 && qGreen(c) < 90; }
-bool isred(QRgb c) { return qRed(c) > 180 && qBlue(c) < 90 && qGreen(c) < 90; }
+bool isblue(QRgb c) {
+    return qBlue(c) > 180 && qRed(c) < 90 && qGreen(c) < 90;
+}
+bool isred(QRgb c) {
+    return qRed(c) > 180 && qBlue(c) < 90 && qGreen(c) < 90;
+}
 
 // Whether a pixel of that kind lies within two pixels of the point.
 bool near(const QImage& image, QPointF at, bool (*kind)(QRgb)) {
@@ -125,15 +129,16 @@ class PrintingTest : public QObject {
         };
         const int cx = jex.windows.graphics.Picture1.width / 2;
         const int cy = jex.windows.graphics.Picture1.height / 2;
-        for (int up : {40, 60, 80}) QVERIFY2(near(page, onpage(cx, cy - up), isblue), "pen line");
+        for (int up : {40, 60, 80})
+            QVERIFY2(near(page, onpage(cx, cy - up), isblue), "pen line");
         QVERIFY(!near(page, onpage(cx + 30, cy - 60), isblue));
         QVERIFY(!near(page, onpage(cx, cy + 40), isblue));
 
         const QRectF frame(target.left, target.top, target.width, target.height);
-        for (QPointF side : {QPointF(frame.center().x(), frame.top()),
-                             QPointF(frame.center().x(), frame.bottom()),
-                             QPointF(frame.left(), frame.center().y()),
-                             QPointF(frame.right(), frame.center().y())})
+        for (QPointF side :
+             {QPointF(frame.center().x(), frame.top()), QPointF(frame.center().x(), frame.bottom()),
+              QPointF(frame.left(), frame.center().y()),
+              QPointF(frame.right(), frame.center().y())})
             QVERIFY2(near(page, onpage(side.x(), side.y()), isred), "target frame");
         QVERIFY(!near(page, onpage(frame.center().x(), frame.center().y()), isred));
     }

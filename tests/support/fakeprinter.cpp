@@ -5,7 +5,7 @@ namespace jex::testing {
 namespace {
 
 class RecordingPrintJob final : public PrintJob {
-public:
+  public:
     explicit RecordingPrintJob(FakePrinter& printer) : printer_(printer) {}
 
     std::optional<PageSize> pagesize() override {
@@ -31,13 +31,16 @@ public:
     bool newline() override { return take({"newline", {}, {}}); }
     bool setlinewidth(int dots) override { return take({"setlinewidth", {double(dots)}, {}}); }
     bool line(double x1, double y1, double x2, double y2, Colour colour) override {
-        return take({"line", {x1, y1, x2, y2, double(colour.red), double(colour.green),
-                              double(colour.blue)}, {}});
+        return take(
+            {"line",
+             {x1, y1, x2, y2, double(colour.red), double(colour.green), double(colour.blue)},
+             {}});
     }
-    bool rectangle(double left, double top, double width, double height,
-                   Colour colour) override {
-        return take({"rectangle", {left, top, width, height, double(colour.red),
-                                   double(colour.green), double(colour.blue)}, {}});
+    bool rectangle(double left, double top, double width, double height, Colour colour) override {
+        return take({"rectangle",
+                     {left, top, width, height, double(colour.red), double(colour.green),
+                      double(colour.blue)},
+                     {}});
     }
     bool paintpicture(double left, double top, double width, double height) override {
         return take({"paintpicture", {left, top, width, height}, {}});
@@ -45,7 +48,7 @@ public:
     bool enddocument() override { return take({"enddocument", {}, {}}); }
     void abandon() override { printer_.calls.push_back({"abandon", {}, {}}); }
 
-private:
+  private:
     bool take(PrintCall call) {
         printer_.calls.push_back(std::move(call));
         return static_cast<int>(printer_.calls.size()) != printer_.refuse;

@@ -13,16 +13,16 @@ namespace jex::testing {
 
 struct PrintCall {
     std::string operation;
-    std::vector<double> numbers;  // a colour comes last, as red, green, blue
+    std::vector<double> numbers; // a colour comes last, as red, green, blue
     std::string text;
     friend bool operator==(const PrintCall&, const PrintCall&) = default;
 };
 
 struct FakePrinter {
     bool available = true;
-    PageSize page{11520, 15840, 2.4};  // 8 by 11 inches printable, 600 dots an inch
-    int refuse = 0;                    // the operation of that number, from 1, fails
-    double charwidth = 0.5;            // page units a character takes per point
+    PageSize page{11520, 15840, 2.4}; // 8 by 11 inches printable, 600 dots an inch
+    int refuse = 0;                   // the operation of that number, from 1, fails
+    double charwidth = 0.5;           // page units a character takes per point
     int jobs = 0;
     std::vector<PrintCall> calls;
 
