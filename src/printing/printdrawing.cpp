@@ -40,7 +40,7 @@ void printdrawing(JexState& jex, Page& page) {
     if (jex.pictureloaded) page.paintpicture(0, 0, area.width, area.height);
 
     page.setlinewidth(pendots * papertwipspertwip(jex, page));
-    // The same centre the pen lines are drawn from on the screen.
+    // The centre of the drawing area, in whole pixels.
     const int cx = area.width / 2;
     const int cy = area.height / 2;
     for (const TrailStroke& stroke : jex.trail.strokes())

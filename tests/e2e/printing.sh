@@ -100,6 +100,7 @@ import -window root "$work/screen.png" 2>/dev/null
 target_shown=$(convert "$work/screen.png" -crop 634x570+6+72 +repage \
     -format "%[fx:int(mean*w*h+0.5)]" -fx 'r>0.9 && g>0.9 && b<0.2' info: 2>/dev/null)
 before=$(completed_jobs)
+clicked=$(date +%s.%N)
 click "${print_button[@]}"
 page=
 job_done() { [ "$(completed_jobs)" -gt "$before" ]; }
@@ -107,8 +108,10 @@ if e2e_wait_until "$page_wait_seconds" "$program_pid" job_done; then
     job=$(lpstat -W completed -o "$printer" | awk '{ print $1 }' | sed 's/.*-//' | sort -n |
         tail -n 1)
     if e2e_wait_until "$page_wait_seconds" "$program_pid" page_written; then
+        written=$(date +%s.%N)
         mv "$page" "$work/page.pdf"
-        e2e_pass "the printer wrote the page of job $job"
+        e2e_pass "the printer wrote the page of job $job $(awk -v a="$clicked" -v b="$written" \
+            'BEGIN { printf "%.2f", b - a }') s after the click"
     else
         e2e_fail "job $job finished but no page appeared in $outbox"
     fi
@@ -136,8 +139,9 @@ like() {
 }
 
 if [ -f "$work/page.pdf" ] &&
-    pdftoppm -png -r "$raster_dpi" -f 1 -l 1 -singlefile "$work/page.pdf" "$work/page" \
-        2>"$work/pdftoppm.log"; then
+    # Without smoothing a line one printer dot wide keeps its full colour.
+    pdftoppm -png -r "$raster_dpi" -aa no -aaVector no -f 1 -l 1 -singlefile \
+        "$work/page.pdf" "$work/page" 2>"$work/pdftoppm.log"; then
     want=$(convert "xc:$picture_colour" -format "%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]" info:)
     for x in 0.1 0.5 0.9; do
         got=$(pixel "$x" 0.1)

@@ -184,47 +184,12 @@ TEST_F(Printing, RowsRunToTheLongestSlotWithShortSlotsLeftEmpty) {
     EXPECT_EQ(rig.only("setcurrentx").size(), 1u + 1u + 1u + 3u + 10u * 3u);
 }
 
-TEST_F(Printing, TheTitleNamesTheProgramAndItsAuthor) {
-    jex.store.slotname[0] = "square dance";
-    jex.authorname = "Priya";
-    printprogram(jex);
-    const std::vector<std::string> texts = rig.texts();
-    ASSERT_GE(texts.size(), 4u);
-    EXPECT_EQ(std::vector<std::string>(texts.begin() + 1, texts.begin() + 4),
-              (std::vector<std::string>{"square dance", " written by ", "Priya"}));
-    const std::vector<PrintCall> widths = rig.only("textwidth");
-    EXPECT_EQ(widths[1].text, "square dance written by Priya");
-}
-
 TEST_F(Printing, TheDateFollowsThePattern) {
     const CalendarDate date{3, 7, 2009};
     EXPECT_EQ(datetext("dd/mm/yyyy", date), "03/07/2009");
     EXPECT_EQ(datetext("mm/dd/yy", date), "07/03/09");
     EXPECT_EQ(datetext("d.m.yyyy", date), "3.7.2009");
     EXPECT_EQ(datetext("yyyy-mm-dd", {31, 12, 1999}), "1999-12-31");
-}
-
-TEST_F(Printing, PrintingLeavesTheProgramAndTheDrawingAsTheyWere) {
-    rig.fill(2, 5);
-    jex.saved = false;
-    jex.trail.record({0, 0, 10, 10});
-    const ProgramStore before = jex.store;
-    printprogram(jex);
-    EXPECT_EQ(jex.store.commands, before.commands);
-    EXPECT_EQ(jex.store.stepcount, before.stepcount);
-    EXPECT_FALSE(jex.saved);
-    EXPECT_EQ(jex.trail.count(), 1u);
-    EXPECT_TRUE(platform.penlines.empty());
-}
-
-TEST_F(Printing, PressingPrintDuringARunOnlyStopsIt) {
-    jex.running = true;
-    jex.windows.graphics.warnings.caption = "running";
-    printbutton_Click(jex);
-    EXPECT_FALSE(jex.running);
-    EXPECT_EQ(platform.printer.jobs, 0);
-    EXPECT_EQ(jex.windows.graphics.warnings.caption, "running");
-    EXPECT_TRUE(platform.sounds.empty());
 }
 
 } // namespace
