@@ -59,11 +59,10 @@ void Page::newline() {
 
 void Page::setlinewidth(double dots) {
     if (spoiled_) return;
-    if (!std::isfinite(dots) || dots > widestline) {
-        take(false);
-        return;
-    }
-    const int whole = roundhalfeven(dots);
+    // Looked at before rounding: what is not a number, or lies far out of
+    // range, has no whole number of dots.
+    const bool inrange = dots >= 0 && dots <= widestline;
+    const int whole = inrange ? roundhalfeven(dots) : 0;
     take(whole >= 1 && job_.setlinewidth(whole));
 }
 

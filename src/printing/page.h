@@ -27,8 +27,9 @@ class Page {
     double textwidth(std::string_view text); // 0 once spoiled
     void printtext(std::string_view text, LineEnd end);
     void newline();
-    // Rounded to whole dots, halves to even. A width under one dot, or one
-    // that is not a number at all, spoils the page like a refusal.
+    // Rounded to whole dots, halves to even. A width that rounds to under one
+    // dot, is no number at all or is far too wide spoils the page like a
+    // refusal.
     void setlinewidth(double dots);
     void line(double x1, double y1, double x2, double y2, Colour colour);
     void rectangle(double left, double top, double width, double height, Colour colour);

@@ -52,17 +52,19 @@ TEST(PrintFailures, ARefusalAnywhereStopsThePrintAndAbandonsIt) {
     }
 }
 
-TEST(PrintFailures, AWidthUnderOneDotIsAnError) {
-    // So coarse a printer that the robot's marking would be no dots wide.
-    PrintRig rig;
-    rig.platform.printer.page.twipsperdot = 300;
-    printprogram(rig.jex);
-    expectprintererror(rig);
-    const std::vector<PrintCall> widths = rig.only("setlinewidth");
-    ASSERT_FALSE(widths.empty());
-    EXPECT_EQ(widths.back().numbers[0], 1); // the body's, still one dot
-    EXPECT_TRUE(rig.only("print").empty());
-    EXPECT_EQ(rig.calls().back().operation, "abandon");
+TEST(PrintFailures, AWidthOfNoWholeDotIsAnError) {
+    // So coarse a printer that the robot's marking would be no dots wide; one
+    // that says nothing of its dots would make the widths endless.
+    // The first still draws the body, one dot wide.
+    for (auto [twipsperdot, bodylines] : {std::pair{300.0, 4u}, std::pair{0.0, 0u}}) {
+        PrintRig rig;
+        rig.platform.printer.page.twipsperdot = twipsperdot;
+        printprogram(rig.jex);
+        expectprintererror(rig);
+        EXPECT_EQ(rig.only("line").size(), bodylines) << twipsperdot;
+        EXPECT_TRUE(rig.only("print").empty());
+        EXPECT_EQ(rig.calls().back().operation, "abandon");
+    }
 }
 
 TEST(PrintFailures, ADrawingOfNoSizeIsAnError) {
