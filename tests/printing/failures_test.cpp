@@ -67,14 +67,5 @@ TEST(PrintFailures, AWidthOfNoWholeDotIsAnError) {
     }
 }
 
-TEST(PrintFailures, ADrawingOfNoSizeIsAnError) {
-    PrintRig rig;
-    rig.jex.windows.graphics.Picture1.width = 0;
-    printprogram(rig.jex);
-    expectprintererror(rig);
-    EXPECT_TRUE(rig.only("setscale").empty());
-    EXPECT_TRUE(rig.only("line").empty());
-}
-
 } // namespace
 } // namespace jex::testing
