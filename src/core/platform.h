@@ -3,8 +3,10 @@
 // implements it for real; the tests fake it with a virtual clock.
 #pragma once
 
+#include "core/printjob.h"
 #include "windows/controls.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -84,6 +86,9 @@ public:
 
     // The width in screen pixels of a text in a font of the windows.
     virtual double textwidth(const Font& font, std::string_view text) = 0;
+
+    // A new document on the default printer, or none when there is no printer.
+    virtual std::unique_ptr<PrintJob> startprintjob() = 0;
 
     // Ends the program at once; no further handler runs.
     virtual void endprogram() = 0;

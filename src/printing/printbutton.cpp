@@ -1,12 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/printbutton.h"
 
+#include "core/platform.h"
 #include "core/state.h"
+#include "core/textids.h"
+#include "entry/feedback.h"
+#include "printing/page.h"
+#include "printing/printdrawing.h"
+#include "printing/printlisting.h"
+
+#include <memory>
 
 namespace jex {
 
 void printbutton_Click(JexState& jex) {
-    if (jex.running) stoprun(jex);
+    if (jex.running) {
+        stoprun(jex);
+        return;
+    }
+    jex.windows.graphics.warnings.caption.clear();
+    printprogram(jex);
+}
+
+void printprogram(JexState& jex) {
+    std::unique_ptr<PrintJob> job = jex.platform.startprintjob();
+    bool printed = false;
+    if (job) {
+        Page page(*job);
+        setpage(jex, page);
+        printdrawing(jex, page);
+        printheader(jex, page);
+        printlisting(jex, page);
+        page.enddocument();
+        printed = !page.spoiled();
+        if (!printed) job->abandon();
+    }
+    // The printer is let go before the report, whose pause lets clicks in.
+    job.reset();
+    if (printed)
+        reportsuccess(jex, textid::printfinished);
+    else
+        reportproblem(jex, textid::printererror);
 }
 
 } // namespace jex

@@ -6,7 +6,14 @@ namespace jex {
 
 struct JexState;
 
-// While a run is in progress the click only asks it to stop.
+// While a run is in progress the click only asks it to stop; otherwise it
+// prints.
 void printbutton_Click(JexState& jex);
+
+// One page record of the pupil's work on the default printer: the drawing,
+// the date and title, and the listings. Ends with "Print finished", or with
+// "printer error" when there is no printer or it refuses anything, in which
+// case the document is thrown away rather than left half built.
+void printprogram(JexState& jex);
 
 } // namespace jex

@@ -15,6 +15,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPrinter>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QWindow>
@@ -33,10 +34,11 @@ constexpr int exposuretime = 1000; // milliseconds
 } // namespace
 
 QtPlatform::QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending,
-                       std::unique_ptr<Dialogs> dialogs)
+                       std::unique_ptr<Dialogs> dialogs, PrinterSource printers)
     : soundplayer_(soundplayer ? std::move(soundplayer) : std::make_unique<PulseSoundPlayer>()),
       ending_(std::move(ending)),
-      dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtDialogs>()) {}
+      dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtDialogs>()),
+      printers_(printers ? std::move(printers) : defaultprinter) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -170,6 +172,12 @@ bool QtPlatform::askyesno(const std::string& title, const std::string& question)
 double QtPlatform::textwidth(const Font& font, std::string_view text) {
     return QFontMetricsF(qfont(font))
         .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+std::unique_ptr<PrintJob> QtPlatform::startprintjob() {
+    std::unique_ptr<QPrinter> printer = printers_();
+    if (!printer || !printer->isValid()) return nullptr;
+    return std::make_unique<QtPrintJob>(std::move(printer), hiddenpicture_);
 }
 
 void QtPlatform::endprogram() {

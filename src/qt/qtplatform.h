@@ -5,6 +5,7 @@
 
 #include "core/platform.h"
 #include "qt/dialogs.h"
+#include "qt/qtprintjob.h"
 #include "qt/soundplayer.h"
 
 #include <QImage>
@@ -31,8 +32,10 @@ class QtPlatform final : public Platform {
 
     // `ending` replaces ending the process, for tests; by default the windows
     // close and the process ends. Without dialogs Qt's own are used.
+    // `printers` hands out the printer to print on; by default the system's
+    // default printer.
     QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending,
-               std::unique_ptr<Dialogs> dialogs = nullptr);
+               std::unique_ptr<Dialogs> dialogs = nullptr, PrinterSource printers = {});
     ~QtPlatform() override;
 
     void attach(JexState& jex, WindowList windows, CanvasView& canvas);
@@ -52,6 +55,7 @@ class QtPlatform final : public Platform {
     void seedrandom(double seed) override;
     double random() override;
     CalendarDate today() override;
+    std::unique_ptr<PrintJob> startprintjob() override;
     void endprogram() override;
     std::optional<std::string> asksavefile(const FileRequest& request) override;
     std::optional<std::string> askopenfile(const FileRequest& request) override;
@@ -68,6 +72,7 @@ class QtPlatform final : public Platform {
     std::unique_ptr<SoundPlayer> soundplayer_;
     std::function<void()> ending_;
     std::unique_ptr<Dialogs> dialogs_;
+    PrinterSource printers_;
     JexState* jex_ = nullptr;
     WindowList windows_{};
     CanvasView* canvas_ = nullptr;

@@ -14,7 +14,8 @@ namespace jex::qt {
 
 Simulator::Simulator(SimulatorOptions options)
     : platform_(std::make_unique<QtPlatform>(
-          std::move(options.soundplayer), std::move(options.ending), std::move(options.dialogs))),
+          std::move(options.soundplayer), std::move(options.ending), std::move(options.dialogs),
+          std::move(options.printer))),
       state_(std::make_unique<JexState>(*platform_)),
       buttons_(std::make_unique<buttonswindow>(*state_, *platform_)),
       funnies_(std::make_unique<funnieswindow>(*state_, *platform_)),
@@ -28,7 +29,7 @@ Simulator::Simulator(SimulatorOptions options)
 }
 
 Simulator::Simulator(std::unique_ptr<SoundPlayer> soundplayer)
-    : Simulator(SimulatorOptions{std::move(soundplayer), {}, {}}) {}
+    : Simulator(SimulatorOptions{std::move(soundplayer), {}, {}, {}}) {}
 
 Simulator::~Simulator() = default;
 

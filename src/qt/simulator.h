@@ -4,6 +4,7 @@
 #pragma once
 
 #include "qt/dialogs.h"
+#include "qt/qtprintjob.h"
 #include "qt/soundplayer.h"
 
 #include <array>
@@ -32,6 +33,9 @@ struct SimulatorOptions {
     std::function<void()> ending;
     // Asks for files and Yes or No; by default through Qt's dialogs.
     std::unique_ptr<Dialogs> dialogs;
+    // Hands out the printer each print goes to, or none for no printer; by
+    // default the system's default printer.
+    PrinterSource printer;
 };
 
 class Simulator {

@@ -56,6 +56,33 @@ e2e_stop_all() {
 
 e2e_track() { e2e_pids+=("$1"); }
 
+# Takes the work folder for this run, waiting while a run started from another
+# shell holds it, and clears the named files an earlier run left there. Makes
+# a scratch folder, e2e_scratch, that goes with every process started when the
+# test ends.
+e2e_begin() {
+    local work=$1 name
+    shift
+    e2e_take_workfolder "$work" || exit 1
+    for name in "$@"; do rm -f "${work:?}/$name"; done
+    e2e_scratch=$(mktemp -d)
+    trap 'e2e_stop_all; rm -rf "$e2e_scratch"' EXIT
+}
+
+# Starts the program as a classroom computer runs it: on the test's screen and
+# sound server, with a home folder of its own and no desktop scaling, its
+# output in the log. Sets e2e_program_pid.
+e2e_launch() {
+    local program=$1 home=$2 logfile=$3
+    mkdir -p -m 700 "$home" "$home.runtime"
+    env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
+        -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI \
+        HOME="$home" XDG_RUNTIME_DIR="$home.runtime" QT_QPA_PLATFORM=xcb \
+        "$program" >"$logfile" 2>&1 &
+    e2e_program_pid=$!
+    e2e_track "$e2e_program_pid"
+}
+
 e2e_untrack() {
     local i
     for i in "${!e2e_pids[@]}"; do
@@ -144,4 +171,59 @@ e2e_stop_recording() {
 # The ids of the shown windows whose title is exactly the given text.
 e2e_windows_titled() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null
+}
+
+# A print server of the test's own: its configuration, spool and logs in the
+# folder, reachable only through a socket there (no port, no sharing), so it
+# never meets the machine's own. Sets CUPS_SERVER for everything the test
+# starts afterwards. The folder must be reachable by the lp user, under which
+# the print filters run.
+e2e_start_cupsd() {
+    local root=$1 pid
+    # The server will not start without its folders.
+    mkdir -p "$root"/{log,ssl,cache,state,spool}
+    chmod 755 "$root"
+    chmod 700 "$root/spool"
+    cat >"$root/cupsd.conf" <<CONF
+Listen $root/cups.sock
+LogLevel warn
+WebInterface No
+Browsing No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+    cat >"$root/cups-files.conf" <<CONF
+ServerRoot $root
+RequestRoot $root/spool
+CacheDir $root/cache
+StateDir $root/state
+TempDir $root/spool
+ErrorLog $root/log/error_log
+AccessLog $root/log/access_log
+PageLog $root/log/page_log
+ServerKeychain $root/ssl
+CONF
+    cupsd -f -c "$root/cupsd.conf" -s "$root/cups-files.conf" >"$root/log/cupsd.out" 2>&1 &
+    pid=$!
+    e2e_track "$pid"
+    export CUPS_SERVER=$root/cups.sock
+    e2e_wait_until 10 "$pid" e2e_cupsd_running
+}
+
+e2e_cupsd_running() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
+
+# A PDF printer on the test's print server, made the default. The files it
+# writes go to the PDF folder in the job's owner's home folder.
+e2e_add_pdf_printer() {
+    local name=$1 logfile=$2
+    lpadmin -p "$name" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+        >>"$logfile" 2>&1 && lpadmin -d "$name" >>"$logfile" 2>&1
 }

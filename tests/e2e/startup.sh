@@ -29,10 +29,8 @@ sound_threshold=100
 sound_shortest=0.74
 sound_longest=0.94
 
-e2e_take_workfolder "$work" || exit 1
-rm -f "$work"/{startup.png,startup.wav,jex.log,xvfb.log,pulseaudio.log}
-scratch=$(mktemp -d)
-trap 'e2e_stop_all; rm -rf "$scratch"' EXIT
+e2e_begin "$work" startup.png startup.wav jex.log xvfb.log pulseaudio.log
+scratch=$e2e_scratch
 
 e2e_require_tools Xvfb xauth xdpyinfo xdotool pulseaudio pactl parec sox import || exit 1
 if [ ! -x "$program" ]; then
@@ -47,14 +45,9 @@ e2e_start_recording "$scratch/startup.raw" || { e2e_fail "recorder did not start
 # A stretch of recording before the program runs gives the noise floor.
 sleep "$leadin_seconds"
 
-mkdir -m 700 "$scratch/home" "$scratch/runtime"
 launched=$(date +%s.%N)
-env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
-    -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI \
-    HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb \
-    "$program" >"$work/jex.log" 2>&1 &
-program_pid=$!
-e2e_track "$program_pid"
+e2e_launch "$program" "$scratch/home" "$work/jex.log"
+program_pid=$e2e_program_pid
 
 all_windows_shown() {
     local entry

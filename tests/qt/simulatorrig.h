@@ -53,10 +53,13 @@ class ScriptedDialogs final : public qt::Dialogs {
 
 class SimulatorRig {
   public:
-    SimulatorRig() : sounds_(new RecordingSoundPlayer), dialogs(new ScriptedDialogs) {
+    // With no printer given, printing goes to the system's default printer.
+    explicit SimulatorRig(qt::PrinterSource printer = {})
+        : sounds_(new RecordingSoundPlayer), dialogs(new ScriptedDialogs) {
         qt::SimulatorOptions options;
         options.soundplayer.reset(sounds_);
         options.dialogs.reset(dialogs);
+        options.printer = std::move(printer);
         options.ending = [this] { ++endings; };
         simulator = std::make_unique<qt::Simulator>(std::move(options));
     }

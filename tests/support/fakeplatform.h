@@ -7,6 +7,7 @@
 
 #include "core/platform.h"
 #include "core/state.h"
+#include "fakeprinter.h"
 
 #include <functional>
 #include <map>
@@ -55,6 +56,7 @@ public:
     void seedrandom(double seed) override { seeds.push_back(seed); }
     double random() override;
     CalendarDate today() override { return date; }
+    std::unique_ptr<PrintJob> startprintjob() override { return printer.startjob(); }
     void endprogram() override { ended = true; }
     std::optional<std::string> asksavefile(const FileRequest& request) override;
     std::optional<std::string> askopenfile(const FileRequest& request) override;
@@ -96,6 +98,7 @@ public:
     std::vector<double> seeds;
     std::vector<double> randoms;  // handed out in turn by random(), then 0.5
     CalendarDate date{6, 12, 2026};
+    FakePrinter printer;
 
     // The pupil's answers to the dialogs, and what the dialogs were asked.
     std::optional<std::string> chosenfile;  // nothing for a cancel

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "printing/printdrawing.h"
+
+#include "core/platform.h"
+#include "core/state.h"
+#include "printing/page.h"
+
+namespace jex {
+namespace {
+
+// Twips the screen draws the robot's lines with: its body and its marking.
+constexpr double bodytwips = 144;
+constexpr double markingtwips = 122;
+// The pen line's width on paper, in printer dots before scaling.
+constexpr double pendots = 5;
+
+// How many twips of paper one twip of the screen's drawing area becomes.
+double papertwipspertwip(JexState& jex, Page& page) {
+    return page.size().widthtwips /
+           (jex.platform.screen().twipsperpixelx * jex.windows.graphics.Picture1.width);
+}
+
+void printsprite(Page& page, const LineControl& line, Colour colour) {
+    printline(page, line.x1, line.y1, line.x2, line.y2, colour);
+}
+
+} // namespace
+
+void setpage(JexState& jex, Page& page) {
+    const double width = jex.windows.graphics.Picture1.width;
+    const PageSize& size = page.size();
+    page.setlinewidth(1);
+    page.setcurrentx(0);
+    page.setcurrenty(0);
+    page.setscale(width, width * size.heighttwips / size.widthtwips);
+}
+
+void printdrawing(JexState& jex, Page& page) {
+    const Control& area = jex.windows.graphics.Picture1;
+    if (jex.pictureloaded) page.paintpicture(0, 0, area.width, area.height);
+
+    page.setlinewidth(pendots * papertwipspertwip(jex, page));
+    // The centre of the drawing area, in whole pixels.
+    const int cx = area.width / 2;
+    const int cy = area.height / 2;
+    for (const TrailStroke& stroke : jex.trail.strokes())
+        printline(page, cx + stroke.x1, cy - stroke.y1, cx + stroke.x2, cy - stroke.y2, printblue);
+
+    printrobot(jex, page);
+
+    const Control& target = jex.windows.graphics.target;
+    if (target.visible) {
+        page.setlinewidth(1);
+        page.rectangle(target.left, target.top, target.width, target.height, printred);
+    }
+}
+
+void printrobot(JexState& jex, Page& page) {
+    GraphicsWindow& graphics = jex.windows.graphics;
+    const double twipsperdot = page.size().twipsperdot;
+
+    page.setlinewidth(bodytwips / twipsperdot * papertwipspertwip(jex, page));
+    for (const LineControl* side :
+         {&graphics.leftside, &graphics.rightside, &graphics.topside, &graphics.bottomside})
+        printsprite(page, *side, printblack);
+
+    page.setlinewidth(markingtwips / twipsperdot * papertwipspertwip(jex, page));
+    for (const LineControl* key :
+         {&graphics.keys3, &graphics.keys4, &graphics.keys2, &graphics.keys1})
+        printsprite(page, *key, printwhite);
+}
+
+void printline(Page& page, double x1, double y1, double x2, double y2, Colour colour) {
+    page.line(x1, y1, x2, y2, colour);
+}
+
+} // namespace jex

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the print button sends to the printer, on a printer that writes down
+// every operation.
+#include "printing/printbutton.h"
+#include "printing/printlisting.h"
+#include "printrig.h"
+
+#include <gtest/gtest.h>
+
+namespace jex::testing {
+namespace {
+
+class Printing : public ::testing::Test {
+  protected:
+    void placesprite() {
+        GraphicsWindow& g = jex.windows.graphics;
+        int n = 0;
+        for (LineControl* line : {&g.leftside, &g.rightside, &g.topside, &g.bottomside, &g.keys1,
+                                  &g.keys2, &g.keys3, &g.keys4}) {
+            *line = {n, n + 1, n + 2, n + 3, 1, {}, true};
+            n += 10;
+        }
+    }
+
+    static PrintCall line(double x1, double y1, double x2, double y2, Colour c) {
+        return {"line", {x1, y1, x2, y2, double(c.red), double(c.green), double(c.blue)}, {}};
+    }
+    static PrintCall call(std::string operation, std::vector<double> numbers = {},
+                          std::string text = {}) {
+        return {std::move(operation), std::move(numbers), std::move(text)};
+    }
+
+    PrintRig rig;
+    JexState& jex = rig.jex;
+    FakePlatform& platform = rig.platform;
+};
+
+TEST_F(Printing, AnEmptyProgramPrintsTheWholeRecordInOrder) {
+    placesprite();
+    printbutton_Click(jex);
+
+    const Colour black{0, 0, 0}, white{255, 255, 255};
+    const std::vector<PrintCall> expected{
+        call("pagesize"), call("setlinewidth", {1}), call("setcurrentx", {0}),
+        call("setcurrenty", {0}),
+        // 640 wide, and as many units down as the 8 x 11 inch page's shape gives.
+        call("setscale", {640, 880}),
+        // The pen: 5 dots times 1.2; the body 144 and the marking 122 twips,
+        // at 2.4 twips a dot, times 1.2.
+        call("setlinewidth", {6}), call("setlinewidth", {72}), line(0, 1, 2, 3, black),
+        line(10, 11, 12, 13, black), line(20, 21, 22, 23, black), line(30, 31, 32, 33, black),
+        call("setlinewidth", {61}), line(60, 61, 62, 63, white), line(70, 71, 72, 73, white),
+        line(50, 51, 52, 53, white), line(40, 41, 42, 43, white),
+        // The date ends at the right edge, right under the drawing.
+        call("setfontsize", {10}), call("setcurrenty", {500}), call("textwidth", {}, "06/12/2026"),
+        call("setcurrentx", {640 - 50}), call("printline", {}, "06/12/2026"),
+        // The title is centred as one text and printed in three pieces.
+        call("setfontsize", {18}), call("textwidth", {}, "my program written by me"),
+        call("setcurrentx", {(640 - 216) / 2.0}), call("print", {}, "my program"),
+        call("print", {}, " written by "), call("print", {}, "me"), call("newline"),
+        call("newline"), call("setfontsize", {14}), call("setcurrentx", {0.25 * 640 / 3}),
+        call("print", {}, "my program "), call("setcurrentx", {1.25 * 640 / 3}),
+        call("print", {}, "function 1 "), call("setcurrentx", {2.25 * 640 / 3}),
+        call("print", {}, "function 2 "), call("newline"), call("enddocument")};
+    EXPECT_EQ(rig.calls(), expected);
+
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "Print finished");
+    ASSERT_EQ(platform.sounds.size(), 1u);
+    EXPECT_EQ(platform.sounds[0].name, "yea");
+    EXPECT_EQ(platform.sounds[0].tick, 8);
+}
+
+TEST_F(Printing, ScaleAndLineWidthsFollowThePageAndTheScreen) {
+    struct Case {
+        PageSize page;
+        double screentwips;
+        int width, height;
+        double scaleheight;
+        int pen, body, marking;
+    };
+    const std::vector<Case> cases{
+        // A4's printable area at 300 dots an inch on a 96-dot screen.
+        {{11338, 16044, 4.8}, 15, 640, 480, 640.0 * 16044 / 11338, 6, 35, 30},
+        // A landscape page: the drawing still spans the width.
+        {{15840, 11520, 2.4}, 15, 640, 480, 640.0 * 11520 / 15840, 8, 99, 84},
+        // A 120-dot screen: 12 twips a pixel, so each pixel becomes more paper.
+        {{11520, 15840, 1.2}, 12, 600, 400, 825, 8, 192, 163},
+        // Halves go to the even neighbour: 2.5 gives 2, 7.5 gives 8.
+        {{4800, 6600, 2.4}, 15, 640, 480, 880, 2, 30, 25},
+        {{14400, 19800, 2.4}, 15, 640, 480, 880, 8, 90, 76},
+    };
+    for (const Case& c : cases) {
+        PrintRig one;
+        one.platform.printer.page = c.page;
+        one.platform.screeninfo.twipsperpixelx = c.screentwips;
+        one.jex.windows.graphics.Picture1.width = c.width;
+        one.jex.windows.graphics.Picture1.height = c.height;
+        printprogram(one.jex);
+
+        const std::vector<PrintCall> scale = one.only("setscale");
+        ASSERT_EQ(scale.size(), 1u);
+        EXPECT_EQ(scale[0].numbers[0], c.width);
+        EXPECT_DOUBLE_EQ(scale[0].numbers[1], c.scaleheight);
+        std::vector<double> widths;
+        for (const PrintCall& w : one.only("setlinewidth"))
+            widths.push_back(w.numbers[0]);
+        EXPECT_EQ(widths,
+                  (std::vector<double>{1, double(c.pen), double(c.body), double(c.marking)}))
+            << "page " << c.page.widthtwips << " at " << c.page.twipsperdot << " twips a dot";
+    }
+}
+
+TEST_F(Printing, PenStrokesArePrintedInBlueFromTheCentreUpwards) {
+    // An odd size: the centre is the whole part of its half.
+    jex.windows.graphics.Picture1.width = 641;
+    jex.windows.graphics.Picture1.height = 501;
+    jex.trail.record({0, 0, 0, 50});
+    jex.trail.record({0, 50, -30, 50});
+    jex.trail.record({-30, 50, 100, -120});
+    printprogram(jex);
+
+    const Colour blue{0, 0, 255};
+    const std::vector<PrintCall> lines = rig.only("line");
+    ASSERT_EQ(lines.size(), 3u + 8u);
+    EXPECT_EQ(lines[0], line(320, 250, 320, 200, blue));
+    EXPECT_EQ(lines[1], line(320, 200, 290, 200, blue));
+    EXPECT_EQ(lines[2], line(290, 200, 420, 370, blue));
+    // The robot comes after the trail, over it.
+    EXPECT_EQ(lines[3].numbers[6], 0);
+}
+
+TEST_F(Printing, TheBackgroundOnlyWhenAPictureWasLoaded) {
+    printprogram(jex);
+    EXPECT_TRUE(rig.only("paintpicture").empty());
+
+    PrintRig loaded;
+    loaded.jex.pictureloaded = true;
+    printprogram(loaded.jex);
+    ASSERT_EQ(loaded.only("paintpicture").size(), 1u);
+    EXPECT_EQ(loaded.only("paintpicture")[0].numbers, (std::vector<double>{0, 0, 640, 500}));
+    // Under everything else drawn.
+    EXPECT_EQ(loaded.calls()[5].operation, "paintpicture");
+}
+
+TEST_F(Printing, ARedOneDotFrameOnlyOverAShownTarget) {
+    Control& target = jex.windows.graphics.target;
+    target.left = 400;
+    target.top = 90;
+    target.width = 50;
+    target.height = 50;
+    printprogram(jex);
+    EXPECT_TRUE(rig.only("rectangle").empty());
+
+    PrintRig shown;
+    shown.jex.windows.graphics.target = target;
+    shown.jex.windows.graphics.target.visible = true;
+    printprogram(shown.jex);
+    const std::vector<PrintCall> frames = shown.only("rectangle");
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(frames[0].numbers, (std::vector<double>{400, 90, 50, 50, 255, 0, 0}));
+    const std::vector<PrintCall> widths = shown.only("setlinewidth");
+    EXPECT_EQ(widths.back().numbers[0], 1);
+}
+
+TEST_F(Printing, RowsRunToTheLongestSlotWithShortSlotsLeftEmpty) {
+    rig.fill(0, 3);
+    rig.fill(1, 10);
+    jex.store.slotname[1] = "zigzag";
+    printprogram(jex);
+
+    const std::vector<std::string> texts = rig.texts();
+    // The date, three title pieces and three headings come first.
+    ASSERT_EQ(texts.size(), 1u + 3u + 3u + 10u * 3u);
+    EXPECT_EQ(texts[5], "zigzag ");
+    for (int row = 1; row <= 10; ++row) {
+        const std::size_t first = 7 + (row - 1) * 3;
+        EXPECT_EQ(texts[first], row <= 3 ? " forward  " + std::to_string(row) : "") << row;
+        EXPECT_EQ(texts[first + 1], " forward  " + std::to_string(row)) << row;
+        EXPECT_EQ(texts[first + 2], "") << row;
+    }
+    // Heading line and rows each end with one new line, after the title's two.
+    EXPECT_EQ(rig.only("newline").size(), 2u + 1u + 10u);
+    // The page's origin, the date, the title, the headings, then every cell.
+    EXPECT_EQ(rig.only("setcurrentx").size(), 1u + 1u + 1u + 3u + 10u * 3u);
+}
+
+TEST_F(Printing, TheDateFollowsThePattern) {
+    const CalendarDate date{3, 7, 2009};
+    EXPECT_EQ(datetext("dd/mm/yyyy", date), "03/07/2009");
+    EXPECT_EQ(datetext("mm/dd/yy", date), "07/03/09");
+    EXPECT_EQ(datetext("d.m.yyyy", date), "3.7.2009");
+    EXPECT_EQ(datetext("yyyy-mm-dd", {31, 12, 1999}), "1999-12-31");
+}
+
+} // namespace
+} // namespace jex::testing

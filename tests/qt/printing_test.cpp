@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The printed page itself: the print button writes a PDF file, which is read
+// back as text (pdftotext) and as a picture (pdftoppm).
+#include "simulatorrig.h"
+
+#include "core/textids.h"
+#include "core/texts.h"
+#include "qt/qtprintjob.h"
+
+#include <QDate>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using jex::testing::SimulatorRig;
+
+namespace {
+
+constexpr int rasterdpi = 100;
+
+// A PDF printer writing to the file, as the default printer would print.
+jex::qt::PrinterSource pdfprinter(const QString& file) {
+    return [file] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(file);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        return printer;
+    };
+}
+
+QByteArray run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
+    return process.readAllStandardOutput();
+}
+
+// One word of the page and where it stands, in points from the paper's corner.
+struct Word {
+    int page = 0;
+    double x = 0, y = 0;
+    QString text;
+};
+
+QList<Word> words(const QString& pdf) {
+    const QString html = QString::fromUtf8(run("pdftotext", {"-bbox", pdf, "-"}));
+    QList<Word> found;
+    int page = 0;
+    static const QRegularExpression tag(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    for (auto match = tag.globalMatch(html); match.hasNext();) {
+        const auto m = match.next();
+        if (m.captured(0).startsWith("<page"))
+            ++page;
+        else
+            found.append({page, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)});
+    }
+    return found;
+}
+
+bool isblue(QRgb c) {
+    return qBlue(c) > 180 && qRed(c) < 90 && qGreen(c) < 90;
+}
+bool isred(QRgb c) {
+    return qRed(c) > 180 && qBlue(c) < 90 && qGreen(c) < 90;
+}
+
+// Whether a pixel of that kind lies within two pixels of the point.
+bool near(const QImage& image, QPointF at, bool (*kind)(QRgb)) {
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) {
+            const QPoint p(qRound(at.x()) + dx, qRound(at.y()) + dy);
+            if (image.valid(p) && kind(image.pixel(p))) return true;
+        }
+    return false;
+}
+
+} // namespace
+
+class PrintingTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        pdf = folder.filePath("page.pdf");
+        QFile::remove(pdf);
+        rig = std::make_unique<SimulatorRig>(pdfprinter(pdf));
+        rig->start();
+    }
+    void cleanup() { rig.reset(); }
+
+    void thePageHoldsTheDrawingTheTitleAndTheListings() {
+        jex::JexState& jex = rig->state();
+        jex.store.slotname[0] = "zigzag";
+        jex.authorname = "Ana";
+        fill(0, 3, "F");
+        fill(1, 10, "R");
+        jex.trail.record({0, 0, 0, 100});
+        jex::Control& target = jex.windows.graphics.target;
+        target.left = 40;
+        target.top = 30;
+        target.visible = true;
+        rig->click(rig->graphics(), "printbutton");
+
+        QCOMPARE(jex.windows.graphics.warnings.caption, jex::text(jex::textid::printfinished));
+        QCOMPARE(rig->sounds(), std::vector<std::string>{"yea"});
+
+        const QString text = QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"}));
+        QVERIFY2(text.contains("zigzag written by Ana"), qPrintable(text));
+        QVERIFY(text.contains(QDate::currentDate().toString("dd/MM/yyyy")));
+        QVERIFY(QRegularExpression(R"(zigzag +function 1 +function 2)").match(text).hasMatch());
+        // The text read back has single spaces between words.
+        QVERIFY2(QRegularExpression(R"(forward 3 +right 3\n)").match(text).hasMatch(),
+                 qPrintable(text));
+        QVERIFY(QRegularExpression(R"(\n +right 10\n)").match(text).hasMatch());
+        QVERIFY(!text.contains("right 11"));
+
+        // The picture: the page's units are the drawing area's pixels, its
+        // width spread over the printable width.
+        const QImage page = raster();
+        QVERIFY(!page.isNull());
+        const QRectF printable = printablearea();
+        const double perunit = printable.width() / jex.windows.graphics.Picture1.width;
+        const auto onpage = [&](double x, double y) {
+            return QPointF(printable.left() + x * perunit, printable.top() + y * perunit);
+        };
+        const int cx = jex.windows.graphics.Picture1.width / 2;
+        const int cy = jex.windows.graphics.Picture1.height / 2;
+        for (int up : {40, 60, 80})
+            QVERIFY2(near(page, onpage(cx, cy - up), isblue), "pen line");
+        QVERIFY(!near(page, onpage(cx + 30, cy - 60), isblue));
+        QVERIFY(!near(page, onpage(cx, cy + 40), isblue));
+
+        const QRectF frame(target.left, target.top, target.width, target.height);
+        for (QPointF side :
+             {QPointF(frame.center().x(), frame.top()), QPointF(frame.center().x(), frame.bottom()),
+              QPointF(frame.left(), frame.center().y()),
+              QPointF(frame.right(), frame.center().y())})
+            QVERIFY2(near(page, onpage(side.x(), side.y()), isred), "target frame");
+        QVERIFY(!near(page, onpage(frame.center().x(), frame.center().y()), isred));
+    }
+
+    void aLongListingGoesOnOnTheNextPageInItsColumns() {
+        fill(0, 99, "F");
+        fill(2, 99, "L");
+        rig->click(rig->graphics(), "printbutton");
+        QCOMPARE(rig->sounds(), std::vector<std::string>{"yea"});
+
+        const QList<Word> all = words(pdf);
+        QList<Word> forwards, lefts;
+        for (const Word& word : all) {
+            if (word.text == "forward") forwards.append(word);
+            if (word.text == "left") lefts.append(word);
+        }
+        QCOMPARE(forwards.size(), 99);
+        QCOMPARE(lefts.size(), 99);
+        QVERIFY(forwards.last().page >= 2);
+        int pagestart = 0;
+        for (int row = 0; row < 99; ++row) {
+            // Every row once, in order, both columns on one line, each column
+            // where it stood on the first page.
+            QCOMPARE(forwards[row].page, lefts[row].page);
+            QCOMPARE(forwards[row].y, lefts[row].y);
+            QCOMPARE(forwards[row].x, forwards[0].x);
+            QCOMPARE(lefts[row].x, lefts[0].x);
+            if (row > 0 && forwards[row].page != forwards[row - 1].page) {
+                QCOMPARE(forwards[row].page, forwards[row - 1].page + 1);
+                pagestart = row;
+                // A new page starts its rows at the top of the printable area.
+                QVERIFY(forwards[row].y < forwards[0].y);
+            } else if (row > 0) {
+                QVERIFY(forwards[row].y > forwards[row - 1].y);
+            }
+        }
+        QVERIFY(pagestart > 0);
+        const QString lastpage = QString::fromUtf8(
+            run("pdftotext", {"-layout", "-f", QString::number(forwards.last().page), "-l",
+                              QString::number(forwards.last().page), pdf, "-"}));
+        QVERIFY(lastpage.contains("forward 99"));
+    }
+
+    void withNoPrinterTheresAPrinterError() {
+        rig.reset();
+        rig = std::make_unique<SimulatorRig>([] { return std::unique_ptr<QPrinter>(); });
+        rig->start();
+        rig->click(rig->graphics(), "printbutton");
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"),
+                 QString::fromStdString(jex::text(jex::textid::printererror)));
+        QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
+    }
+
+    void anAbandonedJobLeavesNoDocument() {
+        jex::qt::QtPrintJob job(pdfprinter(pdf)(), QImage());
+        QVERIFY(job.pagesize().has_value());
+        QVERIFY(job.setscale(640, 900));
+        QVERIFY(job.line(0, 0, 100, 100, {0, 0, 255}));
+        QVERIFY(job.printtext("half a page", jex::LineEnd::next));
+        job.abandon();
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+  private:
+    // Forward, right or left steps numbered 1, 2, ... in the slot.
+    void fill(int slot, int count, const char* command) {
+        jex::ProgramStore& store = rig->state().store;
+        for (int row = 1; row <= count; ++row) {
+            store.commands[row][slot] = command;
+            store.arguments[row][slot] = static_cast<jex::Int16>(row);
+        }
+        store.commands[count + 1][slot] = "DONE";
+        store.stepcount[slot] = static_cast<jex::Int16>(count);
+    }
+
+    QImage raster() {
+        const QString stem = folder.filePath("page");
+        run("pdftoppm", {"-png", "-r", QString::number(rasterdpi), "-f", "1", "-l", "1",
+                         "-singlefile", "-aa", "no", "-aaVector", "no", pdf, stem});
+        return QImage(stem + ".png").convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The printable area of the first page, in the raster's pixels.
+    QRectF printablearea() {
+        const std::unique_ptr<QPrinter> printer = pdfprinter(pdf)();
+        const QRectF inches = printer->pageRect(QPrinter::Inch);
+        return {inches.left() * rasterdpi, inches.top() * rasterdpi, inches.width() * rasterdpi,
+                inches.height() * rasterdpi};
+    }
+
+    QTemporaryDir folder;
+    QString pdf;
+    std::unique_ptr<SimulatorRig> rig;
+};
+
+QTEST_MAIN(PrintingTest)
+#include "printing_test.moc"
