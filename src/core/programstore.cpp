@@ -2,7 +2,8 @@
 #include "core/programstore.h"
 
 #include "core/state.h"
-#include "entry/feedback.h"
+#include "core/textids.h"
+#include "core/tokens.h"
 
 namespace jex {
 
@@ -10,24 +11,20 @@ int countopenrepeats(const ProgramStore& store, int slot) {
     int open = 0;
     for (int step = 1; step <= store.stepcount[slot]; ++step) {
         const std::string& command = store.commands[step][slot];
-        if (command == "RP") ++open;
-        if (command == "E") --open;
+        if (command == token::repeat) ++open;
+        if (command == token::end) --open;
     }
     return open;
 }
 
-bool readytorun(JexState& jex) {
+std::optional<int> whynotready(const JexState& jex) {
     const int s = jex.currentslot;
     const int n = jex.store.stepcount[s];
-    if (jex.entrystate[s] == 1 || valueof(jex.store.arguments[n][s]) == awaitingnumber) {
-        reportproblem(jex, 125);
-        return false;
-    }
-    if (countopenrepeats(jex.store, s) != 0) {
-        reportproblem(jex, 177);
-        return false;
-    }
-    return true;
+    if (jex.entrystate[s] == entry::firstdigit ||
+        valueof(jex.store.arguments[n][s]) == awaitingnumber)
+        return textid::expectingnumber;
+    if (countopenrepeats(jex.store, s) != 0) return textid::nomatchingend;
+    return std::nullopt;
 }
 
 } // namespace jex

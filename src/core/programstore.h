@@ -5,6 +5,7 @@
 
 #include "core/types.h"
 
+#include <optional>
 #include <string>
 
 namespace jex {
@@ -23,8 +24,9 @@ inline const std::string donetoken = "DONE";
 // Repeat steps of the slot not yet closed by an end step.
 int countopenrepeats(const ProgramStore& store, int slot);
 
-// Whether the slot being edited may be run or left: no number pending and no
-// repeat block open. Reports why not.
-bool readytorun(JexState& jex);
+// What keeps the slot being edited from being run or left: a number still
+// pending or a repeat block still open, as the number of the message saying
+// so. Nothing when the slot is complete.
+std::optional<int> whynotready(const JexState& jex);
 
 } // namespace jex
