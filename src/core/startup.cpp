@@ -3,6 +3,7 @@
 
 #include "canvas/tools.h"
 #include "core/state.h"
+#include "core/textids.h"
 #include "core/texts.h"
 #include "windows/layout.h"
 #include "windows/picture.h"
@@ -19,8 +20,8 @@ void program_Load(JexState& jex) {
     layoutgraphics(jex);
     // The defaults file, once there are program files, is read here: after the
     // layout and before the names are reset.
-    jex.store.slotname[0] = text(150);
-    jex.authorname = text(114);
+    jex.store.slotname[0] = text(textid::myprogram);
+    jex.authorname = text(textid::me);
     centrerobot(jex);
     playwave(jex, "yea");
 }

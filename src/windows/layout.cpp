@@ -4,6 +4,7 @@
 #include "core/numbers.h"
 #include "core/platform.h"
 #include "core/state.h"
+#include "core/textids.h"
 #include "core/texts.h"
 #include "entry/keys.h"
 
@@ -128,28 +129,28 @@ void layouttools(JexState& jex) {
                              &funnies.JEXX, &funnies.JEXY, &funnies.JEXangle})
         readout->height = readoutheight;
 
-    placetoollabel(jex, funnies.xheading, jex.marginy, 101);
+    placetoollabel(jex, funnies.xheading, jex.marginy, textid::xvalue);
     placetool(jex, funnies.JEXX, funnies.xheading.bottom() + jex.marginy);
-    placetoollabel(jex, funnies.yheading, funnies.JEXX.bottom() + jex.marginy, 102);
+    placetoollabel(jex, funnies.yheading, funnies.JEXX.bottom() + jex.marginy, textid::yvalue);
     placetool(jex, funnies.JEXY, funnies.yheading.bottom() + jex.marginy);
-    placetoollabel(jex, funnies.angleheading, funnies.JEXY.bottom() + jex.marginy, 103);
+    placetoollabel(jex, funnies.angleheading, funnies.JEXY.bottom() + jex.marginy, textid::heading);
     placetool(jex, funnies.JEXangle, funnies.angleheading.bottom() + jex.marginy);
-    placetoollabel(jex, funnies.speed, funnies.JEXangle.bottom() + jex.marginy, 104);
+    placetoollabel(jex, funnies.speed, funnies.JEXangle.bottom() + jex.marginy, textid::speed);
     placetool(jex, funnies.Slider1, funnies.speed.bottom() + jex.marginy);
 
-    placetoolrow(jex, funnies.centre, 1, 107);
-    placetoolrow(jex, funnies.clear, 2, 108);
-    placetoolrow(jex, funnies.target, 3, 109);
-    placetoolrow(jex, funnies.penlabel, 6, 105);
+    placetoolrow(jex, funnies.centre, 1, textid::centre);
+    placetoolrow(jex, funnies.clear, 2, textid::clear);
+    placetoolrow(jex, funnies.target, 3, textid::target);
+    placetoolrow(jex, funnies.penlabel, 6, textid::pen);
 
     Control& penon = funnies.penon;
     Control& penoff = funnies.penoff;
     penon.left = jex.marginx;
     penon.width = toolwidth / 2;
     penon.top = funnies.height - frameheighttwips(screen) - (jex.marginy + penon.height) * 4;
-    penon.caption = text(165);
+    penon.caption = text(textid::on);
     placebeside(penoff, penon);
-    penoff.caption = text(166);
+    penoff.caption = text(textid::off);
 
     // The pen starts up: the selected colour is on `penoff`.
     penoff.background = {192, 255, 192};
@@ -197,21 +198,22 @@ void layoutgraphics(JexState& jex) {
     graphics.height = screenheighttwips(screen) - bottomgap;
 
     const int columntwips = (graphics.width - framewidthtwips(screen) - 3 * jex.marginx) / 2;
-    placefield(jex, graphics.pname, 6, 6, columntwips, 111);
+    placefield(jex, graphics.pname, 6, 6, columntwips, textid::programname);
     const int columnwidth = graphics.pname.width;
-    placefield(jex, graphics.mname, graphics.pname.right() + 6, graphics.pname.top, 0, 149);
+    placefield(jex, graphics.mname, graphics.pname.right() + 6, graphics.pname.top, 0,
+               textid::myname);
     graphics.mname.width = columnwidth;
 
     graphics.progname.left = graphics.pname.left;
     graphics.progname.top = graphics.pname.bottom() + 6;
     fitheight(jex, graphics.progname);
     graphics.progname.width = columnwidth;
-    graphics.progname.caption = text(150);
+    graphics.progname.caption = text(textid::myprogram);
     graphics.myname.left = graphics.mname.left;
     graphics.myname.top = graphics.progname.top;
     fitheight(jex, graphics.myname);
     graphics.myname.width = graphics.mname.width;
-    graphics.myname.caption = text(114);
+    graphics.myname.caption = text(textid::me);
 
     // The function buttons form the bottom row, function 1 under "my name".
     const int halfcolumn = roundhalfeven(graphics.myname.width / 2.0);
@@ -220,9 +222,9 @@ void layoutgraphics(JexState& jex) {
     change1.width = halfcolumn;
     fitheight(jex, change1);
     change1.top = roundhalfeven(clientheightpixels(graphics, screen) - change1.height - 6);
-    change1.caption = text(115);
+    change1.caption = text(textid::change);
     placebeside(graphics.use1, change1);
-    graphics.use1.caption = text(116);
+    graphics.use1.caption = text(textid::use);
 
     Control& pf1 = graphics.pf1;
     pf1.left = graphics.myname.left;
@@ -240,9 +242,9 @@ void layoutgraphics(JexState& jex) {
     change2.width = roundhalfeven(pf2.width / 2.0);
     fitheight(jex, change2);
     change2.top = change1.top;
-    change2.caption = text(115);
+    change2.caption = text(textid::change);
     placebeside(graphics.use2, change2);
-    graphics.use2.caption = text(116);
+    graphics.use2.caption = text(textid::use);
 
     Control& warnings = graphics.warnings;
     warnings.left = graphics.myname.left;
@@ -253,8 +255,9 @@ void layoutgraphics(JexState& jex) {
     // load, print and save share the left-hand column.
     const int third = notnegative(roundhalfeven((columnwidth - 12) / 3.0));
     Control* previous = nullptr;
-    for (auto [button, textnumber] :
-         {std::pair{&graphics.load, 117}, {&graphics.printbutton, 118}, {&graphics.save, 119}}) {
+    for (auto [button, textnumber] : {std::pair{&graphics.load, textid::load},
+                                      {&graphics.printbutton, textid::print},
+                                      {&graphics.save, textid::save}}) {
         button->width = third;
         button->left = previous ? previous->right() + 6 : 6;
         fitheight(jex, *button);

@@ -17,7 +17,7 @@ TEST(ProgramStore, OpenRepeatsCountOnlyTheStepsInTheSlot) {
     store.commands[1][1] = token::repeat;
     store.commands[2][1] = token::repeat;
     store.commands[3][1] = token::end;
-    store.commands[4][1] = token::repeat;  // beyond the last step: stale
+    store.commands[4][1] = token::repeat; // beyond the last step: stale
     store.stepcount[1] = 3;
     EXPECT_EQ(countopenrepeats(store, 1), 1);
     EXPECT_EQ(countopenrepeats(store, 0), 0);
@@ -47,7 +47,7 @@ TEST(ProgramStore, ReadyToRunFindsANumberMissingWhateverTheEntryState) {
     JexState& jex = rig.jex;
     initvariables(jex);
     press(jex, {Key::pause});
-    jex.entrystate[0] = entry::command;  // a loaded program can leave the state behind
+    jex.entrystate[0] = entry::command; // a loaded program can leave the state behind
     EXPECT_FALSE(readytorun(jex));
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "expecting a number!");
 }
