@@ -9,6 +9,8 @@
 #include "entry/keys.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace jex {
 namespace {
@@ -42,6 +44,21 @@ int screenwidthtwips(const ScreenInfo& screen) {
 }
 int screenheighttwips(const ScreenInfo& screen) {
     return roundhalfeven(screen.heightpixels * screen.twipsperpixely);
+}
+
+// Each control of the tools window beside the same control of another copy.
+std::vector<std::pair<Control*, const Control*>> toolcontrols(FunniesWindow& funnies,
+                                                              const FunniesWindow& other) {
+    std::vector<std::pair<Control*, const Control*>> pairs;
+    for (Control FunniesWindow::*member :
+         {&FunniesWindow::xheading, &FunniesWindow::JEXX, &FunniesWindow::yheading,
+          &FunniesWindow::JEXY, &FunniesWindow::angleheading, &FunniesWindow::JEXangle,
+          &FunniesWindow::speed, &FunniesWindow::penlabel, &FunniesWindow::penon,
+          &FunniesWindow::penoff, &FunniesWindow::target, &FunniesWindow::clear,
+          &FunniesWindow::centre})
+        pairs.emplace_back(&(funnies.*member), &(other.*member));
+    pairs.emplace_back(&funnies.Slider1, &other.Slider1);
+    return pairs;
 }
 
 // Puts a control directly to the right of another, the same size.
@@ -118,13 +135,21 @@ void layoutkeypad(JexState& jex) {
     buttons.top = screenheighttwips(screen) - buttons.height - bottomgap;
 }
 
-void layouttools(JexState& jex) {
+namespace {
+
+// The tools stacked from the top (read-outs and speed) and from the bottom
+// (pen, target, clear, centre), each control at its design height times
+// `scale`, its type too.
+void stacktools(JexState& jex, const FunniesWindow& design, double scale) {
     const ScreenInfo screen = jex.platform.screen();
     FunniesWindow& funnies = jex.windows.funnies;
-    funnies.shown = true;
-    funnies.height = jex.windows.buttons.top;
-
-    const int readoutheight = roundhalfeven(funnies.font.points * 1.2 * 20);
+    for (auto [control, designed] : toolcontrols(funnies, design)) {
+        // Qt refuses type of no size at all, which only a screen too small
+        // for any tool would ask for.
+        control->font.points = std::max(designed->font.points * scale, 1.0);
+        control->height = roundhalfeven(designed->height * scale);
+    }
+    const int readoutheight = roundhalfeven(funnies.font.points * scale * 1.2 * 20);
     for (Control* readout : {&funnies.xheading, &funnies.yheading, &funnies.angleheading,
                              &funnies.JEXX, &funnies.JEXY, &funnies.JEXangle})
         readout->height = readoutheight;
@@ -151,10 +176,40 @@ void layouttools(JexState& jex) {
     penon.caption = text(textid::on);
     placebeside(penoff, penon);
     penoff.caption = text(textid::off);
+}
+
+bool toolstacksmeet(const JexState& jex) {
+    const FunniesWindow& funnies = jex.windows.funnies;
+    return funnies.Slider1.bottom() + jex.marginy > funnies.penlabel.top;
+}
+
+} // namespace
+
+void layouttools(JexState& jex) {
+    const ScreenInfo screen = jex.platform.screen();
+    FunniesWindow& funnies = jex.windows.funnies;
+    funnies.shown = true;
+    funnies.height = jex.windows.buttons.top;
+
+    // On a low screen the stack from the bottom would cover the one from the
+    // top, the speed slider first. Then every tool shrinks, type and all, by
+    // the largest factor that keeps a margin between the two stacks; where
+    // they do not meet nothing changes.
+    const FunniesWindow design = funnies;
+    stacktools(jex, design, 1.0);
+    if (toolstacksmeet(jex)) {
+        double fits = 0.0, meets = 1.0;
+        while (meets - fits > 0.001) {
+            const double scale = (fits + meets) / 2;
+            stacktools(jex, design, scale);
+            (toolstacksmeet(jex) ? meets : fits) = scale;
+        }
+        stacktools(jex, design, fits);
+    }
 
     // The pen starts up: the selected colour is on `penoff`.
-    penoff.background = {192, 255, 192};
-    penon.background = {128, 128, 255};
+    funnies.penoff.background = {192, 255, 192};
+    funnies.penon.background = {128, 128, 255};
 
     funnies.width = 2 * jex.marginx + funnies.xheading.width + framewidthtwips(screen);
     funnies.left = screenwidthtwips(screen) - funnies.width;
