@@ -208,8 +208,8 @@ void layouttools(JexState& jex) {
     }
 
     // The pen starts up: the selected colour is on `penoff`.
-    funnies.penoff.background = {192, 255, 192};
-    funnies.penon.background = {128, 128, 255};
+    funnies.penoff.background = penselected;
+    funnies.penon.background = penunselected;
 
     funnies.width = 2 * jex.marginx + funnies.xheading.width + framewidthtwips(screen);
     funnies.left = screenwidthtwips(screen) - funnies.width;
