@@ -19,8 +19,6 @@ struct ProgramStore {
     SlotArray<std::string> slotname;
 };
 
-inline const std::string donetoken = "DONE";
-
 // Repeat steps of the slot not yet closed by an end step.
 int countopenrepeats(const ProgramStore& store, int slot);
 

@@ -12,7 +12,7 @@ graphicswindow::graphicswindow(JexState& jex, QtPlatform& platform)
     : ModelWindow(jex, platform, jex.windows.graphics, Units::pixels), pname_(this), mname_(this),
       warnings_(this), progname_(this), myname_(this), pf1_(this), pf2_(this), load_(this),
       printbutton_(this), save_(this), change1_(this), change2_(this), use1_(this), use2_(this),
-      Picture1_(this), target_(&Picture1_) {
+      Picture1_(jex.windows.graphics, this), target_(&Picture1_) {
     GraphicsWindow& model = jex.windows.graphics;
     bind(pname_, model.pname, "pname");
     bind(mname_, model.mname, "mname");
@@ -33,6 +33,10 @@ graphicswindow::graphicswindow(JexState& jex, QtPlatform& platform)
 
     bind(Picture1_, model.Picture1, "Picture1");
     button(target_, model.target, "target", graphicstarget_Click);
+}
+
+void graphicswindow::syncextras(const ScreenInfo&) {
+    Picture1_.showchanges();
 }
 
 QPushButton& graphicswindow::button(QPushButton& widget, const Control& control, const char* name,

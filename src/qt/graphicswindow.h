@@ -18,6 +18,7 @@ class graphicswindow final : public ModelWindow {
     CanvasView& Picture1() { return Picture1_; }
 
   private:
+    void syncextras(const ScreenInfo& screen) override;
     QPushButton& button(QPushButton& widget, const Control& control, const char* name,
                         void (*rule)(JexState&));
     QLineEdit& namebox(QLineEdit& widget, const Control& control, const char* name);

@@ -6,6 +6,7 @@
 #include "core/platform.h"
 #include "qt/soundplayer.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 
 #include <array>
@@ -67,6 +68,7 @@ class QtPlatform final : public Platform {
     QImage hiddenpicture_;
     std::optional<FrameMargins> frame_;
     bool newwindows_ = false; // shown, and no event handled since
+    QElapsedTimer sincesync_;
     std::mt19937 generator_;
 };
 
