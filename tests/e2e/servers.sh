@@ -133,3 +133,17 @@ e2e_stop_recording() {
 e2e_windows_titled() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null
 }
+
+# Starts the program as a classroom computer does, in a fresh home folder
+# under the given scratch folder, with its output in the given log. Sets
+# e2e_program_pid.
+e2e_launch_program() {
+    local program=$1 scratch=$2 logfile=$3
+    mkdir -m 700 "$scratch/home" "$scratch/runtime"
+    env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
+        -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI \
+        HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb \
+        "$program" >"$logfile" 2>&1 &
+    e2e_program_pid=$!
+    e2e_track "$e2e_program_pid"
+}

@@ -53,14 +53,9 @@ e2e_start_recording "$scratch/startup.raw" || { e2e_fail "recorder did not start
 # A stretch of recording before the program runs gives the noise floor.
 sleep "$leadin_seconds"
 
-mkdir -m 700 "$scratch/home" "$scratch/runtime"
 launched=$(date +%s.%N)
-env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
-    -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI \
-    HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb \
-    "$program" >"$work/jex.log" 2>&1 &
-program_pid=$!
-e2e_track "$program_pid"
+e2e_launch_program "$program" "$scratch" "$work/jex.log"
+program_pid=$e2e_program_pid
 
 all_windows_shown() {
     local entry
@@ -137,7 +132,7 @@ else
     e2e_fail "expected exactly one sound, heard ${#bursts[@]}: ${bursts[*]:-none}"
 fi
 for burst in "${bursts[@]}"; do
-    read -r start length <<<"$burst"
+    read -r start length _ <<<"$burst"
     if awk -v l="$length" -v lo="$sound_shortest" -v hi="$sound_longest" \
         'BEGIN { exit !(l >= lo && l <= hi) }'; then
         e2e_pass "sound at $start s into the recording lasts $length s"
