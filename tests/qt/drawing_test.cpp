@@ -17,6 +17,17 @@ const QColor pencolour(0, 0, 255);
 const QColor green(0, 255, 0);
 const QColor black(0, 0, 0);
 
+// The colour at a point given in the drawing area's own pixels. On a
+// high-density screen the picture holds more pixels than that, so that it
+// stays sharp.
+QColor colourat(const QImage& image, QPoint point) {
+    return image.pixelColor((QPointF(point) * image.devicePixelRatio()).toPoint());
+}
+
+QImage shown(QWidget* widget) {
+    return widget->grab().toImage();
+}
+
 } // namespace
 
 class DrawingTest : public QObject {
@@ -38,7 +49,7 @@ class DrawingTest : public QObject {
 
     void aSquareDrawnWithThePenDownStaysUnderTheRobot() {
         rig->click(rig->funnies(), "penon");
-        QCOMPARE(rig->find(rig->funnies(), "penon")->grab().toImage().pixelColor(3, 3),
+        QCOMPARE(colourat(shown(rig->find(rig->funnies(), "penon")), QPoint(3, 3)),
                  QColor(192, 255, 192));
         rig->press({"repeat", "four", "forwards", "five", "zero", "rightbutton", "nine", "zero",
                     "endbutton", "go"});
@@ -48,26 +59,27 @@ class DrawingTest : public QObject {
         // Up, right, down and left again, 50 units a side.
         const int side = 50 * step;
         const QImage drawing = area->drawing();
+        QCOMPARE(drawing.size(), area->size() * area->devicePixelRatioF());
         const QPoint middles[] = {home + QPoint(0, -side / 2), home + QPoint(side / 2, -side),
                                   home + QPoint(side, -side / 2), home + QPoint(side / 2, 0)};
         for (QPoint middle : middles)
-            QCOMPARE(drawing.pixelColor(middle), pencolour);
-        QCOMPARE(drawing.pixelColor(home + QPoint(side / 2, -side / 2)), green);
+            QCOMPARE(colourat(drawing, middle), pencolour);
+        QCOMPARE(colourat(drawing, home + QPoint(side / 2, -side / 2)), green);
 
         // The robot's body lies over the first side, in front of its centre,
         // without having drawn into the picture.
         const QPoint underbody = home + QPoint(0, -rig->state().canvasunit / 4);
-        QCOMPARE(drawing.pixelColor(underbody), pencolour);
-        QCOMPARE(area->grab().toImage().pixelColor(underbody), black);
+        QCOMPARE(colourat(drawing, underbody), pencolour);
+        QCOMPARE(colourat(shown(area), underbody), black);
 
         // Driven away with the pen up, the robot uncovers the line it stood on.
         rig->click(rig->funnies(), "penoff");
         rig->press({"cm", "forwards", "nine", "zero", "go"});
         QCOMPARE(rig->caption(rig->funnies(), "JEXY"), QString::number(90 * step));
-        const QImage shown = area->grab().toImage();
-        QCOMPARE(shown.pixelColor(underbody), pencolour);
-        QCOMPARE(shown.pixelColor(home + QPoint(0, -90 * step)), black);
-        QCOMPARE(area->drawing().pixelColor(home + QPoint(0, -side - 10)), green);
+        const QImage after = shown(area);
+        QCOMPARE(colourat(after, underbody), pencolour);
+        QCOMPARE(colourat(after, home + QPoint(0, -90 * step)), black);
+        QCOMPARE(colourat(area->drawing(), home + QPoint(0, -side - 10)), green);
     }
 
     void aFlashHidesTheRobotWithoutTouchingTheDrawing() {
@@ -80,15 +92,14 @@ class DrawingTest : public QObject {
         int hidden = 0;
         QTimer look;
         QObject::connect(&look, &QTimer::timeout, [&] {
-            const QImage shown = area->grab().toImage();
-            if (rig->state().running && shown.pixelColor(body) == green) ++hidden;
+            if (rig->state().running && colourat(shown(area), body) == green) ++hidden;
         });
         look.start(10);
         rig->press({"flash", "one", "go"});
         look.stop();
         QVERIFY(hidden > 0);
-        QCOMPARE(area->grab().toImage().pixelColor(body), black);
-        QCOMPARE(area->drawing().pixelColor(body), green);
+        QCOMPARE(colourat(shown(area), body), black);
+        QCOMPARE(colourat(area->drawing(), body), green);
     }
 
     void theTargetIsAYellowSquareOnTheDrawingThatGoesWhenClicked() {
@@ -104,7 +115,7 @@ class DrawingTest : public QObject {
                                      .arg(rig->state().targetx)
                                      .arg(rig->state().targety));
         QVERIFY(target->font().bold());
-        QCOMPARE(target->grab().toImage().pixelColor(target->width() / 2, 3), QColor(255, 255, 0));
+        QCOMPARE(colourat(shown(target), QPoint(target->width() / 2, 3)), QColor(255, 255, 0));
 
         rig->click(rig->graphics(), "target");
         QVERIFY(!target->isVisible());
