@@ -19,16 +19,27 @@ void setpoint(JexState& jex, SpritePoint point, int x, int y) {
 
 } // namespace
 
-int pointx(const JexState& jex, SpritePoint point) { return jex.spriteoutline[2 * point]; }
-int pointy(const JexState& jex, SpritePoint point) { return jex.spriteoutline[2 * point + 1]; }
+const HeadingTrig& headingtrig(int heading) {
+    static const std::array<HeadingTrig, 360> table = [] {
+        std::array<HeadingTrig, 360> values;
+        for (int h = 0; h < 360; ++h)
+            values[h] = {std::cos(toradians(h)), std::sin(toradians(h))};
+        return values;
+    }();
+    return table[static_cast<std::size_t>((heading % 360 + 360) % 360)];
+}
 
-int canvasx(const JexState& jex, int x) { return jex.windows.graphics.Picture1.width / 2 + x; }
-int canvasy(const JexState& jex, int y) { return jex.canvashalf - y; }
+int canvasx(const JexState& jex, int x) {
+    return jex.windows.graphics.Picture1.width / 2 + x;
+}
+int canvasy(const JexState& jex, int y) {
+    return jex.canvashalf - y;
+}
 
 void drawrobot(JexState& jex) {
     jex.headingradians = toradians(jex.robotheading);
-    const double cosh = std::cos(jex.headingradians);
-    const double sinh = std::sin(jex.headingradians);
+    const double cosh = headingtrig(jex.robotheading).cos;
+    const double sinh = headingtrig(jex.robotheading).sin;
     const double width = jex.spritesize;
     const double length = jex.canvasunit;
 
@@ -95,7 +106,7 @@ void placesideline(JexState& jex, LineControl& line, SpritePoint from, SpritePoi
 
 std::array<LineControl*, 8> spritelines(JexState& jex) {
     GraphicsWindow& g = jex.windows.graphics;
-    return {&g.keys3, &g.keys4, &g.keys2, &g.keys1,
+    return {&g.keys3,    &g.keys4,     &g.keys2,   &g.keys1,
             &g.leftside, &g.rightside, &g.topside, &g.bottomside};
 }
 

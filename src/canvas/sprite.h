@@ -4,25 +4,37 @@
 // so moving the robot never disturbs the pen lines beneath it.
 #pragma once
 
+#include "core/state.h"
 #include "windows/controls.h"
 
 #include <array>
 
 namespace jex {
 
-struct JexState;
-
 // Every heading is turned into radians with this value, as the robot does.
 inline constexpr double pi = 3.14159;
-inline double toradians(int degrees) { return degrees * pi / 180; }
+inline double toradians(int degrees) {
+    return degrees * pi / 180;
+}
+
+// The cosine and sine of a heading of 0..359 degrees, worked out once each:
+// every increment of a run needs them.
+struct HeadingTrig {
+    double cos = 1, sin = 0;
+};
+const HeadingTrig& headingtrig(int heading);
 
 // The points of `spriteoutline`: the body's corners, then the corners of the
 // marked rear part. Each point is an x and a y in the drawing area's pixels.
 enum SpritePoint { P1, P2, P3, P4, Q1, Q2, Q3, Q4 };
-inline constexpr int bodycorners = 4;  // P1..P4, which the edge test reads
+inline constexpr int bodycorners = 4; // P1..P4, which the edge test reads
 
-int pointx(const JexState& jex, SpritePoint point);
-int pointy(const JexState& jex, SpritePoint point);
+inline int pointx(const JexState& jex, SpritePoint point) {
+    return jex.spriteoutline[2 * point];
+}
+inline int pointy(const JexState& jex, SpritePoint point) {
+    return jex.spriteoutline[2 * point + 1];
+}
 
 // The drawing area's pixel of a robot position: x from the middle column,
 // y upwards from row `canvashalf`.

@@ -14,7 +14,9 @@ namespace {
 
 // Free room for the target's centre along one side of the drawing area: it
 // stays two to four pixels clear of the edges.
-double span(int side, int targetside) { return side - targetside - 6.0; }
+double span(int side, int targetside) {
+    return side - targetside - 6.0;
+}
 
 // A position drawn uniformly over that room, rounded downwards.
 Int16 randomoffset(JexState& jex, double room) {

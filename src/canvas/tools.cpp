@@ -21,7 +21,9 @@ bool stopped(JexState& jex) {
 
 } // namespace
 
-bool pendown(const JexState& jex) { return jex.windows.funnies.penon.background == penselected; }
+bool pendown(const JexState& jex) {
+    return jex.windows.funnies.penon.background == penselected;
+}
 
 void setpen(JexState& jex, bool down) {
     jex.windows.funnies.penon.background = down ? penselected : penunselected;

@@ -10,11 +10,14 @@ namespace jex {
 inline int roundhalfeven(double x) {
     double whole = std::floor(x);
     const double fraction = x - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-    return static_cast<int>(whole);
+    int result = static_cast<int>(whole);
+    if (fraction > 0.5 || (fraction == 0.5 && result % 2 != 0)) ++result;
+    return result;
 }
 
 // The largest whole number not above x.
-inline int wholepart(double x) { return static_cast<int>(std::floor(x)); }
+inline int wholepart(double x) {
+    return static_cast<int>(std::floor(x));
+}
 
 } // namespace jex

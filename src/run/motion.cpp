@@ -21,9 +21,11 @@ constexpr int edgemargin = 6;
 // Positions are worked out from the move's start and the distance so far,
 // never added up, so rounding does not build up along a move.
 void movealong(JexState& jex, int units) {
-    const double h = jex.headingradians;
-    setposition(jex, jex.movestartx + units * (jex.movestep * std::sin(h)),
-                jex.movestarty + units * (jex.movestep * std::cos(h)));
+    // The heading stays put during a move: these are the sine and cosine of
+    // `headingradians`, set when the move began.
+    const HeadingTrig& trig = headingtrig(jex.robotheading);
+    setposition(jex, jex.movestartx + units * (jex.movestep * trig.sin),
+                jex.movestarty + units * (jex.movestep * trig.cos));
 }
 
 // What every increment does after it has moved or turned the robot.
@@ -33,14 +35,17 @@ void showincrement(JexState& jex) {
 }
 
 // Headings stay within 0..359 whichever way and how far the robot turns.
-Int16 heading(int degrees) { return static_cast<Int16>((degrees % 360 + 360) % 360); }
+Int16 heading(int degrees) {
+    return static_cast<Int16>((degrees % 360 + 360) % 360);
+}
 
 // Increments `first`, `first + step`, ... up to `last`; a zero step (a
 // drawing area too small for any robot) would never get there.
 template <class Increment>
 void eachincrement(int first, int step, int last, Increment&& increment) {
     if (step == 0) return;
-    for (int i = first; step > 0 ? i <= last : i >= last; i += step) increment(i);
+    for (int i = first; step > 0 ? i <= last : i >= last; i += step)
+        increment(i);
 }
 
 } // namespace
@@ -119,6 +124,8 @@ bool iscrashed(const JexState& jex) {
     return false;
 }
 
-bool cangoon(const JexState& jex) { return jex.running && !iscrashed(jex); }
+bool cangoon(const JexState& jex) {
+    return jex.running && !iscrashed(jex);
+}
 
 } // namespace jex

@@ -12,6 +12,7 @@
 #include <string>
 
 namespace jex {
+
 void playnote(JexState& jex, int argument) {
     if (argument >= 0 && argument <= 9) playwave(jex, "note" + std::to_string(argument));
     jex.platform.doevents(false);
@@ -31,7 +32,8 @@ void flashrobot(JexState& jex, int argument) {
 }
 
 void flashshow(JexState& jex, bool visible) {
-    for (LineControl* line : spritelines(jex)) line->visible = visible;
+    for (LineControl* line : spritelines(jex))
+        line->visible = visible;
     jex.platform.refreshcanvas();
     jex.platform.doevents(false);
     const int ticks = pacing::flashticks(jex.robotspeed);

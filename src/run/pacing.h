@@ -16,22 +16,28 @@ inline constexpr int waitbelow = 25;
 // At this speed nothing waits and nothing is shown until the run ends.
 inline constexpr int fullspeed = 50;
 
-// A turn at full speed goes 22 degrees an increment, as a move goes one
-// robot length.
+// At full speed a move goes one robot length an increment and a turn 22
+// degrees; slower, a share of that in proportion to the speed.
 inline constexpr int fullspeedturn = 22;
 
-// Ticks in each half of a flash and of a test key's blink.
-inline int flashticks(int speed) { return roundhalfeven(50.0 / speed); }
-// Ticks after a note.
-inline int noteticks(int speed) { return roundhalfeven(10.0 / speed); }
+// Ticks at speed 1 in each half of a flash or a test key's blink, and after
+// a note; faster, in inverse proportion to the speed.
+inline constexpr int slowestflashticks = 50;
+inline constexpr int slowestnoteticks = 10;
 
-// Increments of a move (units of distance) and of a turn (degrees). The
-// product is taken in whole numbers first, as the robot does.
+inline int flashticks(int speed) {
+    return roundhalfeven(static_cast<double>(slowestflashticks) / speed);
+}
+inline int noteticks(int speed) {
+    return roundhalfeven(static_cast<double>(slowestnoteticks) / speed);
+}
+
+// The product is taken in whole numbers first, as the robot does.
 inline double moveincrement(int speed, int canvasunit) {
-    return static_cast<Int16>(speed * canvasunit) / 50.0;
+    return static_cast<Int16>(speed * canvasunit) / static_cast<double>(fullspeed);
 }
 inline double turnincrement(int speed) {
-    return static_cast<Int16>(speed * fullspeedturn) / 50.0;
+    return static_cast<Int16>(speed * fullspeedturn) / static_cast<double>(fullspeed);
 }
 
 } // namespace jex::pacing

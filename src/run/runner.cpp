@@ -15,6 +15,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
+#include <type_traits>
 
 namespace jex {
 namespace {
@@ -22,7 +24,7 @@ namespace {
 // The repeat stack of a slot is empty at this level; three open repeats fill
 // it up to its last cell but one.
 constexpr Int16 emptyrepeats = 1;
-constexpr int repeatcells = 9;
+constexpr int repeatcells = std::tuple_size_v<std::decay_t<decltype(JexState::repeatstate[0])>>;
 
 bool waitingfornumber(const JexState& jex) {
     return jex.entrystate[jex.currentslot] == entry::firstdigit;
@@ -180,8 +182,8 @@ void openrepeat(JexState& jex, int step, int slot) {
         return;
     }
     auto& cells = jex.repeatstate[slot];
-    cells[++level] = static_cast<Int16>(step + 1);  // where each pass begins
-    cells[++level] = static_cast<Int16>(valueof(jex.store.arguments[step][slot]));  // passes left
+    cells[++level] = static_cast<Int16>(step + 1); // where each pass begins
+    cells[++level] = static_cast<Int16>(valueof(jex.store.arguments[step][slot])); // passes left
 }
 
 void closerepeat(JexState& jex, int slot) {

@@ -41,8 +41,9 @@ struct LineControl {
     friend bool operator==(const LineControl&, const LineControl&) = default;
 };
 
-// The speed a run starts with: every move and turn glides visibly, a tick
-// per increment, and a square of side 50 takes about ten seconds.
+// The speed a run starts with: each step is highlighted, a move glides about
+// ten units a tick and a quarter turn takes a second, so a first run is
+// plainly animated without being slow.
 inline constexpr int startingspeed = 20;
 
 struct Slider : Control {

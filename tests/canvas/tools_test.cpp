@@ -16,7 +16,7 @@ namespace jex::testing {
 namespace {
 
 class Tools : public ::testing::Test {
-protected:
+  protected:
     RunRig rig;
     JexState& jex = rig.jex;
     FakePlatform& platform = rig.platform;
@@ -59,15 +59,6 @@ TEST_F(Tools, CentreKeepsTheDrawingAndClearKeepsTheRobot) {
     EXPECT_EQ(std::tuple(funnies.JEXX.caption, funnies.JEXangle.caption), std::tuple("40", "90"));
 }
 
-TEST_F(Tools, SliderStaysWithinItsRangeAndHasNoGuard) {
-    jex.running = true;
-    rig.speed(0);
-    EXPECT_EQ(jex.robotspeed, 1);
-    rig.speed(51);
-    EXPECT_EQ(jex.robotspeed, 50);
-    EXPECT_TRUE(jex.running);
-}
-
 // Every button of the keypad, the tools and the target, pressed during a
 // run, only asks the run to stop.
 struct Button {
@@ -75,7 +66,9 @@ struct Button {
     std::function<void(JexState&)> click;
 };
 
-std::ostream& operator<<(std::ostream& out, const Button& button) { return out << button.name; }
+std::ostream& operator<<(std::ostream& out, const Button& button) {
+    return out << button.name;
+}
 
 std::vector<Button> everybutton() {
     std::vector<Button> buttons{{"penon", penon_Click},   {"penoff", penoff_Click},
@@ -83,7 +76,8 @@ std::vector<Button> everybutton() {
                                 {"target", target_Click}, {"the target", graphicstarget_Click}};
     for (int k = 0; k < keycount; ++k) {
         const Key key = static_cast<Key>(k);
-        buttons.push_back({"key " + std::to_string(k), [key](JexState& j) { keypad_Click(j, key); }});
+        buttons.push_back(
+            {"key " + std::to_string(k), [key](JexState& j) { keypad_Click(j, key); }});
     }
     return buttons;
 }

@@ -13,7 +13,7 @@ namespace {
 using Line = FakePlatform::PenLine;
 
 class Motion : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { setpen(jex, true); }
 
     void run(std::initializer_list<std::string> steps, int speed) {
@@ -54,8 +54,7 @@ TEST_F(Motion, AtFullSpeedAMoveOfOneIncrementJumps) {
 
     platform.penlines.clear();
     run({"F 26"}, 50);
-    EXPECT_EQ(platform.penlines,
-              (std::vector<Line>{{250, 225, 250, 200}, {250, 225, 250, 199}}));
+    EXPECT_EQ(platform.penlines, (std::vector<Line>{{250, 225, 250, 200}, {250, 225, 250, 199}}));
     EXPECT_EQ(jex.roboty, 51);
 }
 
@@ -131,14 +130,6 @@ TEST_F(Motion, RunStartingInTheMarginCrashesBeforeItsFirstStep) {
     EXPECT_EQ(jex.roboty, 240);
     for (const PrintedLine& line : jex.windows.program.programtext.lines)
         EXPECT_TRUE(line.emphasised.empty());
-}
-
-TEST(MotionOnASmallArea, IncrementNeverBelowOneUnit) {
-    EXPECT_EQ(wholeincrement(0.44), 1);
-    EXPECT_EQ(wholeincrement(-0.5), -1);
-    EXPECT_EQ(wholeincrement(0), 0);
-    EXPECT_EQ(wholeincrement(12.5), 12);
-    EXPECT_EQ(wholeincrement(-13.5), -14);
 }
 
 } // namespace

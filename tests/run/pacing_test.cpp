@@ -13,8 +13,8 @@ namespace {
 struct Pace {
     std::string step;
     int speed;
-    int ticks;      // ticks the step takes, with the gap after it
-    int refreshes;  // canvas refreshes during the run, its end included
+    int ticks;     // ticks the step takes, with the gap after it
+    int refreshes; // canvas refreshes during the run, its end included
 };
 
 std::ostream& operator<<(std::ostream& out, const Pace& pace) {
@@ -32,21 +32,19 @@ INSTANTIATE_TEST_SUITE_P(
     EveryKindOfStep, Pacing,
     ::testing::Values(Pace{"F 50", 1, 50 + 8, 2 + 50 + 1}, Pace{"F 50", 10, 10 + 8, 2 + 10 + 1},
                       Pace{"F 50", 25, 0, 2 + 4 + 1}, Pace{"F 50", 45, 0, 2 + 1},
-                      Pace{"F 50", 50, 0, 1},
-                      Pace{"R 90", 1, 91 + 8, 2 + 91 + 1}, Pace{"R 90", 10, 22 + 8, 2 + 22 + 1},
-                      Pace{"R 90", 25, 0, 2 + 8 + 1}, Pace{"R 90", 45, 0, 4 + 1},
-                      Pace{"R 90", 50, 0, 1},
+                      Pace{"F 50", 50, 0, 1}, Pace{"R 90", 1, 91 + 8, 2 + 91 + 1},
+                      Pace{"R 90", 10, 22 + 8, 2 + 22 + 1}, Pace{"R 90", 25, 0, 2 + 8 + 1},
+                      Pace{"R 90", 45, 0, 4 + 1}, Pace{"R 90", 50, 0, 1},
                       // A note has no gap after it: notes play as a tune.
                       Pace{"N 0", 1, 10, 3}, Pace{"N 0", 10, 1, 3}, Pace{"N 0", 25, 0, 3},
                       Pace{"N 0", 45, 0, 1}, Pace{"N 0", 50, 0, 1},
-                      // Each half of a flash waits CInt(50 / speed) ticks below 50.
+                      // Each half of a flash waits 50 / speed ticks, rounded half to even, below 50.
                       Pace{"FL 1", 1, 100 + 8, 2 + 2 + 1}, Pace{"FL 1", 10, 10 + 8, 2 + 2 + 1},
                       Pace{"FL 1", 25, 4, 2 + 2 + 1}, Pace{"FL 1", 45, 2, 2 + 1},
                       Pace{"FL 1", 50, 0, 2 + 1},
                       // A pause lasts its ticks at every speed.
                       Pace{"P 10", 1, 10 + 8, 3}, Pace{"P 10", 10, 10 + 8, 3},
-                      Pace{"P 10", 25, 10, 3}, Pace{"P 10", 45, 10, 1},
-                      Pace{"P 10", 50, 10, 1}));
+                      Pace{"P 10", 25, 10, 3}, Pace{"P 10", 45, 10, 1}, Pace{"P 10", 50, 10, 1}));
 
 TEST_P(Pacing, TicksAndRefreshes) {
     const Pace& pace = GetParam();
@@ -61,18 +59,6 @@ TEST_P(Pacing, TicksAndRefreshes) {
     const bool highlighted = std::ranges::any_of(
         rig.platform.frames, [](const Frame& frame) { return !frame.highlighted.empty(); });
     EXPECT_EQ(highlighted, pace.speed < 45 || pace.step.starts_with("P"));
-}
-
-TEST(PacingOfPause, HighlightsItsStepEvenAtFullSpeed) {
-    RunRig rig;
-    rig.program(0, {"F 1", "P 3", "F 1"});
-    rig.speed(50);
-    std::vector<PrintedLine> shown;
-    rig.platform.at(1, [&] { shown = rig.jex.windows.program.programtext.lines; });
-    gorun(rig.jex, 1);
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_TRUE(shown[0].emphasised.empty());
-    EXPECT_FALSE(shown[1].emphasised.empty());
 }
 
 TEST(PacingOfNotes, PlaysTheNoteOfItsDigitBeforeWaiting) {

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Running programs: repeats, calls, the test key, stops, reports, and the
 // programs the keypad could not have made.
+#include "canvas/sprite.h"
 #include "canvas/target.h"
 #include "entry/keypad.h"
 #include "run/runner.h"
 #include "support/keying.h"
 #include "support/runrig.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +17,7 @@ namespace jex::testing {
 namespace {
 
 class Runner : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { rig.speed(50); }
 
     int played(const std::string& name) const {
@@ -74,21 +76,8 @@ TEST_F(Runner, StopInsideAFunctionHighlightsItsStepThenGoesBackToTheMainProgram)
     EXPECT_EQ(jex.windows.program.nameheader.caption, "function 1");
     EXPECT_EQ(highlighted(), "pause  5");
     EXPECT_EQ(jex.currentslot, 0);
-    EXPECT_EQ(jex.store.stepcount[0], 2);  // the cm key only stopped the run
+    EXPECT_EQ(jex.store.stepcount[0], 2); // the cm key only stopped the run
     EXPECT_EQ(platform.soundnames().back(), "nay");
-}
-
-TEST_F(Runner, StopAtAGivenTickEndsWithinThatTick) {
-    setpen(jex, true);
-    rig.program(0, {"F 50", "F 50"});
-    rig.speed(10);
-    platform.at(3, [&] { keypad_Click(jex, Key::seven); });
-    gorun(jex, 1);
-    EXPECT_EQ(jex.roboty, 15);  // three increments of 5
-    EXPECT_EQ(platform.tick, 3);
-    EXPECT_EQ(jex.trail.count(), 0u);
-    EXPECT_EQ(rig.warnings(), "stopped!");
-    EXPECT_EQ(highlighted(), "forward  50");
 }
 
 TEST_F(Runner, StopAtAGivenEventPointEndsAFullSpeedRunAtOnce) {
@@ -107,6 +96,30 @@ TEST_F(Runner, StopAtAGivenEventPointEndsAFullSpeedRunAtOnce) {
     EXPECT_LE(platform.doeventscalls, stoppedat + 1);
 }
 
+TEST_F(Runner, StopDuringAFlashLeavesTheRobotVisible) {
+    rig.program(0, {"FL 3"});
+    rig.speed(10);
+    bool hidden = false;
+    platform.at(2, [&] {
+        hidden = !jex.windows.graphics.leftside.visible;
+        keypad_Click(jex, Key::rm);
+    });
+    gorun(jex, 1);
+    EXPECT_TRUE(hidden);
+    EXPECT_EQ(platform.tick, 2);
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    for (const LineControl* line : spritelines(jex))
+        EXPECT_TRUE(line->visible);
+}
+
+TEST_F(Runner, RunawayRunFailsTheTestAndIsStopped) {
+    rig.program(0, {"RP 999", "RP 999", "P 1", "E", "E"});
+    platform.ticklimit = 50;
+    EXPECT_NONFATAL_FAILURE(gorun(jex, 1), "limit of ticks");
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(platform.tick, 51);
+}
+
 TEST_F(Runner, NormalEndKeepsRunningUntilTheSuccessSoundHasPlayed) {
     rig.program(0, {"F 1"});
     bool runningduringreport = false;
@@ -119,15 +132,6 @@ TEST_F(Runner, NormalEndKeepsRunningUntilTheSuccessSoundHasPlayed) {
     EXPECT_EQ(rig.warnings(), "finished!");
     EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"yea"});
     EXPECT_EQ(jex.store.stepcount[0], 1);
-}
-
-TEST_F(Runner, GoWaitsForAPendingNumber) {
-    press(jex, {Key::forwards});
-    press(jex, {Key::go});
-    EXPECT_EQ(rig.warnings(), "expecting a number!");
-    press(jex, {Key::test});
-    EXPECT_EQ(rig.warnings(), "expecting a number!");
-    EXPECT_EQ(jex.roboty, 0);
 }
 
 TEST_F(Runner, KeyedProgramRunsFromTheGoKey) {
@@ -158,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LastStep{0, "PF2", 0, {"note2", "yea"}},
                       // Nothing to return to at the end of function 1: the
                       // test ends there as finished.
-                      LastStep{1, "PF2", 0, {"note2", "yea"}}, LastStep{2, "N 5", 0, {"note5", "yea"}},
-                      LastStep{1, "", 0, {"yea"}}));
+                      LastStep{1, "PF2", 0, {"note2", "yea"}},
+                      LastStep{2, "N 5", 0, {"note5", "yea"}}, LastStep{1, "", 0, {"yea"}}));
 
 TEST_P(TestKey, RunsTheLastStepAlone) {
     const LastStep& last = GetParam();
@@ -210,7 +214,7 @@ TEST_F(Runner, StoppedTestInsideAFunctionLeavesEditingInItsSlot) {
 }
 
 TEST_F(Runner, ParkingToleranceIsAThirdOfTheRobotLength) {
-    RunRig small(500, 420);  // robot 21 long, target 42 wide: tolerance 7
+    RunRig small(500, 420); // robot 21 long, target 42 wide: tolerance 7
     small.speed(50);
     small.jex.windows.graphics.target.visible = true;
     struct Case {
@@ -228,21 +232,12 @@ TEST_F(Runner, ParkingToleranceIsAThirdOfTheRobotLength) {
     EXPECT_EQ(small.platform.soundnames(), (std::vector<std::string>{"nay", "yea", "nay", "yea"}));
 }
 
-TEST_F(Runner, RemovedTargetGivesFinished) {
-    jex.windows.graphics.target.visible = true;
-    jex.targetx = 100;
-    graphicstarget_Click(jex);
-    rig.program(0, {"F 1"});
-    gorun(jex, 1);
-    EXPECT_EQ(rig.warnings(), "finished!");
-}
-
 // Programs only a file could hold.
 TEST_F(Runner, UnknownCommandEndsTheRunAsStopped) {
     rig.program(0, {"N 1", "X 3", "N 2"});
     gorun(jex, 1);
     EXPECT_EQ(rig.warnings(), "stopped!");
-    EXPECT_EQ(highlighted(), "");  // the listing has no line for it
+    EXPECT_EQ(highlighted(), ""); // the listing has no line for it
     EXPECT_EQ(jex.steppointer[0], 3);
     EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"note1", "nay"}));
 }
@@ -257,7 +252,7 @@ TEST_F(Runner, FourthNestedRepeatEndsTheRunWithoutWritingPastTheStack) {
 }
 
 TEST_F(Runner, EndsWithoutRepeatsNeverLeaveTheStack) {
-    jex.repeatstate[0][1] = 1;  // what a previous run could have left there
+    jex.repeatstate[0][1] = 1; // what a previous run could have left there
     rig.program(0, {"N 1", "E", "E", "N 2"});
     gorun(jex, 1);
     EXPECT_EQ(rig.warnings(), "stopped!");

@@ -60,8 +60,9 @@ void FakePlatform::refreshcanvas() {
     ++canvasrefreshes;
     if (!keeprecords || !jex) return;
     const auto& lines = jex->windows.program.programtext.lines;
-    const auto emphasised =
-        std::find_if(lines.begin(), lines.end(), [](const PrintedLine& line) { return !line.emphasised.empty(); });
+    const auto emphasised = std::find_if(lines.begin(), lines.end(), [](const PrintedLine& line) {
+        return !line.emphasised.empty();
+    });
     frames.push_back({jex->robotx, jex->roboty, jex->robotheading,
                       jex->windows.graphics.leftside.visible,
                       emphasised == lines.end() ? std::string() : emphasised->emphasised,
@@ -95,7 +96,8 @@ double FakePlatform::random() {
 
 std::vector<std::string> FakePlatform::soundnames() const {
     std::vector<std::string> names;
-    for (const PlayedSound& sound : sounds) names.push_back(sound.name);
+    for (const PlayedSound& sound : sounds)
+        names.push_back(sound.name);
     return names;
 }
 

@@ -24,7 +24,7 @@ struct RunRig : Rig {
         setcanvasunits(jex);
         graphics.target.width = graphics.target.height = 2 * jex.canvasunit;
         graphics.target.visible = false;
-        setpen(jex, false);  // as the layout leaves it at start-up
+        setpen(jex, false); // as the layout leaves it at start-up
         // Room for eleven listing lines.
         jex.windows.program.programtext.height = 5000;
         centrerobot(jex);
@@ -42,9 +42,9 @@ struct RunRig : Rig {
             int number = 0;
             words >> command;
             jex.store.commands[row][slot] = command;
-            jex.store.arguments[row][slot] =
-                words >> number ? Argument(static_cast<Int16>(number))
-                                : command == "E" ? Argument(endmarker) : Argument();
+            jex.store.arguments[row][slot] = words >> number  ? Argument(static_cast<Int16>(number))
+                                             : command == "E" ? Argument(endmarker)
+                                                              : Argument();
         }
         jex.store.stepcount[slot] = static_cast<Int16>(row);
         jex.store.commands[row + 1][slot] = "DONE";
