@@ -26,25 +26,8 @@ sound_threshold=100
 # Notes last 0.1 s; the success sounds are longer.
 note_longest=0.3
 
-mkdir -p "$work"
-exec 9>"$work/.lock"
-if ! flock -w 120 9; then
-    e2e_fail "another run kept $work busy for 2 minutes"
-    exit 1
-fi
-rm -f "$work"/{notes.png,notes.wav,jex.log,xvfb.log,pulseaudio.log}
-scratch=$(mktemp -d)
-trap 'e2e_stop_all; rm -rf "$scratch"' EXIT
-
-e2e_require_tools Xvfb xauth xdpyinfo xdotool pulseaudio pactl parec pacat sox import || exit 1
-if [ ! -x "$program" ]; then
-    e2e_fail "the program $program does not exist"
-    exit 1
-fi
-
-e2e_start_xvfb "$work" 1024x768x24 || { e2e_fail "virtual screen did not start"; exit 1; }
-e2e_start_pulseaudio "$scratch/pulse" "$work/pulseaudio.log" ||
-    { e2e_fail "sound server did not start"; exit 1; }
+e2e_begin "$work" "$program" "notes.png notes.wav" pacat
+scratch=$e2e_scratch
 # An idle null sink renders in blocks of about 2 s; a silent low-latency
 # stream keeps it rendering, so the recording is one continuous piece.
 pacat --latency-msec=20 --rate=48000 --channels=1 --format=s16le /dev/zero &

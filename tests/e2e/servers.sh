@@ -147,3 +147,34 @@ e2e_launch_program() {
     e2e_program_pid=$!
     e2e_track "$e2e_program_pid"
 }
+
+# What every end-to-end test does first: takes its work folder (test runs
+# started from two shells at once share it and take turns), clears what a
+# previous run left there, makes a scratch folder (e2e_scratch) removed on
+# exit with everything started, checks the tools and the program, and starts
+# a 1024 x 768 virtual screen and a sound server. Exits on failure.
+# Usage: e2e_begin WORK PROGRAM "LEFTOVERS" [EXTRA-TOOL...]
+e2e_begin() {
+    local work=$1 program=$2 leftovers=$3 file
+    shift 3
+    mkdir -p "$work"
+    exec 9>"$work/.lock"
+    if ! flock -w 120 9; then
+        e2e_fail "another run kept $work busy for 2 minutes"
+        exit 1
+    fi
+    for file in $leftovers jex.log xvfb.log pulseaudio.log; do
+        rm -f "${work:?}/$file"
+    done
+    e2e_scratch=$(mktemp -d)
+    trap 'e2e_stop_all; rm -rf "$e2e_scratch"' EXIT
+
+    e2e_require_tools Xvfb xauth xdpyinfo xdotool pulseaudio pactl parec sox import "$@" || exit 1
+    if [ ! -x "$program" ]; then
+        e2e_fail "the program $program does not exist"
+        exit 1
+    fi
+    e2e_start_xvfb "$work" 1024x768x24 || { e2e_fail "virtual screen did not start"; exit 1; }
+    e2e_start_pulseaudio "$e2e_scratch/pulse" "$work/pulseaudio.log" ||
+        { e2e_fail "sound server did not start"; exit 1; }
+}

@@ -29,26 +29,8 @@ sound_threshold=100
 sound_shortest=0.74
 sound_longest=0.94
 
-mkdir -p "$work"
-# Test runs started from two shells at once share this folder: take turns.
-exec 9>"$work/.lock"
-if ! flock -w 120 9; then
-    e2e_fail "another run kept $work busy for 2 minutes"
-    exit 1
-fi
-rm -f "$work"/{startup.png,startup.wav,jex.log,xvfb.log,pulseaudio.log}
-scratch=$(mktemp -d)
-trap 'e2e_stop_all; rm -rf "$scratch"' EXIT
-
-e2e_require_tools Xvfb xauth xdpyinfo xdotool pulseaudio pactl parec sox import || exit 1
-if [ ! -x "$program" ]; then
-    e2e_fail "the program $program does not exist"
-    exit 1
-fi
-
-e2e_start_xvfb "$work" 1024x768x24 || { e2e_fail "virtual screen did not start"; exit 1; }
-e2e_start_pulseaudio "$scratch/pulse" "$work/pulseaudio.log" ||
-    { e2e_fail "sound server did not start"; exit 1; }
+e2e_begin "$work" "$program" "startup.png startup.wav"
+scratch=$e2e_scratch
 e2e_start_recording "$scratch/startup.raw" || { e2e_fail "recorder did not start"; exit 1; }
 # A stretch of recording before the program runs gives the noise floor.
 sleep "$leadin_seconds"
