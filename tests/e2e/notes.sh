@@ -64,9 +64,7 @@ while read -r kind start length pitch; do
         pitches+=("$pitch")
         e2e_pass "a note at $start s lasting $length s"
     fi
-done < <(sox "$work/notes.wav" -t raw -e signed -b 16 - | od -An -v -td2 -w2 |
-    awk -v rate=48000 -v threshold="$sound_threshold" -v gap=0.25 -v leadin=0 \
-        -f "$here/soundbursts.awk")
+done < <(e2e_sound_bursts "$work/notes.wav" "$sound_threshold" 0)
 
 if [ ${#pitches[@]} -ne ${#expected_pitches[@]} ]; then
     e2e_fail "expected ${#expected_pitches[@]} notes, heard ${#pitches[@]}: ${pitches[*]:-none}"
@@ -83,9 +81,4 @@ else
     done
 fi
 
-echo "Screenshot, recording and logs: $work"
-if ((e2e_failures > 0)); then
-    echo "FAILED: $e2e_failures check(s)"
-    exit 1
-fi
-echo "All checks passed"
+e2e_finish "$work"

@@ -178,3 +178,23 @@ e2e_begin() {
     e2e_start_pulseaudio "$e2e_scratch/pulse" "$work/pulseaudio.log" ||
         { e2e_fail "sound server did not start"; exit 1; }
 }
+
+# Reads a recording (48 kHz mono WAVE) through soundbursts.awk: prints its
+# noise floor and its stretches of sound, with their pitch.
+# Usage: e2e_sound_bursts WAVE THRESHOLD LEADIN-SECONDS
+e2e_sound_bursts() {
+    sox "$1" -t raw -e signed -b 16 - | od -An -v -td2 -w2 |
+        awk -v rate=48000 -v threshold="$2" -v gap=0.25 -v leadin="$3" \
+            -f "$(dirname "${BASH_SOURCE[0]}")/soundbursts.awk"
+}
+
+# Says where the test left its files and exits with its verdict.
+e2e_finish() {
+    echo "Screenshot, recording and logs: $1"
+    if ((e2e_failures > 0)); then
+        echo "FAILED: $e2e_failures check(s)"
+        exit 1
+    fi
+    echo "All checks passed"
+    exit 0
+}

@@ -88,10 +88,7 @@ import -window root "$work/startup.png" 2>/dev/null ||
 
 e2e_stop_recording
 sox -t raw -r 48000 -e signed -b 16 -c 1 "$scratch/startup.raw" "$work/startup.wav"
-mapfile -t findings < <(sox "$work/startup.wav" -t raw -e signed -b 16 - |
-    od -An -v -td2 -w2 |
-    awk -v rate=48000 -v threshold="$sound_threshold" -v gap=0.25 \
-        -v leadin="$leadin_seconds" -f "$here/soundbursts.awk")
+mapfile -t findings < <(e2e_sound_bursts "$work/startup.wav" "$sound_threshold" "$leadin_seconds")
 noise=
 bursts=()
 for finding in "${findings[@]}"; do
@@ -124,9 +121,4 @@ for burst in "${bursts[@]}"; do
     fi
 done
 
-echo "Screenshot, recording and logs: $work"
-if ((e2e_failures > 0)); then
-    echo "FAILED: $e2e_failures check(s)"
-    exit 1
-fi
-echo "All checks passed"
+e2e_finish "$work"
