@@ -27,7 +27,7 @@ const HeadingTrig& headingtrig(int heading);
 // The points of `spriteoutline`: the body's corners, then the corners of the
 // marked rear part. Each point is an x and a y in the drawing area's pixels.
 enum SpritePoint { P1, P2, P3, P4, Q1, Q2, Q3, Q4 };
-inline constexpr int bodycorners = 4; // P1..P4, which the edge test reads
+inline constexpr int bodycorners = 4;  // P1..P4, which the edge test reads
 
 inline int pointx(const JexState& jex, SpritePoint point) {
     return jex.spriteoutline[2 * point];

@@ -16,8 +16,6 @@ inline int roundhalfeven(double x) {
 }
 
 // The largest whole number not above x.
-inline int wholepart(double x) {
-    return static_cast<int>(std::floor(x));
-}
+inline int wholepart(double x) { return static_cast<int>(std::floor(x)); }
 
 } // namespace jex

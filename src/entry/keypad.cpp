@@ -141,7 +141,8 @@ void digitkey(JexState& jex, int digit) {
         return;
     }
     const int s = jex.currentslot;
-    if (jex.entrystate[s] != entry::command && numbercomplete(jex)) jex.entrystate[s] = entry::command;
+    if (jex.entrystate[s] != entry::command && numbercomplete(jex))
+        jex.entrystate[s] = entry::command;
     switch (jex.entrystate[s]) {
     case entry::command:
         reportproblem(jex, textid::expectingcommand);

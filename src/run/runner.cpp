@@ -182,8 +182,8 @@ void openrepeat(JexState& jex, int step, int slot) {
         return;
     }
     auto& cells = jex.repeatstate[slot];
-    cells[++level] = static_cast<Int16>(step + 1); // where each pass begins
-    cells[++level] = static_cast<Int16>(valueof(jex.store.arguments[step][slot])); // passes left
+    cells[++level] = static_cast<Int16>(step + 1);  // where each pass begins
+    cells[++level] = static_cast<Int16>(valueof(jex.store.arguments[step][slot]));  // passes left
 }
 
 void closerepeat(JexState& jex, int slot) {

@@ -13,7 +13,7 @@ namespace {
 struct Pose {
     int heading;
     std::array<Int16, 8> offsets;              // A..H
-    std::array<std::pair<int, int>, 8> points; // P1..P4, Q1..Q4
+    std::array<std::pair<int, int>, 8> points;  // P1..P4, Q1..Q4
 };
 
 std::ostream& operator<<(std::ostream& out, const Pose& pose) {
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_P(Sprite, OutlineAndLinesFollowTheHeading) {
     const Pose& pose = GetParam();
-    RunRig rig; // 500 x 500: canvasunit 25, spritesize 10
+    RunRig rig;  // 500 x 500: canvasunit 25, spritesize 10
     JexState& jex = rig.jex;
     jex.robotheading = static_cast<Int16>(pose.heading);
     drawrobot(jex);
@@ -85,7 +85,7 @@ TEST_P(Sprite, OutlineAndLinesFollowTheHeading) {
     EXPECT_EQ(line(g.keys3), ends(Q3, Q1));
     EXPECT_EQ(line(g.keys4), ends(Q2, Q4));
     EXPECT_EQ(g.leftside.thickness, 11);
-    EXPECT_EQ(g.keys1.thickness, 8); // 7.5 rounds to the even 8
+    EXPECT_EQ(g.keys1.thickness, 8);  // 7.5 rounds to the even 8
     EXPECT_EQ(g.keys1.colour, (Colour{255, 255, 255}));
     EXPECT_EQ(g.topside.colour, (Colour{0, 0, 0}));
     EXPECT_EQ(jex.windows.funnies.JEXangle.caption, std::to_string(pose.heading));
@@ -93,7 +93,7 @@ TEST_P(Sprite, OutlineAndLinesFollowTheHeading) {
 }
 
 TEST(SpriteEdges, CrashIsACornerWithinSixPixelsOfAnEdge) {
-    RunRig rig; // facing up, the front corners are 13 rows above the centre
+    RunRig rig;  // facing up, the front corners are 13 rows above the centre
     struct Case {
         int x, y;
         bool crashed;

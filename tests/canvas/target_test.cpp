@@ -12,7 +12,7 @@ namespace {
 // On a 400 x 400 drawing area the target is 40 wide: its centre lies within
 // -177..176 on each axis, and not within 46 of the centre on both at once.
 class Target : public ::testing::Test {
-  protected:
+protected:
     // The random number that gives this offset on a 400-pixel side.
     static double drawing(int offset) { return (offset + 177 + 0.5) / 354; }
 

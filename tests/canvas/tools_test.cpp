@@ -16,7 +16,7 @@ namespace jex::testing {
 namespace {
 
 class Tools : public ::testing::Test {
-  protected:
+protected:
     RunRig rig;
     JexState& jex = rig.jex;
     FakePlatform& platform = rig.platform;

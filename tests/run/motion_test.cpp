@@ -13,7 +13,7 @@ namespace {
 using Line = FakePlatform::PenLine;
 
 class Motion : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { setpen(jex, true); }
 
     void run(std::initializer_list<std::string> steps, int speed) {
@@ -45,6 +45,10 @@ TEST_F(Motion, ForwardTwentyThreeAtSpeedTenGrowsItsLineEachIncrement) {
                                                     {250, 250, 250, 227}}));
     EXPECT_EQ(jex.roboty, 23);
     EXPECT_EQ(jex.trail.strokes(), (std::vector<TrailStroke>{{0, 0, 0, 23}}));
+    // The robot is shown at each increment, then once more when the run ends.
+    std::vector<int> shown;
+    for (const Frame& frame : platform.frames) shown.push_back(frame.roboty);
+    EXPECT_EQ(shown, (std::vector<int>{0, 5, 10, 15, 20, 23, 23}));
     EXPECT_EQ(rig.tickswhenreported(), 4 + 8);
 }
 

@@ -14,7 +14,7 @@ struct Pace {
     std::string step;
     int speed;
     int ticks;     // ticks the step takes, with the gap after it
-    int refreshes; // canvas refreshes during the run, its end included
+    int refreshes;  // canvas refreshes during the run, its end included
 };
 
 std::ostream& operator<<(std::ostream& out, const Pace& pace) {
@@ -38,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // A note has no gap after it: notes play as a tune.
                       Pace{"N 0", 1, 10, 3}, Pace{"N 0", 10, 1, 3}, Pace{"N 0", 25, 0, 3},
                       Pace{"N 0", 45, 0, 1}, Pace{"N 0", 50, 0, 1},
-                      // Each half of a flash waits 50 / speed ticks, rounded half to even, below 50.
+                      // Each half of a flash waits 50 / speed ticks, rounded half to
+                      // even, below 50.
                       Pace{"FL 1", 1, 100 + 8, 2 + 2 + 1}, Pace{"FL 1", 10, 10 + 8, 2 + 2 + 1},
                       Pace{"FL 1", 25, 4, 2 + 2 + 1}, Pace{"FL 1", 45, 2, 2 + 1},
                       Pace{"FL 1", 50, 0, 2 + 1},

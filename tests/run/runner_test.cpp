@@ -17,7 +17,7 @@ namespace jex::testing {
 namespace {
 
 class Runner : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { rig.speed(50); }
 
     int played(const std::string& name) const {
@@ -76,7 +76,7 @@ TEST_F(Runner, StopInsideAFunctionHighlightsItsStepThenGoesBackToTheMainProgram)
     EXPECT_EQ(jex.windows.program.nameheader.caption, "function 1");
     EXPECT_EQ(highlighted(), "pause  5");
     EXPECT_EQ(jex.currentslot, 0);
-    EXPECT_EQ(jex.store.stepcount[0], 2); // the cm key only stopped the run
+    EXPECT_EQ(jex.store.stepcount[0], 2);  // the cm key only stopped the run
     EXPECT_EQ(platform.soundnames().back(), "nay");
 }
 
@@ -214,7 +214,7 @@ TEST_F(Runner, StoppedTestInsideAFunctionLeavesEditingInItsSlot) {
 }
 
 TEST_F(Runner, ParkingToleranceIsAThirdOfTheRobotLength) {
-    RunRig small(500, 420); // robot 21 long, target 42 wide: tolerance 7
+    RunRig small(500, 420);  // robot 21 long, target 42 wide: tolerance 7
     small.speed(50);
     small.jex.windows.graphics.target.visible = true;
     struct Case {
@@ -237,7 +237,7 @@ TEST_F(Runner, UnknownCommandEndsTheRunAsStopped) {
     rig.program(0, {"N 1", "X 3", "N 2"});
     gorun(jex, 1);
     EXPECT_EQ(rig.warnings(), "stopped!");
-    EXPECT_EQ(highlighted(), ""); // the listing has no line for it
+    EXPECT_EQ(highlighted(), "");  // the listing has no line for it
     EXPECT_EQ(jex.steppointer[0], 3);
     EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"note1", "nay"}));
 }
@@ -252,7 +252,7 @@ TEST_F(Runner, FourthNestedRepeatEndsTheRunWithoutWritingPastTheStack) {
 }
 
 TEST_F(Runner, EndsWithoutRepeatsNeverLeaveTheStack) {
-    jex.repeatstate[0][1] = 1; // what a previous run could have left there
+    jex.repeatstate[0][1] = 1;  // what a previous run could have left there
     rig.program(0, {"N 1", "E", "E", "N 2"});
     gorun(jex, 1);
     EXPECT_EQ(rig.warnings(), "stopped!");

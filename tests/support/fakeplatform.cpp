@@ -96,8 +96,7 @@ double FakePlatform::random() {
 
 std::vector<std::string> FakePlatform::soundnames() const {
     std::vector<std::string> names;
-    for (const PlayedSound& sound : sounds)
-        names.push_back(sound.name);
+    for (const PlayedSound& sound : sounds) names.push_back(sound.name);
     return names;
 }
 

@@ -18,21 +18,21 @@ namespace jex::testing {
 struct PlayedSound {
     std::string name;
     int tick = 0;
-    std::string warnings; // the status line while the sound played
+    std::string warnings;  // the status line while the sound played
 };
 
 // What the drawing area and the windows showed when the canvas was refreshed.
 struct Frame {
     int robotx = 0, roboty = 0, heading = 0;
     bool spritevisible = true;
-    std::string highlighted; // the emphasised part of the listing, or empty
+    std::string highlighted;  // the emphasised part of the listing, or empty
     std::string warnings;
-    int penlines = 0; // pen lines drawn so far
+    int penlines = 0;  // pen lines drawn so far
     int tick = 0;
 };
 
 class FakePlatform : public Platform {
-  public:
+public:
     void attach(JexState& state) { jex = &state; }
 
     // Runs the action when the virtual clock reaches the tick, as a click
@@ -71,7 +71,7 @@ class FakePlatform : public Platform {
     int penlinecount = 0;
 
     ScreenInfo screeninfo{1024, 768, 15, 15, {}};
-    bool picturereadable = false; // whether a picture file would decode
+    bool picturereadable = false;  // whether a picture file would decode
     int tick = 0;
     long long doeventscalls = 0;
     std::vector<PlayedSound> sounds;
@@ -88,10 +88,10 @@ class FakePlatform : public Platform {
     std::vector<PenLine> penlines;
     double clocktime = 0;
     std::vector<double> seeds;
-    std::vector<double> randoms; // handed out in turn by random(), then 0.5
+    std::vector<double> randoms;  // handed out in turn by random(), then 0.5
     CalendarDate date{6, 12, 2026};
 
-  private:
+private:
     void deliverdue();
     void checklimits();
     void overlimit(const char* what);

@@ -24,7 +24,7 @@ struct RunRig : Rig {
         setcanvasunits(jex);
         graphics.target.width = graphics.target.height = 2 * jex.canvasunit;
         graphics.target.visible = false;
-        setpen(jex, false); // as the layout leaves it at start-up
+        setpen(jex, false);  // as the layout leaves it at start-up
         // Room for eleven listing lines.
         jex.windows.program.programtext.height = 5000;
         centrerobot(jex);
