@@ -37,9 +37,9 @@ std::unique_ptr<qt::Simulator> fullspeedsimulator() {
     click(tools, "penon");
     // With a target set the run ends with "missed!", which has no wait.
     click(tools, "target");
-    for (const char* key : {"repeat", "nine", "repeat", "nine", "nine", "repeat", "nine", "nine",
-                            "forwards", "two", "zero", "backwards", "two", "zero", "endbutton",
-                            "endbutton", "endbutton"})
+    for (const char* key :
+         {"repeat", "nine", "repeat", "nine", "nine", "repeat", "nine", "nine", "forwards", "two",
+          "zero", "backwards", "two", "zero", "endbutton", "endbutton", "endbutton"})
         click(keypad, key);
     return simulator;
 }

@@ -5,6 +5,8 @@
 
 #include <QPaintEvent>
 
+#include <algorithm>
+
 namespace jex::qt {
 namespace {
 

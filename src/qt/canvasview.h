@@ -49,7 +49,7 @@ class CanvasView final : public QWidget {
     // Kept open from one pen line to the next: a run at full speed draws far
     // more lines than the screen shows frames.
     QPainter pen_;
-    QRect changed_;  // since the last showchanges()
+    QRect changed_;   // since the last showchanges()
     QRect unpainted_; // asked for and not yet painted
     QRect shownsprite_;
     std::array<LineControl, 8> spritelines_{};

@@ -112,9 +112,8 @@ class DrawingTest : public QObject {
         QVERIFY(target->isVisible());
         QCOMPARE(target->geometry(), QRect(model.left, model.top, model.width, model.height));
         QCOMPARE(target->width(), 2 * rig->state().canvasunit);
-        QCOMPARE(target->text(), QString("X=%1\nY=%2")
-                                     .arg(rig->state().targetx)
-                                     .arg(rig->state().targety));
+        QCOMPARE(target->text(),
+                 QString("X=%1\nY=%2").arg(rig->state().targetx).arg(rig->state().targety));
         QVERIFY(target->font().bold());
         QCOMPARE(colourat(shown(target), QPoint(target->width() / 2, 3)), QColor(255, 255, 0));
 
