@@ -4,7 +4,6 @@
 #include "core/state.h"
 #include "core/textids.h"
 #include "core/tokens.h"
-#include "entry/feedback.h"
 
 namespace jex {
 
@@ -25,17 +24,10 @@ bool numberpending(const JexState& jex) {
            valueof(jex.store.arguments[n][s]) == awaitingnumber;
 }
 
-bool readytorun(JexState& jex) {
-    const int s = jex.currentslot;
-    if (numberpending(jex)) {
-        reportproblem(jex, textid::expectingnumber);
-        return false;
-    }
-    if (countopenrepeats(jex.store, s) != 0) {
-        reportproblem(jex, textid::nomatchingend);
-        return false;
-    }
-    return true;
+std::optional<int> whynotready(const JexState& jex) {
+    if (numberpending(jex)) return textid::expectingnumber;
+    if (countopenrepeats(jex.store, jex.currentslot) != 0) return textid::nomatchingend;
+    return std::nullopt;
 }
 
 } // namespace jex

@@ -5,6 +5,7 @@
 
 #include "core/types.h"
 
+#include <optional>
 #include <string>
 
 namespace jex {
@@ -18,8 +19,6 @@ struct ProgramStore {
     SlotArray<std::string> slotname;
 };
 
-inline const std::string donetoken = "DONE";
-
 // Repeat steps of the slot not yet closed by an end step.
 int countopenrepeats(const ProgramStore& store, int slot);
 
@@ -27,8 +26,9 @@ int countopenrepeats(const ProgramStore& store, int slot);
 // no digit yet, or its last step has none.
 bool numberpending(const JexState& jex);
 
-// Whether the slot being edited may be run or left: no number pending and no
-// repeat block open. Reports why not.
-bool readytorun(JexState& jex);
+// What keeps the slot being edited from being run or left: a number still
+// pending or a repeat block still open, as the number of the message saying
+// so. Nothing when the slot is complete.
+std::optional<int> whynotready(const JexState& jex);
 
 } // namespace jex

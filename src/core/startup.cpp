@@ -3,6 +3,7 @@
 
 #include "canvas/tools.h"
 #include "core/state.h"
+#include "core/textids.h"
 #include "core/texts.h"
 #include "files/loadsave.h"
 #include "windows/layout.h"
@@ -19,8 +20,8 @@ void program_Load(JexState& jex) {
     layoutlisting(jex);
     layoutgraphics(jex);
     getdefault(jex);
-    jex.store.slotname[0] = text(150);
-    jex.authorname = text(114);
+    jex.store.slotname[0] = text(textid::myprogram);
+    jex.authorname = text(textid::me);
     centrerobot(jex);
     playwave(jex, "yea");
 }

@@ -2,7 +2,9 @@
 #include "core/state.h"
 
 #include "core/platform.h"
+#include "core/textids.h"
 #include "core/texts.h"
+#include "core/tokens.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,10 +19,10 @@ void initvariables(JexState& jex) {
     jex.trail.clear();
 
     for (int s = 0; s < slotcount; ++s) {
-        jex.store.slotname[s] = text(150 + s);
+        jex.store.slotname[s] = text(textid::myprogram + s);
         jex.store.stepcount[s] = 0;
-        jex.store.commands[0][s] = donetoken;
-        jex.store.commands[1][s] = donetoken;
+        jex.store.commands[0][s] = token::done;
+        jex.store.commands[1][s] = token::done;
     }
     // The backup starts as these empty slots, so that restoring before the
     // first backup still leaves every slot well formed.

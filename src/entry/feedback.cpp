@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/feedback.h"
 
+#include "core/programstore.h"
 #include "core/state.h"
 #include "core/texts.h"
 #include "entry/listing.h"
@@ -22,6 +23,12 @@ void reportsuccess(JexState& jex, int textnumber) {
     jex.windows.graphics.warnings.caption = text(textnumber);
     pointeightsec(jex);
     playwave(jex, "yea");
+}
+
+bool readytorun(JexState& jex) {
+    const std::optional<int> problem = whynotready(jex);
+    if (problem) reportproblem(jex, *problem);
+    return !problem;
 }
 
 } // namespace jex

@@ -15,4 +15,8 @@ void reportproblem(JexState& jex, int textnumber);
 // Shows the message, waits about 0.8 s, then plays the success sound.
 void reportsuccess(JexState& jex, int textnumber);
 
+// Whether the slot being edited may be run or left: no number pending and no
+// repeat block open. Reports why not.
+bool readytorun(JexState& jex);
+
 } // namespace jex

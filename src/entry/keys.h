@@ -14,7 +14,10 @@ inline int keyindex(Key key) { return static_cast<int>(key); }
 inline int keyrow(Key key) { return keyindex(key) / keycolumns; }
 inline int keycolumn(Key key) { return keyindex(key) % keycolumns; }
 // The key's face among the program's pictures, 101..124.
-inline int keybitmap(Key key) { return 101 + keyindex(key); }
+inline constexpr int firstkeyface = 101;
+inline int keybitmap(Key key) {
+    return firstkeyface + keyindex(key);
+}
 
 // The key's own name, as its control is called.
 std::string_view keyname(Key key);

@@ -2,7 +2,9 @@
 #include "entry/listing.h"
 
 #include "core/state.h"
+#include "core/textids.h"
 #include "core/texts.h"
+#include "core/tokens.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,15 +13,15 @@ namespace jex {
 namespace {
 
 int wordnumber(const std::string& command) {
-    if (command == "F") return 130;
-    if (command == "B") return 131;
-    if (command == "L") return 132;
-    if (command == "R") return 133;
-    if (command == "P") return 134;
-    if (command == "N") return 135;
-    if (command == "RP") return 136;
-    if (command == "FL") return 137;
-    if (command == "E") return 138;
+    if (command == token::forwards) return textid::forward;
+    if (command == token::backwards) return textid::backward;
+    if (command == token::left) return textid::left;
+    if (command == token::right) return textid::right;
+    if (command == token::pause) return textid::pause;
+    if (command == token::note) return textid::note;
+    if (command == token::repeat) return textid::repeat;
+    if (command == token::flash) return textid::flash;
+    if (command == token::end) return textid::end;
     return 0;
 }
 
@@ -60,15 +62,15 @@ void buildline(JexState& jex, int step, int slot) {
     std::string& line = jex.listinglines[step][slot];
     Int16& indent = jex.listingindent[slot];
 
-    if (command == "RP") {
-        line = wordline(indent, 136, argument);
+    if (command == token::repeat) {
+        line = wordline(indent, textid::repeat, argument);
         ++indent;
-    } else if (command == "E") {
+    } else if (command == token::end) {
         --indent;
-        line = wordline(indent, 138, argument);
-    } else if (command == "PF1" || command == "PF2") {
+        line = wordline(indent, textid::end, argument);
+    } else if (command == token::callone || command == token::calltwo) {
         line = std::string(static_cast<std::size_t>(std::max<int>(indent, 0)), ' ') +
-               jex.store.slotname[command == "PF1" ? 1 : 2];
+               jex.store.slotname[command == token::callone ? 1 : 2];
     } else if (const int word = wordnumber(command); word != 0) {
         line = wordline(indent, word, argument);
     }

@@ -1,16 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/canvasview.h"
 
-#include <QPainter>
+#include "qt/looks.h"
+
+#include <QPaintEvent>
+
+#include <algorithm>
 
 namespace jex::qt {
+namespace {
 
-CanvasView::CanvasView(QWidget* parent) : QWidget(parent) {
+// Pen lines are two pixels wide: one pixel is hard to see on a classroom
+// projector, and two still keep apart lines one unit of distance apart.
+// Square ends close a corner where two lines meet, and cost a run at full
+// speed a fraction of what round ones do.
+constexpr int penwidth = 2;
+
+// The body first, then the white marking that lies in front of it.
+std::array<const LineControl*, 8> paintorder(const GraphicsWindow& model) {
+    return {&model.leftside, &model.rightside, &model.topside, &model.bottomside,
+            &model.keys1,    &model.keys2,     &model.keys3,   &model.keys4};
+}
+
+QRect linearea(const LineControl& line) {
+    // Round caps reach half the thickness past each end; one more pixel
+    // covers the antialiased edge.
+    const int reach = line.thickness / 2 + 2;
+    return QRect(QPoint(std::min(line.x1, line.x2), std::min(line.y1, line.y2)),
+                 QPoint(std::max(line.x1, line.x2), std::max(line.y1, line.y2)))
+        .adjusted(-reach, -reach, reach, reach);
+}
+
+} // namespace
+
+CanvasView::CanvasView(const GraphicsWindow& model, QWidget* parent)
+    : QWidget(parent), model_(model) {
     // The drawing covers the whole area: nothing behind it needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CanvasView::paintpicture(const QImage& picture, QSize size, const QColor& background) {
+    endpen();
     // Kept at the screen's own resolution, so that lines stay sharp on a
     // high-density screen.
     const qreal pixelratio = devicePixelRatioF();
@@ -23,21 +53,80 @@ void CanvasView::paintpicture(const QImage& picture, QSize size, const QColor& b
     QPainter painter(&drawing_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), picture);
-    update();
+    changed_ = rect();
 }
 
-void CanvasView::drawline(QPoint from, QPoint to) {
-    QPainter painter(&drawing_);
-    painter.setPen(QPen(QColor(0, 0, 255), 1));
-    painter.drawLine(from, to);
-    update();
+void CanvasView::drawline(QPoint from, QPoint to, const QColor& colour) {
+    if (!pen_.isActive()) {
+        pen_.begin(&drawing_);
+        pen_.setRenderHint(QPainter::Antialiasing);
+    }
+    if (pen_.pen().color() != colour || pen_.pen().width() != penwidth)
+        pen_.setPen(QPen(colour, penwidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    pen_.drawLine(from, to);
+    changed_ |= QRect(from, to).normalized().adjusted(-penwidth, -penwidth, penwidth, penwidth);
 }
 
-void CanvasView::paintEvent(QPaintEvent*) {
+void CanvasView::showchanges() {
+    const auto lines = paintorder(model_);
+    bool moved = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (*lines[i] == spritelines_[i]) continue;
+        spritelines_[i] = *lines[i];
+        moved = true;
+    }
+    if (moved) {
+        const QRect now = spritearea();
+        changed_ |= shownsprite_ | now;
+        shownsprite_ = now;
+    }
+    if (changed_.isEmpty()) return;
+    update(changed_);
+    unpainted_ |= changed_;
+    changed_ = QRect();
+}
+
+void CanvasView::paintchangesnow() {
+    if (!unpainted_.isEmpty()) repaint(unpainted_);
+}
+
+const QImage& CanvasView::drawing() {
+    endpen();
+    return drawing_;
+}
+
+void CanvasView::endpen() {
+    if (pen_.isActive()) pen_.end();
+}
+
+QRect CanvasView::spritearea() const {
+    QRect area;
+    for (const LineControl& line : spritelines_)
+        if (line.visible) area |= linearea(line);
+    return area;
+}
+
+void CanvasView::paintEvent(QPaintEvent* event) {
+    // The picture cannot be read while a pen line is being drawn into it.
+    endpen();
+    unpainted_ = QRect();
     QPainter painter(this);
     const QRect covered(QPoint(0, 0), drawing_.deviceIndependentSize().toSize());
-    if (!covered.contains(rect())) painter.fillRect(rect(), palette().color(QPalette::Window));
+    if (!covered.contains(event->rect()))
+        painter.fillRect(event->rect(), palette().color(QPalette::Window));
     painter.drawImage(QPointF(0, 0), drawing_);
+    paintsprite(painter);
+}
+
+void CanvasView::paintsprite(QPainter& painter) const {
+    // Round caps close the body's corners and give the robot a rounded shell.
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const LineControl& line : spritelines_) {
+        if (!line.visible || line.thickness <= 0) continue;
+        painter.setPen(
+            QPen(qcolour(line.colour), line.thickness, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+    }
 }
 
 } // namespace jex::qt

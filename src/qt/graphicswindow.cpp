@@ -14,7 +14,7 @@ graphicswindow::graphicswindow(JexState& jex, QtPlatform& platform)
     : ModelWindow(jex, platform, jex.windows.graphics, Units::pixels), pname_(this), mname_(this),
       warnings_(this), progname_(this), myname_(this), pf1_(this), pf2_(this), load_(this),
       printbutton_(this), save_(this), change1_(this), change2_(this), use1_(this), use2_(this),
-      Picture1_(this), target_(&Picture1_) {
+      Picture1_(jex.windows.graphics, this), target_(&Picture1_) {
     GraphicsWindow& model = jex.windows.graphics;
     bind(pname_, model.pname, "pname");
     bind(mname_, model.mname, "mname");
@@ -41,6 +41,10 @@ graphicswindow::~graphicswindow() {
     // A box losing the focus as the window goes must not reach the rules.
     for (NameEdit* box : {&progname_, &myname_, &pf1_, &pf2_})
         box->leaving = nullptr;
+}
+
+void graphicswindow::syncextras(const ScreenInfo&) {
+    Picture1_.showchanges();
 }
 
 void NameEdit::focusOutEvent(QFocusEvent* event) {

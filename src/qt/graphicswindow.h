@@ -32,6 +32,7 @@ class graphicswindow final : public ModelWindow {
     CanvasView& Picture1() { return Picture1_; }
 
   private:
+    void syncextras(const ScreenInfo& screen) override;
     void namebox(NameEdit& widget, const Control& control, const char* name, NameBox box);
 
     QLabel pname_, mname_, warnings_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/pulsesoundplayer.h"
 
+#include "core/textids.h"
 #include "core/texts.h"
 
 #include <QFile>
@@ -38,7 +39,7 @@ void PulseSoundPlayer::play(std::string_view name) {
     spec.format = PA_SAMPLE_S16LE;
     spec.rate = static_cast<std::uint32_t>(data->samplerate);
     spec.channels = static_cast<std::uint8_t>(data->channels);
-    const std::string title = text(90);
+    const std::string title = text(textid::programtitle);
     pa_simple* stream = pa_simple_new(nullptr, title.c_str(), PA_STREAM_PLAYBACK, nullptr,
                                       title.c_str(), &spec, nullptr, nullptr, nullptr);
     if (!stream) return;

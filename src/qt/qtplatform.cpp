@@ -30,6 +30,9 @@ namespace {
 constexpr int builtinpicturesize = 50;
 // Longest a new window may take to reach the screen before a sound plays.
 constexpr int exposuretime = 1000; // milliseconds
+// The windows are brought into line with the model at most this often while
+// a run goes on without waiting: the screen shows no more than a frame.
+constexpr int frametime = 16; // milliseconds
 
 } // namespace
 
@@ -53,10 +56,13 @@ void QtPlatform::syncwindows() {
     const ScreenInfo info = screen();
     for (ModelWindow* window : windows_)
         if (window->sync(info)) newwindows_ = true;
+    sincesync_.start();
 }
 
 void QtPlatform::doevents(bool waitformore) {
-    syncwindows();
+    // A run at full speed passes here after every step; showing each step
+    // would cost far more than the step, and no eye could follow it.
+    if (waitformore || !sincesync_.isValid() || sincesync_.hasExpired(frametime)) syncwindows();
     newwindows_ = false;
     // Looping on AllEvents would spin a core while a wait counts ticks;
     // waiting for the next event sleeps until the timer or the pupil acts.
@@ -131,12 +137,13 @@ void QtPlatform::paintbackground() {
 void QtPlatform::refreshcanvas() {
     if (!canvas_) return;
     syncwindows();
-    canvas_->repaint();
+    canvas_->paintchangesnow();
 }
 
 void QtPlatform::drawpenline(int x1, int y1, int x2, int y2) {
     if (!jex_ || !canvas_) return;
-    canvas_->drawline(QPoint(x1, y1), QPoint(x2, y2));
+    canvas_->drawline(QPoint(x1, y1), QPoint(x2, y2),
+                      qcolour(jex_->windows.graphics.Picture1.foreground));
 }
 
 double QtPlatform::timeofday() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }

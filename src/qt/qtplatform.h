@@ -8,6 +8,7 @@
 #include "qt/qtprintjob.h"
 #include "qt/soundplayer.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 
 #include <array>
@@ -79,6 +80,7 @@ class QtPlatform final : public Platform {
     QImage hiddenpicture_;
     std::optional<FrameMargins> frame_;
     bool newwindows_ = false; // shown, and no event handled since
+    QElapsedTimer sincesync_;
     std::mt19937 generator_;
 };
 

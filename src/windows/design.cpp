@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/textids.h"
 #include "core/texts.h"
 #include "files/exit.h"
 #include "windows/controls.h"
@@ -24,7 +25,7 @@ void style(Control& control, Colour background, Font font, Colour foreground = b
 
 void designbuttons(ButtonsWindow& buttons) {
     buttons.background = darkgrey;
-    buttons.titletext = 91;
+    buttons.titletext = textid::keypadtitle;
     for (Control& key : buttons.keys) key.background = darkgrey;
 }
 
@@ -32,7 +33,7 @@ void designfunnies(FunniesWindow& funnies) {
     const Font font{13.8, false};
     funnies.background = toolgreen;
     funnies.font = font;
-    funnies.titletext = 92;
+    funnies.titletext = textid::toolstitle;
     for (Control* label : {&funnies.xheading, &funnies.JEXX, &funnies.yheading, &funnies.JEXY,
                            &funnies.angleheading, &funnies.JEXangle, &funnies.speed,
                            &funnies.penlabel})
@@ -52,10 +53,10 @@ void designprogram(ProgramWindow& program) {
     const Font font{18, false};
     program.background = brightgreen;
     program.font = font;
-    program.titletext = 90;
+    program.titletext = textid::programtitle;
     style(program.exitbutton, blue, font, white);
     program.exitbutton.height = 500;
-    program.exitbutton.caption = text(100);
+    program.exitbutton.caption = text(textid::exitcaption);
     style(program.nameheader, white, Font{18, true}, red);
     style(program.programtext, white, font);
 }
@@ -64,7 +65,7 @@ void designgraphics(GraphicsWindow& graphics) {
     const Font font{13.8, false};
     graphics.background = brightgreen;
     graphics.font = font;
-    graphics.titletext = 93;
+    graphics.titletext = textid::drawingtitle;
     for (Control* label : {&graphics.pname, &graphics.mname, &graphics.warnings})
         style(*label, brightgreen, font);
     for (Control* box : {&graphics.progname, &graphics.myname}) style(*box, white, font);

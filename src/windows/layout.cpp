@@ -4,10 +4,13 @@
 #include "core/numbers.h"
 #include "core/platform.h"
 #include "core/state.h"
+#include "core/textids.h"
 #include "core/texts.h"
 #include "entry/keys.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace jex {
 namespace {
@@ -41,6 +44,21 @@ int screenwidthtwips(const ScreenInfo& screen) {
 }
 int screenheighttwips(const ScreenInfo& screen) {
     return roundhalfeven(screen.heightpixels * screen.twipsperpixely);
+}
+
+// Each control of the tools window beside the same control of another copy.
+std::vector<std::pair<Control*, const Control*>> toolcontrols(FunniesWindow& funnies,
+                                                              const FunniesWindow& other) {
+    std::vector<std::pair<Control*, const Control*>> pairs;
+    for (Control FunniesWindow::*member :
+         {&FunniesWindow::xheading, &FunniesWindow::JEXX, &FunniesWindow::yheading,
+          &FunniesWindow::JEXY, &FunniesWindow::angleheading, &FunniesWindow::JEXangle,
+          &FunniesWindow::speed, &FunniesWindow::penlabel, &FunniesWindow::penon,
+          &FunniesWindow::penoff, &FunniesWindow::target, &FunniesWindow::clear,
+          &FunniesWindow::centre})
+        pairs.emplace_back(&(funnies.*member), &(other.*member));
+    pairs.emplace_back(&funnies.Slider1, &other.Slider1);
+    return pairs;
 }
 
 // Puts a control directly to the right of another, the same size.
@@ -117,43 +135,81 @@ void layoutkeypad(JexState& jex) {
     buttons.top = screenheighttwips(screen) - buttons.height - bottomgap;
 }
 
-void layouttools(JexState& jex) {
+namespace {
+
+// The tools stacked from the top (read-outs and speed) and from the bottom
+// (pen, target, clear, centre), each control at its design height times
+// `scale`, its type too.
+void stacktools(JexState& jex, const FunniesWindow& design, double scale) {
     const ScreenInfo screen = jex.platform.screen();
     FunniesWindow& funnies = jex.windows.funnies;
-    funnies.shown = true;
-    funnies.height = jex.windows.buttons.top;
-
-    const int readoutheight = roundhalfeven(funnies.font.points * 1.2 * 20);
+    for (auto [control, designed] : toolcontrols(funnies, design)) {
+        // Qt refuses type of no size at all, which only a screen too small
+        // for any tool would ask for.
+        control->font.points = std::max(designed->font.points * scale, 1.0);
+        control->height = roundhalfeven(designed->height * scale);
+    }
+    const int readoutheight = roundhalfeven(funnies.font.points * scale * 1.2 * 20);
     for (Control* readout : {&funnies.xheading, &funnies.yheading, &funnies.angleheading,
                              &funnies.JEXX, &funnies.JEXY, &funnies.JEXangle})
         readout->height = readoutheight;
 
-    placetoollabel(jex, funnies.xheading, jex.marginy, 101);
+    placetoollabel(jex, funnies.xheading, jex.marginy, textid::xvalue);
     placetool(jex, funnies.JEXX, funnies.xheading.bottom() + jex.marginy);
-    placetoollabel(jex, funnies.yheading, funnies.JEXX.bottom() + jex.marginy, 102);
+    placetoollabel(jex, funnies.yheading, funnies.JEXX.bottom() + jex.marginy, textid::yvalue);
     placetool(jex, funnies.JEXY, funnies.yheading.bottom() + jex.marginy);
-    placetoollabel(jex, funnies.angleheading, funnies.JEXY.bottom() + jex.marginy, 103);
+    placetoollabel(jex, funnies.angleheading, funnies.JEXY.bottom() + jex.marginy, textid::heading);
     placetool(jex, funnies.JEXangle, funnies.angleheading.bottom() + jex.marginy);
-    placetoollabel(jex, funnies.speed, funnies.JEXangle.bottom() + jex.marginy, 104);
+    placetoollabel(jex, funnies.speed, funnies.JEXangle.bottom() + jex.marginy, textid::speed);
     placetool(jex, funnies.Slider1, funnies.speed.bottom() + jex.marginy);
 
-    placetoolrow(jex, funnies.centre, 1, 107);
-    placetoolrow(jex, funnies.clear, 2, 108);
-    placetoolrow(jex, funnies.target, 3, 109);
-    placetoolrow(jex, funnies.penlabel, 6, 105);
+    placetoolrow(jex, funnies.centre, 1, textid::centre);
+    placetoolrow(jex, funnies.clear, 2, textid::clear);
+    placetoolrow(jex, funnies.target, 3, textid::target);
+    placetoolrow(jex, funnies.penlabel, 6, textid::pen);
 
     Control& penon = funnies.penon;
     Control& penoff = funnies.penoff;
     penon.left = jex.marginx;
     penon.width = toolwidth / 2;
     penon.top = funnies.height - frameheighttwips(screen) - (jex.marginy + penon.height) * 4;
-    penon.caption = text(165);
+    penon.caption = text(textid::on);
     placebeside(penoff, penon);
-    penoff.caption = text(166);
+    penoff.caption = text(textid::off);
+}
+
+bool toolstacksmeet(const JexState& jex) {
+    const FunniesWindow& funnies = jex.windows.funnies;
+    return funnies.Slider1.bottom() + jex.marginy > funnies.penlabel.top;
+}
+
+} // namespace
+
+void layouttools(JexState& jex) {
+    const ScreenInfo screen = jex.platform.screen();
+    FunniesWindow& funnies = jex.windows.funnies;
+    funnies.shown = true;
+    funnies.height = jex.windows.buttons.top;
+
+    // On a low screen the stack from the bottom would cover the one from the
+    // top, the speed slider first. Then every tool shrinks, type and all, by
+    // the largest factor that keeps a margin between the two stacks; where
+    // they do not meet nothing changes.
+    const FunniesWindow design = funnies;
+    stacktools(jex, design, 1.0);
+    if (toolstacksmeet(jex)) {
+        double fits = 0.0, meets = 1.0;
+        while (meets - fits > 0.001) {
+            const double scale = (fits + meets) / 2;
+            stacktools(jex, design, scale);
+            (toolstacksmeet(jex) ? meets : fits) = scale;
+        }
+        stacktools(jex, design, fits);
+    }
 
     // The pen starts up: the selected colour is on `penoff`.
-    penoff.background = penselected;
-    penon.background = penunselected;
+    funnies.penoff.background = penselected;
+    funnies.penon.background = penunselected;
 
     funnies.width = 2 * jex.marginx + funnies.xheading.width + framewidthtwips(screen);
     funnies.left = screenwidthtwips(screen) - funnies.width;
@@ -197,21 +253,22 @@ void layoutgraphics(JexState& jex) {
     graphics.height = screenheighttwips(screen) - bottomgap;
 
     const int columntwips = (graphics.width - framewidthtwips(screen) - 3 * jex.marginx) / 2;
-    placefield(jex, graphics.pname, 6, 6, columntwips, 111);
+    placefield(jex, graphics.pname, 6, 6, columntwips, textid::programname);
     const int columnwidth = graphics.pname.width;
-    placefield(jex, graphics.mname, graphics.pname.right() + 6, graphics.pname.top, 0, 149);
+    placefield(jex, graphics.mname, graphics.pname.right() + 6, graphics.pname.top, 0,
+               textid::myname);
     graphics.mname.width = columnwidth;
 
     graphics.progname.left = graphics.pname.left;
     graphics.progname.top = graphics.pname.bottom() + 6;
     fitheight(jex, graphics.progname);
     graphics.progname.width = columnwidth;
-    graphics.progname.caption = text(150);
+    graphics.progname.caption = text(textid::myprogram);
     graphics.myname.left = graphics.mname.left;
     graphics.myname.top = graphics.progname.top;
     fitheight(jex, graphics.myname);
     graphics.myname.width = graphics.mname.width;
-    graphics.myname.caption = text(114);
+    graphics.myname.caption = text(textid::me);
 
     // The function buttons form the bottom row, function 1 under "my name".
     const int halfcolumn = roundhalfeven(graphics.myname.width / 2.0);
@@ -220,9 +277,9 @@ void layoutgraphics(JexState& jex) {
     change1.width = halfcolumn;
     fitheight(jex, change1);
     change1.top = roundhalfeven(clientheightpixels(graphics, screen) - change1.height - 6);
-    change1.caption = text(115);
+    change1.caption = text(textid::change);
     placebeside(graphics.use1, change1);
-    graphics.use1.caption = text(116);
+    graphics.use1.caption = text(textid::use);
 
     Control& pf1 = graphics.pf1;
     pf1.left = graphics.myname.left;
@@ -240,9 +297,9 @@ void layoutgraphics(JexState& jex) {
     change2.width = roundhalfeven(pf2.width / 2.0);
     fitheight(jex, change2);
     change2.top = change1.top;
-    change2.caption = text(115);
+    change2.caption = text(textid::change);
     placebeside(graphics.use2, change2);
-    graphics.use2.caption = text(116);
+    graphics.use2.caption = text(textid::use);
 
     Control& warnings = graphics.warnings;
     warnings.left = graphics.myname.left;
@@ -253,8 +310,9 @@ void layoutgraphics(JexState& jex) {
     // load, print and save share the left-hand column.
     const int third = notnegative(roundhalfeven((columnwidth - 12) / 3.0));
     Control* previous = nullptr;
-    for (auto [button, textnumber] :
-         {std::pair{&graphics.load, 117}, {&graphics.printbutton, 118}, {&graphics.save, 119}}) {
+    for (auto [button, textnumber] : {std::pair{&graphics.load, textid::load},
+                                      {&graphics.printbutton, textid::print},
+                                      {&graphics.save, textid::save}}) {
         button->width = third;
         button->left = previous ? previous->right() + 6 : 6;
         fitheight(jex, *button);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/programstore.h"
 #include "core/state.h"
+#include "core/textids.h"
+#include "core/tokens.h"
+#include "entry/feedback.h"
 #include "support/fakeplatform.h"
 #include "support/keying.h"
 
@@ -11,10 +14,10 @@ namespace {
 
 TEST(ProgramStore, OpenRepeatsCountOnlyTheStepsInTheSlot) {
     ProgramStore store;
-    store.commands[1][1] = "RP";
-    store.commands[2][1] = "RP";
-    store.commands[3][1] = "E";
-    store.commands[4][1] = "RP";  // beyond the last step: stale
+    store.commands[1][1] = token::repeat;
+    store.commands[2][1] = token::repeat;
+    store.commands[3][1] = token::end;
+    store.commands[4][1] = token::repeat; // beyond the last step: stale
     store.stepcount[1] = 3;
     EXPECT_EQ(countopenrepeats(store, 1), 1);
     EXPECT_EQ(countopenrepeats(store, 0), 0);
@@ -30,9 +33,11 @@ TEST(ProgramStore, ReadyToRunLooksOnlyAtTheSlotBeingEdited) {
     jex.currentslot = 1;
     EXPECT_TRUE(readytorun(jex));
     press(jex, {Key::flash});
+    EXPECT_EQ(whynotready(jex), textid::expectingnumber);
     EXPECT_FALSE(readytorun(jex));
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "expecting a number!");
     jex.currentslot = 0;
+    EXPECT_EQ(whynotready(jex), textid::nomatchingend);
     EXPECT_FALSE(readytorun(jex));
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "No matching END!");
 }
@@ -42,7 +47,7 @@ TEST(ProgramStore, ReadyToRunFindsANumberMissingWhateverTheEntryState) {
     JexState& jex = rig.jex;
     initvariables(jex);
     press(jex, {Key::pause});
-    jex.entrystate[0] = 0;  // a loaded program can leave the state behind
+    jex.entrystate[0] = entry::command; // a loaded program can leave the state behind
     EXPECT_FALSE(readytorun(jex));
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "expecting a number!");
 }

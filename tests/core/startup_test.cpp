@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/startup.h"
 #include "core/state.h"
+#include "core/tokens.h"
 #include "support/fakeplatform.h"
 #include "support/keying.h"
 #include "support/temphome.h"
@@ -25,7 +26,7 @@ TEST_F(Startup, WithoutADefaultsFileEverySlotIsEmptyAndSaved) {
     program_Load(jex);
     for (int slot = 0; slot < slotcount; ++slot) {
         EXPECT_EQ(jex.store.stepcount[slot], 0);
-        EXPECT_EQ(jex.store.commands[1][slot], "DONE");
+        EXPECT_EQ(jex.store.commands[1][slot], token::done);
     }
     EXPECT_EQ(jex.store.slotname[0], "my program");
     EXPECT_EQ(jex.authorname, "me");
@@ -93,8 +94,8 @@ TEST_F(Startup, AFolderInTheWayOfThePictureFolderIsNoError) {
 TEST_F(Startup, RmStraightAfterStartUpKeepsTheEmptySlots) {
     program_Load(jex);
     press(jex, {Key::rm});
-    EXPECT_EQ(jex.store.commands[0][0], "DONE");
-    EXPECT_EQ(jex.store.commands[1][0], "DONE");
+    EXPECT_EQ(jex.store.commands[0][0], token::done);
+    EXPECT_EQ(jex.store.commands[1][0], token::done);
     EXPECT_EQ(jex.store.stepcount[0], 0);
 }
 

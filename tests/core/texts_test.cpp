@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/textids.h"
 #include "core/texts.h"
 
 #include <gtest/gtest.h>
@@ -7,25 +8,38 @@ namespace jex {
 namespace {
 
 TEST(Texts, KeepTheirSpacesAndPunctuationExactly) {
-    EXPECT_EQ(text(172), " written by ");
-    EXPECT_EQ(text(170), "JEX files |*.jex|");
-    EXPECT_EQ(text(153), "can't use this in here!");
-    EXPECT_EQ(text(169), "You haven't saved your program. Do you want to continue?");
-    EXPECT_EQ(text(123), "Too many REPEATS!");
+    EXPECT_EQ(text(textid::writtenby), " written by ");
+    EXPECT_EQ(text(textid::filefilter), "JEX files |*.jex|");
+    EXPECT_EQ(text(textid::cantusehere), "can't use this in here!");
+    EXPECT_EQ(text(textid::notsavedcontinue),
+              "You haven't saved your program. Do you want to continue?");
+    EXPECT_EQ(text(textid::toomanyrepeats), "Too many REPEATS!");
 }
 
 TEST(Texts, SlotNamesAreConsecutive) {
-    EXPECT_EQ(text(150), "my program");
-    EXPECT_EQ(text(151), "function 1");
-    EXPECT_EQ(text(152), "function 2");
+    EXPECT_EQ(text(textid::myprogram), "my program");
+    EXPECT_EQ(text(textid::functionone), "function 1");
+    EXPECT_EQ(text(textid::functiontwo), "function 2");
 }
 
-TEST(Texts, EveryNumberTheProgramUsesHasAText) {
-    const int used[] = {90,  91,  92,  93,  100, 101, 102, 103, 104, 105, 107, 108, 109, 111, 114,
-                        115, 116, 117, 118, 119, 120, 121, 122, 123, 124, 125, 126, 130, 131, 132,
-                        133, 134, 135, 136, 137, 138, 142, 149, 150, 151, 152, 153, 154, 155, 156,
-                        157, 158, 159, 160, 161, 162, 165, 166, 167, 168, 169, 170, 171, 172, 174,
-                        175, 176, 177, 178};
+TEST(Texts, EveryNamedNumberHasAText) {
+    // clang-format off
+    const int used[] = {
+        textid::programtitle, textid::keypadtitle, textid::toolstitle, textid::drawingtitle,
+        textid::exitcaption, textid::xvalue, textid::yvalue, textid::heading, textid::speed,
+        textid::pen, textid::centre, textid::clear, textid::target, textid::programname,
+        textid::me, textid::change, textid::use, textid::load, textid::print, textid::save,
+        textid::endchange, textid::myname, textid::myprogram, textid::functionone,
+        textid::functiontwo, textid::cancel, textid::exitanyway, textid::on, textid::off,
+        textid::xequals, textid::yequals, textid::forward, textid::backward, textid::left,
+        textid::right, textid::pause, textid::note, textid::repeat, textid::flash, textid::end,
+        textid::programfull, textid::toomanyrepeats, textid::nomatchingrepeat,
+        textid::expectingnumber, textid::expectingcommand, textid::cantusehere, textid::toolong,
+        textid::nomatchingend, textid::nothingtorubout, textid::running, textid::stopped,
+        textid::finished, textid::crashed, textid::parked, textid::missed, textid::cantopenfile,
+        textid::notsaved, textid::notsavedcontinue, textid::filefilter, textid::cancelled,
+        textid::writtenby, textid::datepattern, textid::printfinished, textid::printererror};
+    // clang-format on
     for (int number : used) EXPECT_FALSE(text(number).empty()) << number;
 }
 

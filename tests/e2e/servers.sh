@@ -227,3 +227,45 @@ e2e_add_pdf_printer() {
     lpadmin -p "$name" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
         >>"$logfile" 2>&1 && lpadmin -d "$name" >>"$logfile" 2>&1
 }
+
+# What a test with a screen and a sound server does first: takes its work folder (test runs
+# started from two shells at once share it and take turns), clears what a
+# previous run left there, makes a scratch folder (e2e_scratch) removed on
+# exit with everything started, checks the tools and the program, and starts
+# a 1024 x 768 virtual screen and a sound server. Exits on failure.
+# Usage: e2e_begin_with_servers WORK PROGRAM "LEFTOVERS" [EXTRA-TOOL...]
+e2e_begin_with_servers() {
+    local work=$1 program=$2 leftovers=$3
+    shift 3
+    # shellcheck disable=SC2086 # the leftovers are a list of names
+    e2e_begin "$work" $leftovers jex.log xvfb.log pulseaudio.log
+
+    e2e_require_tools Xvfb xauth xdpyinfo xdotool pulseaudio pactl parec sox import "$@" || exit 1
+    if [ ! -x "$program" ]; then
+        e2e_fail "the program $program does not exist"
+        exit 1
+    fi
+    e2e_start_xvfb "$work" 1024x768x24 || { e2e_fail "virtual screen did not start"; exit 1; }
+    e2e_start_pulseaudio "$e2e_scratch/pulse" "$work/pulseaudio.log" ||
+        { e2e_fail "sound server did not start"; exit 1; }
+}
+
+# Reads a recording (48 kHz mono WAVE) through soundbursts.awk: prints its
+# noise floor and its stretches of sound, with their pitch.
+# Usage: e2e_sound_bursts WAVE THRESHOLD LEADIN-SECONDS
+e2e_sound_bursts() {
+    sox "$1" -t raw -e signed -b 16 - | od -An -v -td2 -w2 |
+        awk -v rate=48000 -v threshold="$2" -v gap=0.25 -v leadin="$3" \
+            -f "$(dirname "${BASH_SOURCE[0]}")/soundbursts.awk"
+}
+
+# Says where the test left its files and exits with its verdict.
+e2e_finish() {
+    echo "Screenshot, recording and logs: $1"
+    if ((e2e_failures > 0)); then
+        echo "FAILED: $e2e_failures check(s)"
+        exit 1
+    fi
+    echo "All checks passed"
+    exit 0
+}

@@ -29,18 +29,8 @@ sound_threshold=100
 sound_shortest=0.74
 sound_longest=0.94
 
-e2e_begin "$work" startup.png startup.wav jex.log xvfb.log pulseaudio.log
+e2e_begin_with_servers "$work" "$program" "startup.png startup.wav"
 scratch=$e2e_scratch
-
-e2e_require_tools Xvfb xauth xdpyinfo xdotool pulseaudio pactl parec sox import || exit 1
-if [ ! -x "$program" ]; then
-    e2e_fail "the program $program does not exist"
-    exit 1
-fi
-
-e2e_start_xvfb "$work" 1024x768x24 || { e2e_fail "virtual screen did not start"; exit 1; }
-e2e_start_pulseaudio "$scratch/pulse" "$work/pulseaudio.log" ||
-    { e2e_fail "sound server did not start"; exit 1; }
 e2e_start_recording "$scratch/startup.raw" || { e2e_fail "recorder did not start"; exit 1; }
 # A stretch of recording before the program runs gives the noise floor.
 sleep "$leadin_seconds"
@@ -98,10 +88,7 @@ import -window root "$work/startup.png" 2>/dev/null ||
 
 e2e_stop_recording
 sox -t raw -r 48000 -e signed -b 16 -c 1 "$scratch/startup.raw" "$work/startup.wav"
-mapfile -t findings < <(sox "$work/startup.wav" -t raw -e signed -b 16 - |
-    od -An -v -td2 -w2 |
-    awk -v rate=48000 -v threshold="$sound_threshold" -v gap=0.25 \
-        -v leadin="$leadin_seconds" -f "$here/soundbursts.awk")
+mapfile -t findings < <(e2e_sound_bursts "$work/startup.wav" "$sound_threshold" "$leadin_seconds")
 noise=
 bursts=()
 for finding in "${findings[@]}"; do
@@ -124,7 +111,7 @@ else
     e2e_fail "expected exactly one sound, heard ${#bursts[@]}: ${bursts[*]:-none}"
 fi
 for burst in "${bursts[@]}"; do
-    read -r start length <<<"$burst"
+    read -r start length _ <<<"$burst"
     if awk -v l="$length" -v lo="$sound_shortest" -v hi="$sound_longest" \
         'BEGIN { exit !(l >= lo && l <= hi) }'; then
         e2e_pass "sound at $start s into the recording lasts $length s"
@@ -134,9 +121,4 @@ for burst in "${bursts[@]}"; do
     fi
 done
 
-echo "Screenshot, recording and logs: $work"
-if ((e2e_failures > 0)); then
-    echo "FAILED: $e2e_failures check(s)"
-    exit 1
-fi
-echo "All checks passed"
+e2e_finish "$work"

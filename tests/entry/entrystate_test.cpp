@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keypad's entry states, cell by cell: what each key does in each state.
 #include "core/state.h"
+#include "core/tokens.h"
 #include "support/fakeplatform.h"
 #include "support/keying.h"
 
@@ -34,33 +35,33 @@ const std::vector<Key> state3 = {Key::forwards, Key::one, Key::two};
 const std::vector<Key> state3note = {Key::note};
 
 const Cell cells[] = {
-    {"0", state0, Key::backwards, "", 1, 1},
-    {"0", state0, Key::note, "", 1, 3},
-    {"0", state0, Key::repeat, "", 1, 1},
-    {"0", state0, Key::endbutton, "no matching REPEAT!", 0, 0},
-    {"0", state0, Key::zero, "expecting a command!", 0, 0},
-    {"0", state0, Key::six, "expecting a command!", 0, 0},
+    {"0", state0, Key::backwards, "", 1, entry::firstdigit},
+    {"0", state0, Key::note, "", 1, entry::lastdigit},
+    {"0", state0, Key::repeat, "", 1, entry::firstdigit},
+    {"0", state0, Key::endbutton, "no matching REPEAT!", 0, entry::command},
+    {"0", state0, Key::zero, "expecting a command!", 0, entry::command},
+    {"0", state0, Key::six, "expecting a command!", 0, entry::command},
 
-    {"1", state1, Key::backwards, "expecting a number!", 0, 1},
-    {"1", state1, Key::note, "expecting a number!", 0, 1},
-    {"1", state1, Key::repeat, "expecting a number!", 0, 1},
-    {"1", state1, Key::endbutton, "expecting a number!", 0, 1},
-    {"1", state1, Key::zero, "expecting a number!", 0, 1},
-    {"1", state1, Key::six, "", 0, 2},
+    {"1", state1, Key::backwards, "expecting a number!", 0, entry::firstdigit},
+    {"1", state1, Key::note, "expecting a number!", 0, entry::firstdigit},
+    {"1", state1, Key::repeat, "expecting a number!", 0, entry::firstdigit},
+    {"1", state1, Key::endbutton, "expecting a number!", 0, entry::firstdigit},
+    {"1", state1, Key::zero, "expecting a number!", 0, entry::firstdigit},
+    {"1", state1, Key::six, "", 0, entry::seconddigit},
 
-    {"2", state2, Key::backwards, "", 1, 1},
-    {"2", state2, Key::note, "", 1, 3},
-    {"2", state2, Key::repeat, "", 1, 1},
-    {"2", state2, Key::endbutton, "no matching REPEAT!", 0, 2},
-    {"2", state2, Key::zero, "", 0, 3},
-    {"2", state2, Key::six, "", 0, 3},
+    {"2", state2, Key::backwards, "", 1, entry::firstdigit},
+    {"2", state2, Key::note, "", 1, entry::lastdigit},
+    {"2", state2, Key::repeat, "", 1, entry::firstdigit},
+    {"2", state2, Key::endbutton, "no matching REPEAT!", 0, entry::seconddigit},
+    {"2", state2, Key::zero, "", 0, entry::lastdigit},
+    {"2", state2, Key::six, "", 0, entry::lastdigit},
 
-    {"3", state3, Key::backwards, "", 1, 1},
-    {"3", state3, Key::note, "", 1, 3},
-    {"3", state3, Key::repeat, "", 1, 1},
-    {"3", state3, Key::endbutton, "no matching REPEAT!", 0, 3},
-    {"3", state3, Key::zero, "", 0, 0},
-    {"3", state3, Key::six, "", 0, 0},
+    {"3", state3, Key::backwards, "", 1, entry::firstdigit},
+    {"3", state3, Key::note, "", 1, entry::lastdigit},
+    {"3", state3, Key::repeat, "", 1, entry::firstdigit},
+    {"3", state3, Key::endbutton, "no matching REPEAT!", 0, entry::lastdigit},
+    {"3", state3, Key::zero, "", 0, entry::command},
+    {"3", state3, Key::six, "", 0, entry::command},
 
     {"3 after a note", state3note, Key::backwards, "expecting a number!", 0, 3},
     {"3 after a note", state3note, Key::note, "expecting a number!", 0, 3},
@@ -101,7 +102,7 @@ TEST(EntryStateWithABlockOpen, EndKeyClosesItFromEveryStateThatTakesACommand) {
         keypad_Click(rig.jex, Key::endbutton);
         EXPECT_EQ(rig.jex.windows.graphics.warnings.caption, "");
         EXPECT_EQ(step(rig.jex, rig.jex.store.stepcount[0]), "E -2");
-        EXPECT_EQ(rig.jex.entrystate[0], 0);
+        EXPECT_EQ(rig.jex.entrystate[0], entry::command);
         EXPECT_EQ(rig.jex.openrepeats[0], 0);
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/programstore.h"
 #include "core/state.h"
+#include "core/tokens.h"
 #include "entry/keypad.h"
 #include "support/fakeplatform.h"
 #include "support/keying.h"
@@ -68,7 +69,7 @@ TEST_F(Keypad, SlotHoldsAtMostNinetyNineSteps) {
     ASSERT_EQ(steps(), 99);
     press(jex, {Key::one, Key::two});  // the 99th step still takes its number
     EXPECT_EQ(step(jex, 99), "P 12");
-    EXPECT_EQ(jex.store.commands[100][0], "DONE");
+    EXPECT_EQ(jex.store.commands[100][0], token::done);
 
     platform.sounds.clear();
     for (Key key : {Key::forwards, Key::note, Key::repeat}) {
@@ -123,9 +124,9 @@ TEST_F(Keypad, CeRemovesTheLastStepEvenOneAwaitingItsNumber) {
     press(jex, {Key::forwards, Key::two, Key::repeat});
     press(jex, {Key::ce});
     EXPECT_EQ(steps(), 1);
-    EXPECT_EQ(jex.entrystate[0], 0);
+    EXPECT_EQ(jex.entrystate[0], entry::command);
     EXPECT_EQ(jex.openrepeats[0], 0);
-    EXPECT_EQ(jex.store.commands[2][0], "DONE");
+    EXPECT_EQ(jex.store.commands[2][0], token::done);
     press(jex, {Key::backwards, Key::three});
     EXPECT_EQ(step(jex, 2), "B 3");
 }
@@ -144,8 +145,8 @@ TEST_F(Keypad, CmClearsOnlyTheSlotBeingEdited) {
     press(jex, {Key::backwards, Key::four});
     press(jex, {Key::cm});
     EXPECT_EQ(steps(1), 0);
-    EXPECT_EQ(jex.store.commands[0][1], "DONE");
-    EXPECT_EQ(jex.store.commands[1][1], "DONE");
+    EXPECT_EQ(jex.store.commands[0][1], token::done);
+    EXPECT_EQ(jex.store.commands[1][1], token::done);
     EXPECT_EQ(jex.store.commands[2][1], "");
     EXPECT_EQ(steps(0), 2);
     EXPECT_EQ(jex.openrepeats[0], 1);
@@ -163,10 +164,10 @@ TEST_F(Keypad, RmBeforeAnyBackupLeavesEmptyWellFormedSlots) {
     press(jex, {Key::rm});
     for (int slot = 0; slot < slotcount; ++slot) {
         EXPECT_EQ(steps(slot), 0);
-        EXPECT_EQ(jex.store.commands[0][slot], "DONE");
-        EXPECT_EQ(jex.store.commands[1][slot], "DONE");
+        EXPECT_EQ(jex.store.commands[0][slot], token::done);
+        EXPECT_EQ(jex.store.commands[1][slot], token::done);
     }
-    EXPECT_EQ(jex.entrystate[0], 0);
+    EXPECT_EQ(jex.entrystate[0], entry::command);
     press(jex, {Key::three});
     EXPECT_EQ(warnings(), "expecting a command!");
 }
@@ -188,7 +189,7 @@ TEST_F(Keypad, AfterRmAStepStillWithoutItsNumberWaitsForIt) {
     jex.backuparguments = jex.store.arguments;
     jex.backupstepcount = jex.store.stepcount;
     press(jex, {Key::cm, Key::rm});
-    EXPECT_EQ(jex.entrystate[0], 3);
+    EXPECT_EQ(jex.entrystate[0], entry::lastdigit);
     press(jex, {Key::zero});
     EXPECT_EQ(step(jex, 2), "N 0");
 }
@@ -208,11 +209,12 @@ TEST_F(Keypad, RmCountsTheOpenBlocksOfEverySlotAfresh) {
 
 TEST_F(Keypad, NumbersNeverGrowPastThreeDigitsWhateverTheEntryState) {
     press(jex, {Key::forwards, Key::one, Key::two, Key::three});
-    jex.entrystate[0] = 2;  // as a stale state, say after loading a program, could say
+    jex.entrystate[0] =
+        entry::seconddigit; // as a stale state, say after loading a program, could say
     press(jex, {Key::four});
     EXPECT_EQ(step(jex, 1), "F 123");
     EXPECT_EQ(warnings(), "expecting a command!");
-    EXPECT_EQ(jex.entrystate[0], 0);
+    EXPECT_EQ(jex.entrystate[0], entry::command);
 }
 
 TEST_F(Keypad, EveryKeyDuringARunOnlyAsksItToStop) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The timer waits and the feedback that uses them, on the virtual clock.
 #include "core/state.h"
+#include "core/textids.h"
 #include "entry/feedback.h"
 #include "entry/keypad.h"
 #include "entry/timerwaits.h"
@@ -56,7 +57,7 @@ TEST_F(Waits, ClickDuringARunWaitOnlyStopsIt) {
 }
 
 TEST_F(Waits, SuccessShowsItsMessageWaitsThenPlaysYea) {
-    reportsuccess(jex, 155);
+    reportsuccess(jex, textid::finished);
     ASSERT_EQ(platform.sounds.size(), 1u);
     EXPECT_EQ(platform.sounds[0].name, "yea");
     EXPECT_EQ(platform.sounds[0].tick, 8);
@@ -64,7 +65,7 @@ TEST_F(Waits, SuccessShowsItsMessageWaitsThenPlaysYea) {
 }
 
 TEST_F(Waits, ProblemShowsItsMessageWhileNayPlays) {
-    reportproblem(jex, 162);
+    reportproblem(jex, textid::missed);
     ASSERT_EQ(platform.sounds.size(), 1u);
     EXPECT_EQ(platform.sounds[0].name, "nay");
     EXPECT_EQ(platform.sounds[0].tick, 0) << "no wait before the failure sound";

@@ -2,6 +2,7 @@
 // Clicks while a program runs only stop it; leaving the program; the speed.
 #include "simulatorrig.h"
 
+#include "core/textids.h"
 #include "entry/feedback.h"
 #include "entry/timerwaits.h"
 #include "qt/listingview.h"
@@ -78,7 +79,7 @@ class GuardsTest : public QObject {
         bool stoppedbeforesound = false;
         rig->watchsounds([&](std::string_view) { stoppedbeforesound = !rig->state().running; });
         QTimer::singleShot(150, [this] { rig->click(rig->funnies(), "clear"); });
-        jex::reportsuccess(rig->state(), 126);
+        jex::reportsuccess(rig->state(), jex::textid::expectingcommand);
         QVERIFY(stoppedbeforesound);
         QCOMPARE(rig->sounds(), std::vector<std::string>{"yea"});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("expecting a command!"));

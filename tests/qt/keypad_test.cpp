@@ -5,8 +5,6 @@
 
 #include "qt/listingview.h"
 
-#include <initializer_list>
-
 using jex::testing::SimulatorRig;
 
 namespace {
@@ -19,11 +17,6 @@ QStringList listing(SimulatorRig& rig) {
     for (const jex::PrintedLine& line : box->lines())
         lines << QString::fromStdString(line.plain + line.emphasised);
     return lines;
-}
-
-void press(SimulatorRig& rig, std::initializer_list<const char*> keys) {
-    for (const char* key : keys)
-        rig.click(rig.buttons(), key);
 }
 
 } // namespace
@@ -39,7 +32,7 @@ class KeypadTest : public QObject {
     void cleanup() { rig.reset(); }
 
     void forwardsOneHundredIsListedUnderTheSlotName() {
-        press(*rig, {"forwards", "one", "zero", "zero"});
+        rig->press({"forwards", "one", "zero", "zero"});
         QCOMPARE(listing(*rig), QStringList{" forward  100"});
         QCOMPARE(rig->caption(rig->program(), "nameheader"), QString("my program"));
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
@@ -47,15 +40,15 @@ class KeypadTest : public QObject {
     }
 
     void aRefusedKeyShowsItsMessageWithTheFailureSound() {
-        press(*rig, {"forwards", "backwards"});
+        rig->press({"forwards", "backwards"});
         QCOMPARE(listing(*rig), QStringList{" forward "});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("expecting a number!"));
         QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
 
         // The message stays until the next edit that succeeds.
-        press(*rig, {"zero"});
+        rig->press({"zero"});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("expecting a number!"));
-        press(*rig, {"five"});
+        rig->press({"five"});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
         QCOMPARE(listing(*rig), QStringList{" forward  5"});
     }
@@ -64,21 +57,21 @@ class KeypadTest : public QObject {
         QString shown;
         rig->watchsounds(
             [&](std::string_view) { shown = rig->caption(rig->graphics(), "warnings"); });
-        press(*rig, {"seven"});
+        rig->press({"seven"});
         QCOMPARE(shown, QString("expecting a command!"));
     }
 
     void cmClearsAndRmBringsTheProgramBack() {
-        press(*rig, {"forwards", "five", "cm"});
+        rig->press({"forwards", "five", "cm"});
         QCOMPARE(listing(*rig), QStringList());
-        press(*rig, {"rm"});
+        rig->press({"rm"});
         QCOMPARE(listing(*rig), QStringList{" forward  5"});
-        press(*rig, {"cm", "cm"});
+        rig->press({"cm", "cm"});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("Nothing to rub out!"));
     }
 
     void goWithAnOpenRepeatIsRefused() {
-        press(*rig, {"repeat", "two", "flash", "one", "go"});
+        rig->press({"repeat", "two", "flash", "one", "go"});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("No matching END!"));
         QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
         QVERIFY(!rig->state().running);

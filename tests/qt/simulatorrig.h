@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -91,6 +92,11 @@ class SimulatorRig {
         QWidget* widget = find(window, name);
         QVERIFY2(widget, name);
         QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    // Keys clicked one after another on the keypad.
+    void press(std::initializer_list<const char*> keys) {
+        for (const char* key : keys) click(buttons(), key);
     }
 
     QString caption(QWidget* window, const char* name) {

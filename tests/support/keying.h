@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/state.h"
+#include "core/tokens.h"
 #include "entry/keypad.h"
 
 #include <initializer_list>
@@ -18,7 +19,7 @@ inline void press(JexState& jex, std::initializer_list<Key> keys) {
 inline std::string step(const JexState& jex, int row, int slot = 0) {
     const std::string& command = jex.store.commands[row][slot];
     const Argument& argument = jex.store.arguments[row][slot];
-    if (command == "DONE" || !argument) return command;
+    if (command == token::done || !argument) return command;
     return command + " " + std::to_string(*argument);
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/numbers.h"
 #include "core/state.h"
-#include "windows/layout.h"
 #include "support/fakeplatform.h"
+#include "windows/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -195,6 +196,82 @@ TEST(LayoutWithFrames, ControlsStayInsideTheFramedWindowsWhichStillTile) {
         expectinside(*control, fw, fh, "tool");
     expectinside(w.program.programtext, w.program.width - 60, w.program.height - 32 * 15,
                  "programtext");
+}
+
+// The tools window's controls, each with its name.
+std::vector<std::pair<const Control*, const char*>> tools(const FunniesWindow& f) {
+    return {{&f.xheading, "xheading"},
+            {&f.JEXX, "JEXX"},
+            {&f.yheading, "yheading"},
+            {&f.JEXY, "JEXY"},
+            {&f.angleheading, "angleheading"},
+            {&f.JEXangle, "JEXangle"},
+            {&f.speed, "speed"},
+            {&f.Slider1, "Slider1"},
+            {&f.penlabel, "penlabel"},
+            {&f.penon, "penon"},
+            {&f.penoff, "penoff"},
+            {&f.target, "target"},
+            {&f.clear, "clear"},
+            {&f.centre, "centre"}};
+}
+
+bool overlap(const Control& a, const Control& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+class LowScreens : public ::testing::TestWithParam<int> {};
+
+// Below about 710 pixels the stack from the bottom would cover the speed
+// slider: every tool stays whole, apart from the others, inside the window,
+// with type that fits its control.
+TEST_P(LowScreens, KeepEveryToolVisibleAndApart) {
+    Rig rig;
+    rig.platform.screeninfo = {800, GetParam(), 15, 15, {}};
+    layoutall(rig.jex);
+    const FunniesWindow& f = rig.jex.windows.funnies;
+    const auto all = tools(f);
+    for (auto [control, name] : all) {
+        expectinside(*control, f.width, f.height, name);
+        EXPECT_GT(control->height, 0) << name;
+        EXPECT_GE(control->height, roundhalfeven(control->font.points * 1.2 * 20)) << name;
+        EXPECT_TRUE(control->visible) << name;
+        for (auto [other, othername] : all) {
+            if (other == control) continue;
+            EXPECT_FALSE(overlap(*control, *other)) << name << " " << othername;
+        }
+    }
+    EXPECT_GE(f.penlabel.top - f.Slider1.bottom(), rig.jex.marginy);
+}
+
+INSTANTIATE_TEST_SUITE_P(Heights, LowScreens, ::testing::Values(600, 640, 700, 709));
+
+TEST(LowScreenTools, At800x600TheToolsShrinkButStayLegible) {
+    Rig rig;
+    rig.platform.screeninfo = {800, 600, 15, 15, {}};
+    layoutall(rig.jex);
+    const FunniesWindow& f = rig.jex.windows.funnies;
+    EXPECT_LT(f.target.top, 6728); // still in the window 4790 twips high
+    EXPECT_GE(f.target.top, f.Slider1.bottom() + rig.jex.marginy);
+    EXPECT_GT(f.centre.font.points, 9.0);
+    EXPECT_LT(f.centre.font.points, 13.8);
+    EXPECT_DOUBLE_EQ(f.xheading.font.points, f.centre.font.points);
+}
+
+TEST(LowScreenTools, WhereTheStacksDoNotMeetNothingChanges) {
+    for (int height : {710, 768}) {
+        Rig rig;
+        rig.platform.screeninfo = {1024, height, 15, 15, {}};
+        layoutall(rig.jex);
+        const FunniesWindow& f = rig.jex.windows.funnies;
+        const int foot = f.height;
+        for (auto [control, name] : tools(f))
+            EXPECT_DOUBLE_EQ(control->font.points, 13.8) << name;
+        EXPECT_EQ(boxof(f.Slider1), (Box{90, 3078, 1200, 492}));
+        EXPECT_EQ(boxof(f.centre), (Box{90, foot - 582, 1200, 492}));
+        EXPECT_EQ(boxof(f.penon), (Box{90, foot - 4 * 582, 600, 492}));
+        EXPECT_EQ(f.penlabel.top, foot - 6 * 462);
+    }
 }
 
 TEST(LayoutOnATinyScreen, GivesNoNegativeSizes) {
