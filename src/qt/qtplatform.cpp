@@ -149,7 +149,10 @@ void QtPlatform::drawpenline(int x1, int y1, int x2, int y2) {
 double QtPlatform::timeofday() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 void QtPlatform::seedrandom(double seed) {
-    generator_.seed(static_cast<std::mt19937::result_type>(seed * 1000.0));
+    // A placement that is drawn again re-seeds within the same millisecond:
+    // counting the seeds keeps it from drawing the same numbers again.
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed * 1000.0), ++seeds_};
+    generator_.seed(sequence);
 }
 
 double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator_); }

@@ -12,6 +12,7 @@
 #include <QImage>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -82,6 +83,7 @@ class QtPlatform final : public Platform {
     bool newwindows_ = false; // shown, and no event handled since
     QElapsedTimer sincesync_;
     std::mt19937 generator_;
+    std::uint32_t seeds_ = 0;
 };
 
 } // namespace jex::qt
