@@ -92,10 +92,12 @@ inline constexpr int unknownoption = 407;
 inline constexpr int toomanyfiles = 408;
 inline constexpr int tryhelp = 409;
 
-// Keypad keys as a screen reader and a tool tip name them
+// Controls as a screen reader and a tool tip name them
 inline constexpr int keytooltip = 410;       // "%1: %2", the key's name and its keyboard keys
 inline constexpr int keyboardkeyor = 411;    // between two keyboard keys
 inline constexpr int digitkeys = 412;
+inline constexpr int listing = 413;
+inline constexpr int drawingarea = 414;
 inline constexpr int firstkeypadname = 420;  // the 24 keys follow in keypad order
 
 } // namespace jex::textid

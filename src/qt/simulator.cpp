@@ -6,8 +6,12 @@
 #include "qt/buttonswindow.h"
 #include "qt/funnieswindow.h"
 #include "qt/graphicswindow.h"
+#include "qt/keyboardkeypad.h"
 #include "qt/programwindow.h"
 #include "qt/qtplatform.h"
+#include "qt/screenreadernames.h"
+
+#include <QIcon>
 
 namespace jex::qt {
 
@@ -21,6 +25,11 @@ Simulator::Simulator(SimulatorOptions options)
       graphics_(std::make_unique<graphicswindow>(*state_, *platform_)) {
     platform_->attach(*state_, {buttons_.get(), funnies_.get(), program_.get(), graphics_.get()},
                       graphics_->Picture1());
+    keyboard_ = std::make_unique<KeyboardKeypad>(*buttons_, windows());
+    nameforscreenreaders(windows());
+    // Drawn from its SVG at whatever size and density the desktop asks for.
+    const QIcon icon(QStringLiteral(":/icons/jex.svg"));
+    for (QWidget* window : windows()) window->setWindowIcon(icon);
 }
 
 Simulator::Simulator(std::unique_ptr<SoundPlayer> soundplayer)

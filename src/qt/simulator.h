@@ -18,6 +18,7 @@ struct JexState;
 namespace jex::qt {
 
 class QtPlatform;
+class KeyboardKeypad;
 class buttonswindow;
 class funnieswindow;
 class programwindow;
@@ -60,6 +61,7 @@ class Simulator {
     std::unique_ptr<funnieswindow> funnies_;
     std::unique_ptr<programwindow> program_;
     std::unique_ptr<graphicswindow> graphics_;
+    std::unique_ptr<KeyboardKeypad> keyboard_;
 };
 
 } // namespace jex::qt
