@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas/tools.h"
 
+#include "canvas/sprite.h"
+#include "canvas/target.h"
 #include "core/platform.h"
 #include "core/state.h"
 
@@ -8,12 +10,38 @@
 #include <string>
 
 namespace jex {
+namespace {
+
+// Every button of the window only stops a run that is in progress.
+bool stopped(JexState& jex) {
+    if (!jex.running) return false;
+    stoprun(jex);
+    return true;
+}
+
+} // namespace
+
+bool pendown(const JexState& jex) { return jex.windows.funnies.penon.background == penselected; }
+
+void setpen(JexState& jex, bool down) {
+    jex.windows.funnies.penon.background = down ? penselected : penunselected;
+    jex.windows.funnies.penoff.background = down ? penunselected : penselected;
+}
 
 void centrerobot(JexState& jex) {
     jex.robotx = 0;
     jex.roboty = 0;
     jex.robotheading = 0;
-    showreadouts(jex);
+    drawrobot(jex);
+    placesprite(jex);
+    jex.platform.refreshcanvas();
+}
+
+void cleardrawing(JexState& jex) {
+    jex.platform.paintbackground();
+    jex.trail.clear();
+    drawrobot(jex);
+    placesprite(jex);
     jex.platform.refreshcanvas();
 }
 
@@ -24,27 +52,23 @@ void showreadouts(JexState& jex) {
 }
 
 void penon_Click(JexState& jex) {
-    if (jex.running) stoprun(jex);
+    if (!stopped(jex)) setpen(jex, true);
 }
 
 void penoff_Click(JexState& jex) {
-    if (jex.running) stoprun(jex);
+    if (!stopped(jex)) setpen(jex, false);
 }
 
 void centre_Click(JexState& jex) {
-    if (jex.running) {
-        stoprun(jex);
-        return;
-    }
-    centrerobot(jex);
+    if (!stopped(jex)) centrerobot(jex);
 }
 
 void clear_Click(JexState& jex) {
-    if (jex.running) stoprun(jex);
+    if (!stopped(jex)) cleardrawing(jex);
 }
 
 void target_Click(JexState& jex) {
-    if (jex.running) stoprun(jex);
+    if (!stopped(jex)) placetarget(jex);
 }
 
 void Slider1_Change(JexState& jex, int value) {

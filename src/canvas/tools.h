@@ -1,13 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tool window's actions on the robot.
+// The tool window: the pen, centre, clear and target buttons, the speed slider
+// and the read-outs of the robot's position and heading.
 #pragma once
 
 namespace jex {
 
 struct JexState;
 
-// Sends the robot back to the centre of the drawing area, facing the top.
+// The pen is down exactly when `penon` shows the selected colour: the two
+// buttons' colours are the pen state, there is no other.
+bool pendown(const JexState& jex);
+void setpen(JexState& jex, bool down);
+
+// Sends the robot back to the centre of the drawing area, facing the top, and
+// draws it there. The drawing and the target stay.
 void centrerobot(JexState& jex);
+
+// Wipes the drawing and the pen trail and draws the robot again where it is.
+void cleardrawing(JexState& jex);
 
 // Shows the robot's position and heading in the tool window.
 void showreadouts(JexState& jex);
@@ -21,7 +31,7 @@ void clear_Click(JexState& jex);
 void target_Click(JexState& jex);
 
 // The speed slider moved. It works during a run too: the run takes the new
-// speed at its next step.
+// speed at its next decision.
 void Slider1_Change(JexState& jex, int value);
 
 } // namespace jex

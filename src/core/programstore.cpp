@@ -2,6 +2,8 @@
 #include "core/programstore.h"
 
 #include "core/state.h"
+#include "core/textids.h"
+#include "core/tokens.h"
 #include "entry/feedback.h"
 
 namespace jex {
@@ -10,8 +12,8 @@ int countopenrepeats(const ProgramStore& store, int slot) {
     int open = 0;
     for (int step = 1; step <= store.stepcount[slot]; ++step) {
         const std::string& command = store.commands[step][slot];
-        if (command == "RP") ++open;
-        if (command == "E") --open;
+        if (command == token::repeat) ++open;
+        if (command == token::end) --open;
     }
     return open;
 }
@@ -19,12 +21,12 @@ int countopenrepeats(const ProgramStore& store, int slot) {
 bool readytorun(JexState& jex) {
     const int s = jex.currentslot;
     const int n = jex.store.stepcount[s];
-    if (jex.entrystate[s] == 1 || valueof(jex.store.arguments[n][s]) == awaitingnumber) {
-        reportproblem(jex, 125);
+    if (jex.entrystate[s] == entry::firstdigit || valueof(jex.store.arguments[n][s]) == awaitingnumber) {
+        reportproblem(jex, textid::expectingnumber);
         return false;
     }
     if (countopenrepeats(jex.store, s) != 0) {
-        reportproblem(jex, 177);
+        reportproblem(jex, textid::nomatchingend);
         return false;
     }
     return true;

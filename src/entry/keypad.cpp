@@ -3,13 +3,19 @@
 
 #include "core/programstore.h"
 #include "core/state.h"
+#include "core/textids.h"
 #include "core/texts.h"
+#include "core/tokens.h"
 #include "entry/backup.h"
 #include "entry/feedback.h"
 #include "entry/keys.h"
+#include "run/runner.h"
 
 namespace jex {
 namespace {
+
+constexpr int maxopenrepeats = 3;
+constexpr int threedigits = 100;  // the smallest number with all its digits
 
 int lastnumber(const JexState& jex) {
     const int s = jex.currentslot;
@@ -23,14 +29,14 @@ bool numbercomplete(const JexState& jex) {
     const int n = jex.store.stepcount[s];
     const int number = lastnumber(jex);
     if (number == awaitingnumber) return false;
-    return jex.store.commands[n][s] == "N" || number >= 100;
+    return jex.store.commands[n][s] == token::note || number >= threedigits;
 }
 
 // What the keypad expects after the slot's last step, read from the step.
 Int16 entrystatefor(const JexState& jex, int slot) {
     const int n = jex.store.stepcount[slot];
-    if (n == 0 || valueof(jex.store.arguments[n][slot]) != awaitingnumber) return 0;
-    return jex.store.commands[n][slot] == "N" ? 3 : 1;
+    if (n == 0 || valueof(jex.store.arguments[n][slot]) != awaitingnumber) return entry::command;
+    return jex.store.commands[n][slot] == token::note ? entry::lastdigit : entry::firstdigit;
 }
 
 } // namespace
@@ -41,15 +47,15 @@ void keypad_Click(JexState& jex, Key key) {
         return;
     }
     switch (key) {
-    case Key::forwards: commandkey(jex, "F"); return;
-    case Key::backwards: commandkey(jex, "B"); return;
-    case Key::leftbutton: commandkey(jex, "L"); return;
-    case Key::rightbutton: commandkey(jex, "R"); return;
-    case Key::pause: commandkey(jex, "P"); return;
-    case Key::flash: commandkey(jex, "FL"); return;
-    case Key::note: commandkey(jex, "N"); return;
-    case Key::repeat: commandkey(jex, "RP"); return;
-    case Key::endbutton: commandkey(jex, "E"); return;
+    case Key::forwards: commandkey(jex, token::forwards); return;
+    case Key::backwards: commandkey(jex, token::backwards); return;
+    case Key::leftbutton: commandkey(jex, token::left); return;
+    case Key::rightbutton: commandkey(jex, token::right); return;
+    case Key::pause: commandkey(jex, token::pause); return;
+    case Key::flash: commandkey(jex, token::flash); return;
+    case Key::note: commandkey(jex, token::note); return;
+    case Key::repeat: commandkey(jex, token::repeat); return;
+    case Key::endbutton: commandkey(jex, token::end); return;
     default: break;
     }
     if (jex.running) {
@@ -66,32 +72,32 @@ void keypad_Click(JexState& jex, Key key) {
     }
 }
 
-void commandkey(JexState& jex, std::string_view token) {
+void commandkey(JexState& jex, std::string_view command) {
     if (jex.running) {
         stoprun(jex);
         return;
     }
     const int s = jex.currentslot;
-    if (jex.entrystate[s] == 1 || lastnumber(jex) == awaitingnumber) {
-        reportproblem(jex, 125);
+    if (jex.entrystate[s] == entry::firstdigit || lastnumber(jex) == awaitingnumber) {
+        reportproblem(jex, textid::expectingnumber);
         return;
     }
     if (jex.store.stepcount[s] == maxsteps) {
-        reportproblem(jex, 122);
+        reportproblem(jex, textid::programfull);
         return;
     }
-    addcommand(jex, token);
+    addcommand(jex, command);
 }
 
-void addcommand(JexState& jex, std::string_view token) {
+void addcommand(JexState& jex, std::string_view command) {
     const int s = jex.currentslot;
-    if (token == "E") {
+    if (command == token::end) {
         addend(jex);
-    } else if (token == "RP") {
+    } else if (command == token::repeat) {
         addrepeat(jex);
     } else {
-        jex.entrystate[s] = token == "N" ? 3 : 1;
-        appendstep(jex, token);
+        jex.entrystate[s] = command == token::note ? entry::lastdigit : entry::firstdigit;
+        appendstep(jex, command);
     }
     // A repeat or end key that was refused still counts as a change.
     jex.saved = false;
@@ -100,32 +106,32 @@ void addcommand(JexState& jex, std::string_view token) {
 
 void addrepeat(JexState& jex) {
     const int s = jex.currentslot;
-    if (jex.openrepeats[s] < 3) {
-        jex.entrystate[s] = 1;
-        appendstep(jex, "RP");
+    if (jex.openrepeats[s] < maxopenrepeats) {
+        jex.entrystate[s] = entry::firstdigit;
+        appendstep(jex, token::repeat);
     } else {
-        reportproblem(jex, 123);
+        reportproblem(jex, textid::toomanyrepeats);
     }
 }
 
 void addend(JexState& jex) {
     const int s = jex.currentslot;
     if (jex.openrepeats[s] >= 1) {
-        jex.entrystate[s] = 0;
-        appendstep(jex, "E");
+        jex.entrystate[s] = entry::command;
+        appendstep(jex, token::end);
         jex.store.arguments[jex.store.stepcount[s]][s] = endmarker;
         backup(jex);
     } else {
-        reportproblem(jex, 124);
+        reportproblem(jex, textid::nomatchingrepeat);
     }
 }
 
-void appendstep(JexState& jex, std::string_view token) {
+void appendstep(JexState& jex, std::string_view command) {
     const int s = jex.currentslot;
     const int n = ++jex.store.stepcount[s];
-    jex.store.commands[n][s] = token;
+    jex.store.commands[n][s] = command;
     jex.store.arguments[n][s] = awaitingnumber;
-    jex.store.commands[n + 1][s] = donetoken;
+    jex.store.commands[n + 1][s] = token::done;
     refreshlisting(jex);
 }
 
@@ -135,26 +141,26 @@ void digitkey(JexState& jex, int digit) {
         return;
     }
     const int s = jex.currentslot;
-    if (jex.entrystate[s] != 0 && numbercomplete(jex)) jex.entrystate[s] = 0;
+    if (jex.entrystate[s] != entry::command && numbercomplete(jex)) jex.entrystate[s] = entry::command;
     switch (jex.entrystate[s]) {
-    case 0:
-        reportproblem(jex, 126);
+    case entry::command:
+        reportproblem(jex, textid::expectingcommand);
         return;
-    case 1:
+    case entry::firstdigit:
         if (digit == 0) {
-            reportproblem(jex, 125);
+            reportproblem(jex, textid::expectingnumber);
             return;
         }
         adddigit(jex, digit);
-        jex.entrystate[s] = 2;
+        jex.entrystate[s] = entry::seconddigit;
         return;
-    case 2:
+    case entry::seconddigit:
         adddigit(jex, digit);
-        jex.entrystate[s] = 3;
+        jex.entrystate[s] = entry::lastdigit;
         return;
     default:
         adddigit(jex, digit);
-        jex.entrystate[s] = 0;
+        jex.entrystate[s] = entry::command;
         return;
     }
 }
@@ -171,12 +177,12 @@ void adddigit(JexState& jex, int digit) {
 void ce(JexState& jex) {
     const int s = jex.currentslot;
     if (jex.store.stepcount[s] == 0) {
-        reportproblem(jex, 178);
+        reportproblem(jex, textid::nothingtorubout);
         return;
     }
-    jex.entrystate[s] = 0;
+    jex.entrystate[s] = entry::command;
     const int n = --jex.store.stepcount[s];
-    jex.store.commands[n + 1][s] = donetoken;
+    jex.store.commands[n + 1][s] = token::done;
     jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
     refreshlisting(jex);
 }
@@ -184,14 +190,14 @@ void ce(JexState& jex) {
 void cm(JexState& jex) {
     const int s = jex.currentslot;
     if (jex.store.stepcount[s] == 0) {
-        reportproblem(jex, 178);
+        reportproblem(jex, textid::nothingtorubout);
         return;
     }
     for (auto& row : jex.store.commands) row[s].clear();
     jex.store.stepcount[s] = 0;
-    jex.store.commands[0][s] = donetoken;
-    jex.store.commands[1][s] = donetoken;
-    jex.entrystate[s] = 0;
+    jex.store.commands[0][s] = token::done;
+    jex.store.commands[1][s] = token::done;
+    jex.entrystate[s] = entry::command;
     jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
     refreshlisting(jex);
 }
@@ -206,12 +212,11 @@ void rm(JexState& jex) {
 
 void go(JexState& jex) {
     if (!readytorun(jex)) return;
-    jex.windows.graphics.change1.caption = text(115);
-    jex.windows.graphics.change2.caption = text(115);
+    jex.windows.graphics.change1.caption = text(textid::change);
+    jex.windows.graphics.change2.caption = text(textid::change);
+    gorun(jex, 1);
 }
 
-void test(JexState& jex) {
-    if (jex.entrystate[jex.currentslot] == 1) reportproblem(jex, 125);
-}
+void test(JexState& jex) { testrun(jex); }
 
 } // namespace jex

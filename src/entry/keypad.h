@@ -15,11 +15,11 @@ struct JexState;
 // asks it to stop.
 void keypad_Click(JexState& jex, Key key);
 
-void commandkey(JexState& jex, std::string_view token);
-void addcommand(JexState& jex, std::string_view token);
+void commandkey(JexState& jex, std::string_view command);
+void addcommand(JexState& jex, std::string_view command);
 void addrepeat(JexState& jex);
 void addend(JexState& jex);
-void appendstep(JexState& jex, std::string_view token);
+void appendstep(JexState& jex, std::string_view command);
 
 void digitkey(JexState& jex, int digit);
 void adddigit(JexState& jex, int digit);

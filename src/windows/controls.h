@@ -41,8 +41,12 @@ struct LineControl {
     friend bool operator==(const LineControl&, const LineControl&) = default;
 };
 
+// The speed a run starts with: every move and turn glides visibly, a tick
+// per increment, and a square of side 50 takes about ten seconds.
+inline constexpr int startingspeed = 20;
+
 struct Slider : Control {
-    int value = 10;
+    int value = startingspeed;
     int minimum = 1;
     int maximum = 50;
     int largechange = 5;
@@ -86,6 +90,11 @@ struct ButtonsWindow : Window {
     Control& key(Key k) { return keys[static_cast<int>(k)]; }
     const Control& key(Key k) const { return keys[static_cast<int>(k)]; }
 };
+
+// The pen buttons' two colours: the button showing the selected one is the
+// pen's state.
+inline constexpr Colour penselected{192, 255, 192};
+inline constexpr Colour penunselected{128, 128, 255};
 
 // The drawing tools and read-outs.
 struct FunniesWindow : Window {

@@ -152,8 +152,8 @@ void layouttools(JexState& jex) {
     penoff.caption = text(166);
 
     // The pen starts up: the selected colour is on `penoff`.
-    penoff.background = {192, 255, 192};
-    penon.background = {128, 128, 255};
+    penoff.background = penselected;
+    penon.background = penunselected;
 
     funnies.width = 2 * jex.marginx + funnies.xheading.width + framewidthtwips(screen);
     funnies.left = screenwidthtwips(screen) - funnies.width;

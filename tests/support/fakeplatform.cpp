@@ -3,12 +3,20 @@
 
 #include "entry/timerwaits.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 
 namespace jex::testing {
 
 void FakePlatform::at(int when, std::function<void()> action) {
     scripted.emplace(when, std::move(action));
+}
+
+void FakePlatform::atevent(int point, std::function<void()> action) {
+    scriptedevents.emplace(point, std::move(action));
 }
 
 void FakePlatform::doevents(bool waitformore) {
@@ -17,6 +25,7 @@ void FakePlatform::doevents(bool waitformore) {
         ++tick;
         if (jex) Timer1_Timer(*jex);
     }
+    checklimits();
     deliverdue();
 }
 
@@ -26,6 +35,37 @@ void FakePlatform::deliverdue() {
         scripted.erase(scripted.begin());
         action();
     }
+    while (!scriptedevents.empty() && scriptedevents.begin()->first <= doeventscalls) {
+        auto action = std::move(scriptedevents.begin()->second);
+        scriptedevents.erase(scriptedevents.begin());
+        action();
+    }
+}
+
+void FakePlatform::checklimits() {
+    if (tick > ticklimit) overlimit("ticks");
+    if (doeventscalls > eventlimit) overlimit("event points");
+}
+
+void FakePlatform::overlimit(const char* what) {
+    if (!failedlimit) ADD_FAILURE() << "the run went on past the limit of " << what;
+    failedlimit = true;
+    if (jex) stoprun(*jex);
+    // A run that ignores the stop as well would never end.
+    if (tick > ticklimit + 1000 || doeventscalls > eventlimit + 1'000'000)
+        throw std::runtime_error("a run did not stop when asked");
+}
+
+void FakePlatform::refreshcanvas() {
+    ++canvasrefreshes;
+    if (!keeprecords || !jex) return;
+    const auto& lines = jex->windows.program.programtext.lines;
+    const auto emphasised =
+        std::find_if(lines.begin(), lines.end(), [](const PrintedLine& line) { return !line.emphasised.empty(); });
+    frames.push_back({jex->robotx, jex->roboty, jex->robotheading,
+                      jex->windows.graphics.leftside.visible,
+                      emphasised == lines.end() ? std::string() : emphasised->emphasised,
+                      jex->windows.graphics.warnings.caption, penlinecount, tick});
 }
 
 void FakePlatform::playsound(std::string_view name) {
@@ -38,10 +78,15 @@ bool FakePlatform::loadbackgroundpicture(const std::string& path) {
 }
 
 void FakePlatform::drawpenline(int x1, int y1, int x2, int y2) {
-    penlines.push_back({x1, y1, x2, y2});
+    ++penlinecount;
+    if (keeprecords) penlines.push_back({x1, y1, x2, y2});
 }
 
 double FakePlatform::random() {
+    if (++randomcalls > randomlimit) {
+        ADD_FAILURE() << "more than " << randomlimit << " random numbers drawn";
+        throw std::runtime_error("random numbers drawn without end");
+    }
     if (randoms.empty()) return 0.5;
     const double value = randoms.front();
     randoms.erase(randoms.begin());

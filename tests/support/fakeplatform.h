@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A platform for the rule tests: a virtual clock whose 100 ms ticks pass only
-// when the rules wait, scripted clicks at given ticks, and a record of every
-// sound with what the status line showed while it played.
+// when the rules wait, scripted clicks at given ticks or event points, limits
+// that end a runaway run, a record of every sound with what the status line
+// showed while it played, and a record of what was on screen at each refresh.
 #pragma once
 
 #include "core/platform.h"
@@ -20,6 +21,16 @@ struct PlayedSound {
     std::string warnings;  // the status line while the sound played
 };
 
+// What the drawing area and the windows showed when the canvas was refreshed.
+struct Frame {
+    int robotx = 0, roboty = 0, heading = 0;
+    bool spritevisible = true;
+    std::string highlighted;  // the emphasised part of the listing, or empty
+    std::string warnings;
+    int penlines = 0;  // pen lines drawn so far
+    int tick = 0;
+};
+
 class FakePlatform : public Platform {
 public:
     void attach(JexState& state) { jex = &state; }
@@ -28,13 +39,17 @@ public:
     // handled during a wait would run.
     void at(int tick, std::function<void()> action);
 
+    // Runs the action at the n-th time pending events are let through (counted
+    // in `doeventscalls`), which is how a click reaches a run that never waits.
+    void atevent(int point, std::function<void()> action);
+
     void doevents(bool waitformore) override;
     void playsound(std::string_view name) override;
     ScreenInfo screen() override { return screeninfo; }
     bool loadbackgroundpicture(const std::string& path) override;
     void usebuiltinpicture() override { ++builtinpictures; }
     void paintbackground() override { ++backgroundpaints; }
-    void refreshcanvas() override { ++canvasrefreshes; }
+    void refreshcanvas() override;
     void drawpenline(int x1, int y1, int x2, int y2) override;
     double timeofday() override { return clocktime; }
     void seedrandom(double seed) override { seeds.push_back(seed); }
@@ -44,10 +59,21 @@ public:
 
     std::vector<std::string> soundnames() const;
 
+    // A run that goes on past these fails the test and is asked to stop; one
+    // that does not even stop then is broken off with an exception.
+    int ticklimit = 100'000;
+    long long eventlimit = 10'000'000;
+    int randomlimit = 100'000;
+    // Off for long runs: then neither frames nor pen lines are kept, only
+    // counted.
+    bool keeprecords = true;
+    std::vector<Frame> frames;
+    int penlinecount = 0;
+
     ScreenInfo screeninfo{1024, 768, 15, 15, {}};
     bool picturereadable = false;  // whether a picture file would decode
     int tick = 0;
-    int doeventscalls = 0;
+    long long doeventscalls = 0;
     std::vector<PlayedSound> sounds;
     std::vector<std::string> picturesasked;
     int builtinpictures = 0;
@@ -67,9 +93,14 @@ public:
 
 private:
     void deliverdue();
+    void checklimits();
+    void overlimit(const char* what);
 
     JexState* jex = nullptr;
     std::multimap<int, std::function<void()>> scripted;
+    std::multimap<long long, std::function<void()>> scriptedevents;
+    int randomcalls = 0;
+    bool failedlimit = false;
 };
 
 // A fresh state on a fake platform, as each test wants.

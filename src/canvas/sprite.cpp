@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "canvas/sprite.h"
+
+#include "canvas/tools.h"
+#include "core/numbers.h"
+#include "core/state.h"
+
+#include <cmath>
+
+namespace jex {
+namespace {
+
+enum Offset { A, B, C, D, E, F, G, H };
+
+void setpoint(JexState& jex, SpritePoint point, int x, int y) {
+    jex.spriteoutline[2 * point] = static_cast<Int16>(x);
+    jex.spriteoutline[2 * point + 1] = static_cast<Int16>(y);
+}
+
+} // namespace
+
+int pointx(const JexState& jex, SpritePoint point) { return jex.spriteoutline[2 * point]; }
+int pointy(const JexState& jex, SpritePoint point) { return jex.spriteoutline[2 * point + 1]; }
+
+int canvasx(const JexState& jex, int x) { return jex.windows.graphics.Picture1.width / 2 + x; }
+int canvasy(const JexState& jex, int y) { return jex.canvashalf - y; }
+
+void drawrobot(JexState& jex) {
+    jex.headingradians = toradians(jex.robotheading);
+    const double cosh = std::cos(jex.headingradians);
+    const double sinh = std::sin(jex.headingradians);
+    const double width = jex.spritesize;
+    const double length = jex.canvasunit;
+
+    // Half the width across the heading, half the length along it, and the
+    // quarter and half lengths of the marking; each rounded downwards.
+    auto& offset = jex.spriteoffsets;
+    offset[A] = static_cast<Int16>(wholepart((width * cosh + 1) / 2));
+    offset[B] = static_cast<Int16>(wholepart((width * sinh + 1) / 2));
+    offset[C] = static_cast<Int16>(wholepart((length * cosh + 1) / 2));
+    offset[D] = static_cast<Int16>(wholepart((length * sinh + 1) / 2));
+    offset[E] = static_cast<Int16>(wholepart((length / 2 + 1) * cosh / 2));
+    offset[F] = static_cast<Int16>(wholepart((length / 2 + 1) * sinh / 2));
+    offset[G] = static_cast<Int16>(wholepart((length + 1) * cosh / 2));
+    offset[H] = static_cast<Int16>(wholepart((length + 1) * sinh / 2));
+
+    const int cx = canvasx(jex, jex.robotx);
+    const int r = jex.roboty;
+    const int a = offset[A], b = offset[B], c = offset[C], d = offset[D];
+    const int e = offset[E], f = offset[F], g = offset[G], h = offset[H];
+    setpoint(jex, P1, cx - a + d, canvasy(jex, r + b + c));
+    setpoint(jex, P2, cx + a + d, canvasy(jex, r - b + c));
+    setpoint(jex, P3, cx - a - d, canvasy(jex, r + b - c));
+    setpoint(jex, P4, cx + a - d, canvasy(jex, r - b - c));
+    setpoint(jex, Q1, cx - a - f, canvasy(jex, r + b - e));
+    setpoint(jex, Q2, cx + a - f, canvasy(jex, r - b - e));
+    setpoint(jex, Q3, cx - a - h, canvasy(jex, r + b - g));
+    setpoint(jex, Q4, cx + a - h, canvasy(jex, r - b - g));
+}
+
+void placesprite(JexState& jex) {
+    GraphicsWindow& graphics = jex.windows.graphics;
+    placekeyline(jex, graphics.keys3, Q3, Q1);
+    placekeyline(jex, graphics.keys4, Q2, Q4);
+    placekeyline(jex, graphics.keys2, Q3, Q4);
+    placekeyline(jex, graphics.keys1, Q1, Q2);
+    placesideline(jex, graphics.leftside, P3, P1);
+    placesideline(jex, graphics.rightside, P4, P2);
+    placesideline(jex, graphics.topside, P1, P2);
+    placesideline(jex, graphics.bottomside, P3, P4);
+    showreadouts(jex);
+}
+
+namespace {
+
+void placeline(const JexState& jex, LineControl& line, SpritePoint from, SpritePoint to) {
+    line.x1 = pointx(jex, from);
+    line.y1 = pointy(jex, from);
+    line.x2 = pointx(jex, to);
+    line.y2 = pointy(jex, to);
+}
+
+} // namespace
+
+void placekeyline(JexState& jex, LineControl& line, SpritePoint from, SpritePoint to) {
+    line.thickness = roundhalfeven(3.0 * jex.spritesize / 4);
+    placeline(jex, line, from, to);
+}
+
+void placesideline(JexState& jex, LineControl& line, SpritePoint from, SpritePoint to) {
+    // The two long sides, `spritesize` apart, then cover the body between them.
+    line.thickness = jex.spritesize + 1;
+    placeline(jex, line, from, to);
+}
+
+std::array<LineControl*, 8> spritelines(JexState& jex) {
+    GraphicsWindow& g = jex.windows.graphics;
+    return {&g.keys3, &g.keys4, &g.keys2, &g.keys1,
+            &g.leftside, &g.rightside, &g.topside, &g.bottomside};
+}
+
+} // namespace jex

@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "run/runner.h"
+
+#include "core/platform.h"
+#include "core/state.h"
+#include "core/textids.h"
+#include "core/texts.h"
+#include "core/tokens.h"
+#include "entry/feedback.h"
+#include "entry/listing.h"
+#include "entry/timerwaits.h"
+#include "run/motion.h"
+#include "run/noteflashpause.h"
+#include "run/pacing.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace jex {
+namespace {
+
+// The repeat stack of a slot is empty at this level; three open repeats fill
+// it up to its last cell but one.
+constexpr Int16 emptyrepeats = 1;
+constexpr int repeatcells = 9;
+
+bool waitingfornumber(const JexState& jex) {
+    return jex.entrystate[jex.currentslot] == entry::firstdigit;
+}
+
+// A program the keypad could not have made (a fourth nested repeat, calls
+// too deep, a command the robot does not know) cannot go on: the run ends as
+// stopped, with the step that could not be done highlighted.
+void refusestep(JexState& jex, int slot) {
+    stoprun(jex);
+    ++jex.steppointer[slot];
+}
+
+void blinkwait(JexState& jex) {
+    if (jex.robotspeed >= pacing::fullspeed) {
+        jex.platform.doevents(false);
+        return;
+    }
+    const int ticks = pacing::flashticks(jex.robotspeed);
+    for (int i = 0; i < ticks; ++i) {
+        if (jex.running)
+            pointonesec(jex);
+        else
+            jex.platform.doevents(false);
+    }
+}
+
+} // namespace
+
+void gorun(JexState& jex, int firststep) {
+    if (waitingfornumber(jex)) {
+        reportproblem(jex, textid::expectingnumber);
+        return;
+    }
+    jex.currentslot = 0;
+    startrun(jex);
+    jex.steppointer[0] = static_cast<Int16>(firststep);
+    runsteps(jex);
+    endrun(jex);
+    jex.currentslot = 0;
+}
+
+void testrun(JexState& jex) {
+    if (waitingfornumber(jex)) {
+        reportproblem(jex, textid::expectingnumber);
+        return;
+    }
+    startrun(jex);
+    const Int16 slot = jex.currentslot;
+    jex.steppointer[slot] = jex.store.stepcount[slot];
+    const std::string& command = jex.store.commands[jex.steppointer[slot]][slot];
+    if (command == token::repeat) {
+        testblink(jex);
+    } else if (command == token::callone || command == token::calltwo) {
+        runsteps(jex);
+    } else if (command != token::done) {
+        dostep(jex);
+    }
+    endrun(jex);
+    // Editing goes on where the test key was pressed, also after a call that
+    // was stopped or crashed inside the function it called.
+    jex.currentslot = slot;
+}
+
+void startrun(JexState& jex) {
+    jex.programended = false;
+    jex.running = true;
+    jex.repeatlevel.fill(emptyrepeats);
+    jex.calldepth = 0;
+    jex.windows.graphics.warnings.caption = text(textid::running);
+}
+
+void runsteps(JexState& jex) {
+    if (iscrashed(jex)) return;
+    while (!jex.programended && jex.running) {
+        dostep(jex);
+        if (iscrashed(jex)) return;
+    }
+}
+
+void dostep(JexState& jex) {
+    const Int16 slot = jex.currentslot;
+    if (!cangoon(jex)) {
+        jex.steppointer[slot] = static_cast<Int16>(jex.store.stepcount[slot] + 1);
+        return;
+    }
+    if (jex.robotspeed < pacing::highlightbelow) {
+        showstep(jex, slot, jex.steppointer[slot]);
+        jex.platform.refreshcanvas();
+    }
+    docommand(jex, jex.steppointer[slot], jex.currentslot);
+}
+
+void docommand(JexState& jex, Int16& step, Int16& slot) {
+    if (step < 0 || step > lastrow) {
+        refusestep(jex, slot);
+        return;
+    }
+    const std::string& command = jex.store.commands[step][slot];
+    const int argument = valueof(jex.store.arguments[step][slot]);
+    const int speed = jex.robotspeed;
+    // After most steps comes the pause between steps, then the next step.
+    const auto next = [&] {
+        stepgap(jex);
+        ++jex.steppointer[slot];
+    };
+
+    if (command == token::forwards) {
+        moverobot(jex, argument, pacing::moveincrement(speed, jex.canvasunit));
+        next();
+    } else if (command == token::backwards) {
+        moverobot(jex, -argument, -pacing::moveincrement(speed, jex.canvasunit));
+        next();
+    } else if (command == token::right) {
+        turnrobot(jex, argument, pacing::turnincrement(speed));
+        next();
+    } else if (command == token::left) {
+        turnrobot(jex, -argument, -pacing::turnincrement(speed));
+        next();
+    } else if (command == token::flash) {
+        flashrobot(jex, argument);
+        next();
+    } else if (command == token::note) {
+        // Notes follow each other without a gap, so they play as a tune.
+        playnote(jex, argument);
+        ++jex.steppointer[slot];
+    } else if (command == token::pause) {
+        pauserobot(jex, argument);
+        next();
+    } else if (command == token::repeat) {
+        openrepeat(jex, step, slot);
+        next();
+    } else if (command == token::end) {
+        closerepeat(jex, slot);
+        stepgap(jex);
+    } else if (command == token::callone) {
+        callfunction(jex, 1);
+        stepgap(jex);
+    } else if (command == token::calltwo) {
+        callfunction(jex, 2);
+        stepgap(jex);
+    } else if (command == token::done) {
+        // After a return `slot` is the caller's, whose call step is passed.
+        endslot(jex);
+        ++jex.steppointer[slot];
+    } else {
+        refusestep(jex, slot);
+    }
+}
+
+void openrepeat(JexState& jex, int step, int slot) {
+    Int16& level = jex.repeatlevel[slot];
+    if (level < emptyrepeats || level + 2 >= repeatcells) {
+        stoprun(jex);
+        return;
+    }
+    auto& cells = jex.repeatstate[slot];
+    cells[++level] = static_cast<Int16>(step + 1);  // where each pass begins
+    cells[++level] = static_cast<Int16>(valueof(jex.store.arguments[step][slot]));  // passes left
+}
+
+void closerepeat(JexState& jex, int slot) {
+    Int16& level = jex.repeatlevel[slot];
+    if (level < emptyrepeats || level >= repeatcells) {
+        refusestep(jex, slot);
+        return;
+    }
+    auto& cells = jex.repeatstate[slot];
+    if (cells[level] != 1) {
+        --cells[level];
+        jex.steppointer[slot] = cells[level - 1];
+    } else {
+        level = static_cast<Int16>(level - 2);
+        ++jex.steppointer[slot];
+    }
+}
+
+void callfunction(JexState& jex, int slot) {
+    if (jex.calldepth < 0 || jex.calldepth >= static_cast<int>(jex.callstack.size())) {
+        refusestep(jex, jex.currentslot);
+        return;
+    }
+    jex.callstack[jex.calldepth++] = jex.currentslot;
+    jex.currentslot = static_cast<Int16>(slot);
+    jex.steppointer[slot] = 1;
+}
+
+void endslot(JexState& jex) {
+    // With no call open (the test key on a call at the end of function 1)
+    // there is nothing to return to, and the run ends here as it would at the
+    // end of the main program.
+    if (jex.currentslot == 0 || jex.calldepth <= 0) {
+        jex.programended = true;
+        return;
+    }
+    jex.currentslot = jex.callstack[--jex.calldepth];
+}
+
+void stepgap(JexState& jex) {
+    if (cangoon(jex) && jex.robotspeed < pacing::waitbelow)
+        pointeightsec(jex);
+    else
+        jex.platform.doevents(false);
+}
+
+void endrun(JexState& jex) {
+    jex.platform.refreshcanvas();
+    if (cangoon(jex)) {
+        refreshlisting(jex);
+        if (!jex.windows.graphics.target.visible)
+            reportsuccess(jex, textid::finished);
+        else if (isparked(jex))
+            reportsuccess(jex, textid::parked);
+        else
+            reportproblem(jex, textid::missed);
+        // Only now: a click during the report's wait and sound changes nothing.
+        jex.running = false;
+        return;
+    }
+    showstep(jex, jex.currentslot, jex.steppointer[jex.currentslot] - 1);
+    jex.running = false;
+    reportproblem(jex, iscrashed(jex) ? textid::crashed : textid::stopped);
+}
+
+bool isparked(const JexState& jex) {
+    const Control& target = jex.windows.graphics.target;
+    const float acrosstolerance = static_cast<float>((target.width - jex.canvasunit) / 3.0);
+    const float uptolerance = static_cast<float>((target.height - jex.canvasunit) / 3.0);
+    return acrosstolerance > std::abs(jex.robotx - jex.targetx) &&
+           uptolerance > std::abs(jex.roboty - jex.targety);
+}
+
+void testblink(JexState& jex) {
+    const Int16 slot = jex.currentslot;
+    const int step = jex.steppointer[slot];
+    const int passes = valueof(jex.store.arguments[step][slot]);
+    for (int i = 0; i < passes; ++i) {
+        if (!jex.running) continue;
+        showstep(jex, slot, step);
+        blinkwait(jex);
+        showstep(jex, slot, -1);
+        blinkwait(jex);
+    }
+}
+
+} // namespace jex

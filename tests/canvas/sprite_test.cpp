@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The robot's outline and its eight lines at the three headings worked out by
+// hand, with pi taken as 3.14159.
+#include "canvas/sprite.h"
+#include "run/motion.h"
+#include "support/runrig.h"
+
+#include <gtest/gtest.h>
+
+namespace jex::testing {
+namespace {
+
+struct Pose {
+    int heading;
+    std::array<Int16, 8> offsets;                   // A..H
+    std::array<std::pair<int, int>, 8> points;      // P1..P4, Q1..Q4
+};
+
+std::ostream& operator<<(std::ostream& out, const Pose& pose) {
+    return out << "heading " << pose.heading;
+}
+
+class Sprite : public ::testing::TestWithParam<Pose> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Headings, Sprite,
+    ::testing::Values(
+        Pose{0,
+             {5, 0, 13, 0, 6, 0, 13, 0},
+             {{{245, 237}, {255, 237}, {245, 263}, {255, 263},
+               {245, 256}, {255, 256}, {245, 263}, {255, 263}}}},
+        // cos h is 1.3e-6 and sin h just under 1: the front faces right.
+        Pose{90,
+             {0, 5, 0, 12, 0, 6, 0, 12},
+             {{{262, 245}, {262, 255}, {238, 245}, {238, 255},
+               {244, 245}, {244, 255}, {238, 245}, {238, 255}}}},
+        // Negative offsets round downwards: the body is two rows shorter.
+        Pose{180,
+             {-5, 0, -12, 0, -7, 0, -13, 0},
+             {{{255, 262}, {245, 262}, {255, 238}, {245, 238},
+               {255, 243}, {245, 243}, {255, 237}, {245, 237}}}}));
+
+TEST_P(Sprite, OutlineAndLinesFollowTheHeading) {
+    const Pose& pose = GetParam();
+    RunRig rig;  // 500 x 500: canvasunit 25, spritesize 10
+    JexState& jex = rig.jex;
+    jex.robotheading = static_cast<Int16>(pose.heading);
+    drawrobot(jex);
+    placesprite(jex);
+
+    EXPECT_EQ(jex.spriteoffsets, pose.offsets);
+    for (int p = P1; p <= Q4; ++p) {
+        const auto point = static_cast<SpritePoint>(p);
+        EXPECT_EQ(std::pair(pointx(jex, point), pointy(jex, point)), pose.points[p]) << "point " << p;
+    }
+    const GraphicsWindow& g = jex.windows.graphics;
+    const auto ends = [&](SpritePoint a, SpritePoint b) {
+        return std::tuple(pointx(jex, a), pointy(jex, a), pointx(jex, b), pointy(jex, b));
+    };
+    const auto line = [](const LineControl& l) { return std::tuple(l.x1, l.y1, l.x2, l.y2); };
+    EXPECT_EQ(line(g.leftside), ends(P3, P1));
+    EXPECT_EQ(line(g.rightside), ends(P4, P2));
+    EXPECT_EQ(line(g.topside), ends(P1, P2));
+    EXPECT_EQ(line(g.bottomside), ends(P3, P4));
+    EXPECT_EQ(line(g.keys1), ends(Q1, Q2));
+    EXPECT_EQ(line(g.keys2), ends(Q3, Q4));
+    EXPECT_EQ(line(g.keys3), ends(Q3, Q1));
+    EXPECT_EQ(line(g.keys4), ends(Q2, Q4));
+    EXPECT_EQ(g.leftside.thickness, 11);
+    EXPECT_EQ(g.keys1.thickness, 8);  // 7.5 rounds to the even 8
+    EXPECT_EQ(g.keys1.colour, (Colour{255, 255, 255}));
+    EXPECT_EQ(g.topside.colour, (Colour{0, 0, 0}));
+    EXPECT_EQ(jex.windows.funnies.JEXangle.caption, std::to_string(pose.heading));
+    EXPECT_FALSE(iscrashed(jex));
+}
+
+TEST(SpriteReadouts, ShowPlainSignedNumbers) {
+    RunRig rig;
+    rig.jex.robotx = -35;
+    rig.jex.robotheading = 270;
+    drawrobot(rig.jex);
+    placesprite(rig.jex);
+    const FunniesWindow& f = rig.jex.windows.funnies;
+    EXPECT_EQ(std::tuple(f.JEXX.caption, f.JEXY.caption, f.JEXangle.caption),
+              std::tuple("-35", "0", "270"));
+}
+
+TEST(SpriteEdges, CrashIsACornerWithinSixPixelsOfAnEdge) {
+    RunRig rig;  // facing up, the front corners are 13 rows above the centre
+    struct Case {
+        int x, y;
+        bool crashed;
+    };
+    for (const Case& c : {Case{0, 231, false}, Case{0, 232, true}, Case{-239, 0, false},
+                          Case{-240, 0, true}, Case{239, 0, false}, Case{240, 0, true},
+                          Case{0, -231, false}, Case{0, -232, true}}) {
+        rig.jex.robotx = static_cast<Int16>(c.x);
+        rig.jex.roboty = static_cast<Int16>(c.y);
+        drawrobot(rig.jex);
+        EXPECT_EQ(iscrashed(rig.jex), c.crashed) << c.x << ", " << c.y;
+    }
+}
+
+} // namespace
+} // namespace jex::testing

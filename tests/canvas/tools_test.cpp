@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tool window's buttons and slider, and the guard every button keeps
+// while a program runs.
+#include "canvas/target.h"
+#include "canvas/tools.h"
+#include "entry/keypad.h"
+#include "run/runner.h"
+#include "support/keying.h"
+#include "support/runrig.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace jex::testing {
+namespace {
+
+class Tools : public ::testing::Test {
+protected:
+    RunRig rig;
+    JexState& jex = rig.jex;
+    FakePlatform& platform = rig.platform;
+    FunniesWindow& funnies = jex.windows.funnies;
+};
+
+TEST_F(Tools, PenButtonsColoursAreThePenState) {
+    EXPECT_FALSE(pendown(jex));
+    EXPECT_EQ(funnies.penoff.background, penselected);
+    penon_Click(jex);
+    penon_Click(jex);
+    EXPECT_TRUE(pendown(jex));
+    EXPECT_EQ(funnies.penon.background, penselected);
+    EXPECT_EQ(funnies.penoff.background, penunselected);
+    penoff_Click(jex);
+    EXPECT_FALSE(pendown(jex));
+    EXPECT_EQ(funnies.penoff.background, penselected);
+    EXPECT_EQ(funnies.penon.background, penunselected);
+}
+
+TEST_F(Tools, CentreKeepsTheDrawingAndClearKeepsTheRobot) {
+    penon_Click(jex);
+    rig.speed(50);
+    rig.program(0, {"R 90", "F 40"});
+    gorun(jex, 1);
+    ASSERT_EQ(jex.trail.count(), 1u);
+
+    centre_Click(jex);
+    EXPECT_EQ(std::tuple(jex.robotx, jex.roboty, jex.robotheading), std::tuple(0, 0, 0));
+    EXPECT_EQ(funnies.JEXX.caption, "0");
+    EXPECT_EQ(jex.windows.graphics.leftside.y2, 237);
+    EXPECT_EQ(jex.trail.count(), 1u);
+    EXPECT_EQ(platform.backgroundpaints, 0);
+
+    gorun(jex, 1);
+    clear_Click(jex);
+    EXPECT_EQ(platform.backgroundpaints, 1);
+    EXPECT_EQ(jex.trail.count(), 0u);
+    EXPECT_EQ(std::tuple(jex.robotx, jex.roboty, jex.robotheading), std::tuple(40, 0, 90));
+    EXPECT_EQ(std::tuple(funnies.JEXX.caption, funnies.JEXangle.caption), std::tuple("40", "90"));
+}
+
+TEST_F(Tools, SliderStaysWithinItsRangeAndHasNoGuard) {
+    jex.running = true;
+    rig.speed(0);
+    EXPECT_EQ(jex.robotspeed, 1);
+    rig.speed(51);
+    EXPECT_EQ(jex.robotspeed, 50);
+    EXPECT_TRUE(jex.running);
+}
+
+// Every button of the keypad, the tools and the target, pressed during a
+// run, only asks the run to stop.
+struct Button {
+    std::string name;
+    std::function<void(JexState&)> click;
+};
+
+std::ostream& operator<<(std::ostream& out, const Button& button) { return out << button.name; }
+
+std::vector<Button> everybutton() {
+    std::vector<Button> buttons{{"penon", penon_Click},   {"penoff", penoff_Click},
+                                {"centre", centre_Click}, {"clear", clear_Click},
+                                {"target", target_Click}, {"the target", graphicstarget_Click}};
+    for (int k = 0; k < keycount; ++k) {
+        const Key key = static_cast<Key>(k);
+        buttons.push_back({"key " + std::to_string(k), [key](JexState& j) { keypad_Click(j, key); }});
+    }
+    return buttons;
+}
+
+class Guard : public ::testing::TestWithParam<Button> {};
+
+INSTANTIATE_TEST_SUITE_P(EveryButton, Guard, ::testing::ValuesIn(everybutton()));
+
+TEST_P(Guard, ClickDuringARunOnlyStopsIt) {
+    RunRig rig;
+    JexState& jex = rig.jex;
+    jex.windows.graphics.target.visible = true;
+    rig.program(0, {"RP 2", "F 30", "R 45", "E"});
+    rig.speed(10);
+    rig.platform.at(12, [&] { GetParam().click(jex); });
+    gorun(jex, 1);
+
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(rig.platform.tick, 12);
+    EXPECT_EQ(std::tuple(jex.robotx, jex.roboty, jex.robotheading), std::tuple(0, 20, 0));
+    EXPECT_FALSE(pendown(jex));
+    EXPECT_EQ(rig.platform.backgroundpaints, 0);
+    EXPECT_TRUE(jex.windows.graphics.target.visible);
+    EXPECT_TRUE(rig.platform.seeds.empty());
+    EXPECT_EQ(jex.store.stepcount[0], 4);
+    EXPECT_EQ(step(jex, 2), "F 30");
+    EXPECT_EQ(jex.entrystate[0], 0);
+}
+
+} // namespace
+} // namespace jex::testing

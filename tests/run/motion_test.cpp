@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Moves, turns, the pen line and the trail, and the edge of the drawing area.
+#include "canvas/sprite.h"
+#include "run/motion.h"
+#include "run/runner.h"
+#include "support/runrig.h"
+
+#include <gtest/gtest.h>
+
+namespace jex::testing {
+namespace {
+
+using Line = FakePlatform::PenLine;
+
+class Motion : public ::testing::Test {
+protected:
+    void SetUp() override { setpen(jex, true); }
+
+    void run(std::initializer_list<std::string> steps, int speed) {
+        rig.program(0, steps);
+        rig.speed(speed);
+        gorun(jex, 1);
+    }
+
+    // Puts the robot somewhere without moving it there.
+    void putrobot(int x, int y) {
+        jex.robotx = static_cast<Int16>(x);
+        jex.roboty = static_cast<Int16>(y);
+        drawrobot(jex);
+        placesprite(jex);
+    }
+
+    RunRig rig;
+    JexState& jex = rig.jex;
+    FakePlatform& platform = rig.platform;
+};
+
+TEST_F(Motion, ForwardTwentyThreeAtSpeedTenGrowsItsLineEachIncrement) {
+    run({"F 23"}, 10);
+    // Increments of 5 units, one pixel each, then the end of the move.
+    EXPECT_EQ(platform.penlines, (std::vector<Line>{{250, 250, 250, 245},
+                                                    {250, 250, 250, 240},
+                                                    {250, 250, 250, 235},
+                                                    {250, 250, 250, 230},
+                                                    {250, 250, 250, 227}}));
+    EXPECT_EQ(jex.roboty, 23);
+    EXPECT_EQ(jex.trail.strokes(), (std::vector<TrailStroke>{{0, 0, 0, 23}}));
+    EXPECT_EQ(rig.tickswhenreported(), 4 + 8);
+}
+
+TEST_F(Motion, AtFullSpeedAMoveOfOneIncrementJumps) {
+    run({"F 25"}, 50);
+    EXPECT_EQ(platform.penlines, (std::vector<Line>{{250, 250, 250, 225}}));
+
+    platform.penlines.clear();
+    run({"F 26"}, 50);
+    EXPECT_EQ(platform.penlines,
+              (std::vector<Line>{{250, 225, 250, 200}, {250, 225, 250, 199}}));
+    EXPECT_EQ(jex.roboty, 51);
+}
+
+TEST_F(Motion, BackwardsAndSidewaysMovesRoundToTheNearestPixel) {
+    run({"B 10"}, 50);
+    EXPECT_EQ(jex.roboty, -10);
+    // Facing right, cos h is not exactly 0 with pi as 3.14159, yet y stays.
+    run({"R 90", "F 10"}, 50);
+    EXPECT_EQ(jex.robotx, 10);
+    EXPECT_EQ(jex.roboty, -10);
+    EXPECT_EQ(jex.robotheading, 90);
+    // A turn draws nothing and records nothing.
+    EXPECT_EQ(jex.trail.count(), 2u);
+}
+
+TEST_F(Motion, HeadingsStayWithinOneTurn) {
+    struct Turn {
+        std::string step;
+        int from, to;
+    };
+    for (const Turn& turn : {Turn{"L 90", 0, 270}, Turn{"R 450", 0, 90}, Turn{"L 999", 10, 91},
+                             Turn{"R 359", 359, 358}, Turn{"L 1", 0, 359}}) {
+        for (int speed : {1, 10, 50}) {
+            jex.robotheading = static_cast<Int16>(turn.from);
+            run({turn.step}, speed);
+            EXPECT_EQ(jex.robotheading, turn.to) << turn.step << " at speed " << speed;
+        }
+    }
+}
+
+TEST_F(Motion, PenUpDrawsAndRecordsNothing) {
+    setpen(jex, false);
+    run({"F 30", "R 90", "F 30"}, 10);
+    EXPECT_TRUE(platform.penlines.empty());
+    EXPECT_EQ(jex.trail.count(), 0u);
+    EXPECT_EQ(jex.robotx, 30);
+}
+
+TEST_F(Motion, CrashAtAnEdgeStopsAtTheLastIncrement) {
+    // The front corners reach row 5, inside the margin, when the robot is
+    // 232 pixels up: increments of 5 units put it at 230, then 235.
+    run({"F 100", "F 200", "F 1"}, 10);
+    EXPECT_EQ(rig.warnings(), "crashed!");
+    EXPECT_EQ(jex.roboty, 235);
+    EXPECT_EQ(rig.platform.soundnames().back(), "nay");
+    // The first move was recorded; the one cut short was not.
+    EXPECT_EQ(jex.trail.strokes(), (std::vector<TrailStroke>{{0, 0, 0, 100}}));
+    ASSERT_FALSE(jex.windows.program.programtext.lines.empty());
+    EXPECT_EQ(jex.windows.program.programtext.lines[1].emphasised, "forward  200");
+}
+
+TEST_F(Motion, MoveWithoutAnimationLandsBeyondTheEdgeThenCrashes) {
+    run({"F 240", "F 1"}, 50);
+    EXPECT_EQ(rig.warnings(), "crashed!");
+    EXPECT_EQ(jex.roboty, 240);
+    EXPECT_EQ(jex.trail.count(), 1u);
+}
+
+TEST_F(Motion, TurnCrashesWhenTheTurningBodyReachesTheMargin) {
+    // Facing up the body spans columns 10 to 20; facing right, 3 to 27.
+    putrobot(-235, 0);
+    run({"R 90"}, 10);
+    EXPECT_EQ(rig.warnings(), "crashed!");
+    EXPECT_GT(jex.robotheading, 0);
+    EXPECT_LT(jex.robotheading, 90);
+    EXPECT_TRUE(iscrashed(jex));
+}
+
+TEST_F(Motion, RunStartingInTheMarginCrashesBeforeItsFirstStep) {
+    putrobot(0, 240);
+    run({"F 1"}, 10);
+    EXPECT_EQ(rig.warnings(), "crashed!");
+    EXPECT_EQ(jex.roboty, 240);
+    for (const PrintedLine& line : jex.windows.program.programtext.lines)
+        EXPECT_TRUE(line.emphasised.empty());
+}
+
+TEST(MotionOnASmallArea, IncrementNeverBelowOneUnit) {
+    EXPECT_EQ(wholeincrement(0.44), 1);
+    EXPECT_EQ(wholeincrement(-0.5), -1);
+    EXPECT_EQ(wholeincrement(0), 0);
+    EXPECT_EQ(wholeincrement(12.5), 12);
+    EXPECT_EQ(wholeincrement(-13.5), -14);
+}
+
+} // namespace
+} // namespace jex::testing

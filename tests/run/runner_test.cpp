@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Running programs: repeats, calls, the test key, stops, reports, and the
+// programs the keypad could not have made.
+#include "canvas/target.h"
+#include "entry/keypad.h"
+#include "run/runner.h"
+#include "support/keying.h"
+#include "support/runrig.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace jex::testing {
+namespace {
+
+class Runner : public ::testing::Test {
+protected:
+    void SetUp() override { rig.speed(50); }
+
+    int played(const std::string& name) const {
+        const auto names = rig.platform.soundnames();
+        return static_cast<int>(std::ranges::count(names, name));
+    }
+    std::string highlighted() const {
+        for (const PrintedLine& line : jex.windows.program.programtext.lines)
+            if (!line.emphasised.empty()) return line.emphasised;
+        return {};
+    }
+
+    RunRig rig;
+    JexState& jex = rig.jex;
+    FakePlatform& platform = rig.platform;
+};
+
+TEST_F(Runner, NestedRepeatsMultiplyTheirPasses) {
+    rig.program(0, {"RP 2", "RP 3", "RP 4", "N 1", "E", "N 2", "E", "E", "RP 1", "N 3", "E"});
+    gorun(jex, 1);
+    EXPECT_EQ(played("note1"), 24);
+    EXPECT_EQ(played("note2"), 6);
+    EXPECT_EQ(played("note3"), 1);
+    EXPECT_EQ(rig.warnings(), "finished!");
+    EXPECT_FALSE(jex.running);
+}
+
+TEST_F(Runner, EachRunStartsWithEmptyRepeatStacks) {
+    rig.program(0, {"RP 3", "N 1", "P 1", "E"});
+    rig.speed(10);
+    platform.at(2, [&] { keypad_Click(jex, Key::go); });
+    gorun(jex, 1);
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    platform.sounds.clear();
+    gorun(jex, 1);
+    EXPECT_EQ(played("note1"), 3);
+}
+
+TEST_F(Runner, CallsRunTheFunctionsAndComeBack) {
+    rig.program(0, {"PF1", "N 0", "PF2"});
+    rig.program(1, {"N 1", "PF2", "N 3"});
+    rig.program(2, {"RP 2", "N 2", "E"});
+    gorun(jex, 1);
+    EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"note1", "note2", "note2", "note3",
+                                                               "note0", "note2", "note2", "yea"}));
+    EXPECT_EQ(jex.currentslot, 0);
+    EXPECT_EQ(jex.calldepth, 0);
+}
+
+TEST_F(Runner, StopInsideAFunctionHighlightsItsStepThenGoesBackToTheMainProgram) {
+    rig.program(0, {"N 0", "PF1"});
+    rig.program(1, {"F 10", "P 5", "F 10"});
+    platform.at(2, [&] { keypad_Click(jex, Key::cm); });
+    gorun(jex, 1);
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(jex.windows.program.nameheader.caption, "function 1");
+    EXPECT_EQ(highlighted(), "pause  5");
+    EXPECT_EQ(jex.currentslot, 0);
+    EXPECT_EQ(jex.store.stepcount[0], 2);  // the cm key only stopped the run
+    EXPECT_EQ(platform.soundnames().back(), "nay");
+}
+
+TEST_F(Runner, StopAtAGivenTickEndsWithinThatTick) {
+    setpen(jex, true);
+    rig.program(0, {"F 50", "F 50"});
+    rig.speed(10);
+    platform.at(3, [&] { keypad_Click(jex, Key::seven); });
+    gorun(jex, 1);
+    EXPECT_EQ(jex.roboty, 15);  // three increments of 5
+    EXPECT_EQ(platform.tick, 3);
+    EXPECT_EQ(jex.trail.count(), 0u);
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(highlighted(), "forward  50");
+}
+
+TEST_F(Runner, StopAtAGivenEventPointEndsAFullSpeedRunAtOnce) {
+    rig.program(0, {"RP 999", "F 1", "R 90", "E"});
+    int stoppedat = 0;
+    Int16 x = 0, y = 0, heading = 0;
+    platform.atevent(1000, [&] {
+        keypad_Click(jex, Key::go);
+        stoppedat = static_cast<int>(platform.doeventscalls);
+        x = jex.robotx, y = jex.roboty, heading = jex.robotheading;
+    });
+    gorun(jex, 1);
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(platform.tick, 0);
+    EXPECT_EQ(std::tuple(jex.robotx, jex.roboty, jex.robotheading), std::tuple(x, y, heading));
+    EXPECT_LE(platform.doeventscalls, stoppedat + 1);
+}
+
+TEST_F(Runner, NormalEndKeepsRunningUntilTheSuccessSoundHasPlayed) {
+    rig.program(0, {"F 1"});
+    bool runningduringreport = false;
+    platform.at(4, [&] {
+        runningduringreport = jex.running;
+        keypad_Click(jex, Key::ce);
+    });
+    gorun(jex, 1);
+    EXPECT_TRUE(runningduringreport);
+    EXPECT_EQ(rig.warnings(), "finished!");
+    EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"yea"});
+    EXPECT_EQ(jex.store.stepcount[0], 1);
+}
+
+TEST_F(Runner, GoWaitsForAPendingNumber) {
+    press(jex, {Key::forwards});
+    press(jex, {Key::go});
+    EXPECT_EQ(rig.warnings(), "expecting a number!");
+    press(jex, {Key::test});
+    EXPECT_EQ(rig.warnings(), "expecting a number!");
+    EXPECT_EQ(jex.roboty, 0);
+}
+
+TEST_F(Runner, KeyedProgramRunsFromTheGoKey) {
+    press(jex, {Key::repeat, Key::four, Key::forwards, Key::two, Key::zero, Key::rightbutton,
+                Key::nine, Key::zero, Key::endbutton, Key::go});
+    EXPECT_EQ(rig.warnings(), "finished!");
+    EXPECT_EQ(std::tuple(jex.robotx, jex.roboty, jex.robotheading), std::tuple(0, 0, 0));
+    EXPECT_EQ(jex.windows.graphics.change1.caption, "change");
+}
+
+// The test key on each kind of last step, with what it leaves behind.
+struct LastStep {
+    int slot;
+    std::string step;
+    int robotyafter;
+    std::vector<std::string> sounds;
+};
+
+class TestKey : public Runner, public ::testing::WithParamInterface<LastStep> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, TestKey,
+    ::testing::Values(LastStep{0, "F 30", 30, {"yea"}}, LastStep{0, "B 30", -30, {"yea"}},
+                      LastStep{0, "N 7", 0, {"note7", "yea"}}, LastStep{0, "P 2", 0, {"yea"}},
+                      LastStep{0, "FL 2", 0, {"yea"}}, LastStep{0, "E", 0, {"yea"}},
+                      LastStep{0, "RP 3", 0, {"yea"}},
+                      LastStep{0, "PF1", 20, {"note1", "note2", "yea"}},
+                      LastStep{0, "PF2", 0, {"note2", "yea"}},
+                      // Nothing to return to at the end of function 1: the
+                      // test ends there as finished.
+                      LastStep{1, "PF2", 0, {"note2", "yea"}}, LastStep{2, "N 5", 0, {"note5", "yea"}},
+                      LastStep{1, "", 0, {"yea"}}));
+
+TEST_P(TestKey, RunsTheLastStepAlone) {
+    const LastStep& last = GetParam();
+    rig.program(0, {"F 5", "F 10"});
+    rig.program(1, {"F 20", "N 1", "PF2"});
+    rig.program(2, {"N 2"});
+    if (last.step.empty())
+        rig.program(last.slot, {});
+    else if (last.slot == 1)
+        rig.program(1, {"F 20", "N 1", last.step});
+    else
+        rig.program(last.slot, {"F 5", last.step});
+    jex.currentslot = static_cast<Int16>(last.slot);
+
+    press(jex, {Key::test});
+    EXPECT_EQ(rig.warnings(), "finished!");
+    EXPECT_EQ(jex.roboty, last.robotyafter);
+    EXPECT_EQ(platform.soundnames(), last.sounds);
+    EXPECT_EQ(jex.currentslot, last.slot);
+    EXPECT_FALSE(jex.running);
+}
+
+TEST_F(Runner, TestOfARepeatBlinksItsLineOncePerPass) {
+    rig.program(0, {"RP 3", "F 10", "E", "RP 3"});
+    rig.speed(10);
+    std::vector<bool> lit;
+    for (int tick = 1; tick <= 30; ++tick)
+        platform.at(tick, [&] { lit.push_back(!highlighted().empty()); });
+    press(jex, {Key::test});
+    // Five ticks lit, five dark, three times.
+    std::vector<bool> expected;
+    for (int pass = 0; pass < 3; ++pass) {
+        expected.insert(expected.end(), 5, true);
+        expected.insert(expected.end(), 5, false);
+    }
+    EXPECT_EQ(lit, expected);
+    EXPECT_EQ(jex.roboty, 0);
+    EXPECT_EQ(rig.warnings(), "finished!");
+}
+
+TEST_F(Runner, StoppedTestInsideAFunctionLeavesEditingInItsSlot) {
+    rig.program(0, {"N 0", "PF1"});
+    rig.program(1, {"P 9"});
+    platform.at(3, [&] { keypad_Click(jex, Key::test); });
+    press(jex, {Key::test});
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(jex.currentslot, 0);
+}
+
+TEST_F(Runner, ParkingToleranceIsAThirdOfTheRobotLength) {
+    RunRig small(500, 420);  // robot 21 long, target 42 wide: tolerance 7
+    small.speed(50);
+    small.jex.windows.graphics.target.visible = true;
+    struct Case {
+        int dx, dy;
+        const char* report;
+    };
+    for (const Case& c : {Case{7, 0, "missed!"}, Case{6, -6, "parked"}, Case{0, 7, "missed!"},
+                          Case{-6, 6, "parked"}}) {
+        small.jex.targetx = static_cast<Int16>(-c.dx);
+        small.jex.targety = static_cast<Int16>(-c.dy);
+        small.program(0, {"P 1"});
+        gorun(small.jex, 1);
+        EXPECT_EQ(small.warnings(), c.report) << c.dx << ", " << c.dy;
+    }
+    EXPECT_EQ(small.platform.soundnames(), (std::vector<std::string>{"nay", "yea", "nay", "yea"}));
+}
+
+TEST_F(Runner, RemovedTargetGivesFinished) {
+    jex.windows.graphics.target.visible = true;
+    jex.targetx = 100;
+    graphicstarget_Click(jex);
+    rig.program(0, {"F 1"});
+    gorun(jex, 1);
+    EXPECT_EQ(rig.warnings(), "finished!");
+}
+
+// Programs only a file could hold.
+TEST_F(Runner, UnknownCommandEndsTheRunAsStopped) {
+    rig.program(0, {"N 1", "X 3", "N 2"});
+    gorun(jex, 1);
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(highlighted(), "");  // the listing has no line for it
+    EXPECT_EQ(jex.steppointer[0], 3);
+    EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"note1", "nay"}));
+}
+
+TEST_F(Runner, FourthNestedRepeatEndsTheRunWithoutWritingPastTheStack) {
+    rig.program(0, {"RP 2", "RP 2", "RP 2", "RP 2", "N 1", "E", "E", "E", "E"});
+    gorun(jex, 1);
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(played("note1"), 0);
+    EXPECT_EQ(jex.repeatlevel[0], 7);
+    EXPECT_EQ(highlighted(), "repeat  2");
+}
+
+TEST_F(Runner, EndsWithoutRepeatsNeverLeaveTheStack) {
+    jex.repeatstate[0][1] = 1;  // what a previous run could have left there
+    rig.program(0, {"N 1", "E", "E", "N 2"});
+    gorun(jex, 1);
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(played("note2"), 0);
+}
+
+TEST_F(Runner, CallsDeeperThanTheStackEndTheRunAsStopped) {
+    rig.program(0, {"PF2"});
+    rig.program(2, {"N 2", "PF2"});
+    gorun(jex, 1);
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(played("note2"), 3);
+    EXPECT_EQ(jex.calldepth, 3);
+    EXPECT_EQ(jex.currentslot, 0);
+}
+
+} // namespace
+} // namespace jex::testing

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A state ready to run programs: a drawing area of a given size with its
+// units, the robot drawn at the centre, and steps written straight into a
+// slot (the function slots cannot be keyed from the keypad alone).
+#pragma once
+
+#include "canvas/tools.h"
+#include "core/state.h"
+#include "support/fakeplatform.h"
+#include "windows/layout.h"
+
+#include <initializer_list>
+#include <sstream>
+#include <string>
+
+namespace jex::testing {
+
+struct RunRig : Rig {
+    explicit RunRig(int width = 500, int height = 500) {
+        initvariables(jex);
+        GraphicsWindow& graphics = jex.windows.graphics;
+        graphics.Picture1.width = width;
+        graphics.Picture1.height = height;
+        setcanvasunits(jex);
+        graphics.target.width = graphics.target.height = 2 * jex.canvasunit;
+        graphics.target.visible = false;
+        setpen(jex, false);  // as the layout leaves it at start-up
+        // Room for eleven listing lines.
+        jex.windows.program.programtext.height = 5000;
+        centrerobot(jex);
+        platform.frames.clear();
+        platform.canvasrefreshes = 0;
+    }
+
+    // Steps such as "F 23", "RP 2", "E", "PF1"; the slot's end marker follows.
+    void program(int slot, std::initializer_list<std::string> steps) {
+        int row = 0;
+        for (const std::string& text : steps) {
+            ++row;
+            std::istringstream words(text);
+            std::string command;
+            int number = 0;
+            words >> command;
+            jex.store.commands[row][slot] = command;
+            jex.store.arguments[row][slot] =
+                words >> number ? Argument(static_cast<Int16>(number))
+                                : command == "E" ? Argument(endmarker) : Argument();
+        }
+        jex.store.stepcount[slot] = static_cast<Int16>(row);
+        jex.store.commands[row + 1][slot] = "DONE";
+    }
+
+    void speed(int value) { Slider1_Change(jex, value); }
+    const std::string& warnings() const { return jex.windows.graphics.warnings.caption; }
+    // Ticks from the start of the run to the end of its last step: a report
+    // of success waits eight ticks before its sound.
+    int tickswhenreported() const {
+        const PlayedSound& last = platform.sounds.back();
+        return last.name == "yea" ? last.tick - 8 : last.tick;
+    }
+};
+
+} // namespace jex::testing
