@@ -6,7 +6,9 @@
 
 #include <QApplication>
 
+#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -48,7 +50,14 @@ int main(int argc, char* argv[]) {
     int toolkitargc = 1;
     QApplication application(toolkitargc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("jex"));
+    // The file manager gives a full path, a terminal perhaps a relative one.
+    std::optional<std::filesystem::path> programfile;
+    if (line.programfile) {
+        std::error_code unresolved;
+        programfile = std::filesystem::absolute(*line.programfile, unresolved);
+        if (unresolved) programfile = *line.programfile;
+    }
     jex::qt::Simulator simulator;
-    simulator.start();
+    simulator.start(programfile);
     return application.exec();
 }

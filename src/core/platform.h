@@ -3,6 +3,9 @@
 // implements it for real; the tests fake it with a virtual clock.
 #pragma once
 
+#include "windows/controls.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +20,15 @@ struct FrameMargins {
 struct CalendarDate {
     int day = 1, month = 1, year = 2000;
     friend bool operator==(const CalendarDate&, const CalendarDate&) = default;
+};
+
+// What the file dialog starts with. The filter is in the form "description
+// |pattern|", as the string table holds it.
+struct FileRequest {
+    std::string title;
+    std::string folder;
+    std::string filename;
+    std::string filter;
 };
 
 struct ScreenInfo {
@@ -61,6 +73,17 @@ public:
     virtual void seedrandom(double seed) = 0;
     virtual double random() = 0;
     virtual CalendarDate today() = 0;
+
+    // Files and questions. Each asks the pupil and waits for the answer: the
+    // chosen file's full path, or nothing when the dialog was cancelled. The
+    // save dialog asks before it replaces a file.
+    virtual std::optional<std::string> asksavefile(const FileRequest& request) = 0;
+    virtual std::optional<std::string> askopenfile(const FileRequest& request) = 0;
+    // A question with the buttons Yes (the default) and No; true for Yes.
+    virtual bool askyesno(const std::string& title, const std::string& question) = 0;
+
+    // The width in screen pixels of a text in a font of the windows.
+    virtual double textwidth(const Font& font, std::string_view text) = 0;
 
     // Ends the program at once; no further handler runs.
     virtual void endprogram() = 0;

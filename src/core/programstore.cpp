@@ -18,10 +18,15 @@ int countopenrepeats(const ProgramStore& store, int slot) {
     return open;
 }
 
-bool readytorun(JexState& jex) {
+bool numberpending(const JexState& jex) {
     const int s = jex.currentslot;
     const int n = jex.store.stepcount[s];
-    if (jex.entrystate[s] == entry::firstdigit || valueof(jex.store.arguments[n][s]) == awaitingnumber) {
+    return jex.entrystate[s] == entry::firstdigit || valueof(jex.store.arguments[n][s]) == awaitingnumber;
+}
+
+bool readytorun(JexState& jex) {
+    const int s = jex.currentslot;
+    if (numberpending(jex)) {
         reportproblem(jex, textid::expectingnumber);
         return false;
     }

@@ -23,6 +23,10 @@ inline const std::string donetoken = "DONE";
 // Repeat steps of the slot not yet closed by an end step.
 int countopenrepeats(const ProgramStore& store, int slot);
 
+// Whether the slot being edited waits for a number: a command was keyed and
+// no digit yet, or its last step has none.
+bool numberpending(const JexState& jex);
+
 // Whether the slot being edited may be run or left: no number pending and no
 // repeat block open. Reports why not.
 bool readytorun(JexState& jex);

@@ -4,6 +4,7 @@
 #include "canvas/tools.h"
 #include "core/state.h"
 #include "core/texts.h"
+#include "files/loadsave.h"
 #include "windows/layout.h"
 #include "windows/picture.h"
 
@@ -17,8 +18,7 @@ void program_Load(JexState& jex) {
     layouttools(jex);
     layoutlisting(jex);
     layoutgraphics(jex);
-    // The defaults file, once there are program files, is read here: after the
-    // layout and before the names are reset.
+    getdefault(jex);
     jex.store.slotname[0] = text(150);
     jex.authorname = text(114);
     centrerobot(jex);

@@ -3,15 +3,25 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string_view>
 
 namespace jex {
 
 struct JexState;
 
-// The root of the program's folders: `dorvane` in the home folder.
-std::filesystem::path dorvanefolder();
-std::filesystem::path picturefolder();
-std::filesystem::path programsfolder();
+// The root of the program's folders: `dorvane` in the home folder. Without
+// HOME it is the account's home from the user database; when no home can be
+// found there is none, and the folders are neither made nor used.
+std::optional<std::filesystem::path> dorvanefolder();
+std::optional<std::filesystem::path> picturefolder();
+std::optional<std::filesystem::path> programsfolder();
+
+// An author's name as a folder name: a name that would leave the programs
+// folder or that the file system refuses has those characters replaced. An
+// empty name is the programs folder itself.
+std::string safefoldername(std::string_view author);
+std::optional<std::filesystem::path> authorfolder(std::string_view author);
 
 // Creates one folder; a folder that exists already or cannot be made is
 // passed over without a word.

@@ -1,32 +1,105 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/programbuttons.h"
 
+#include "core/platform.h"
+#include "core/programstore.h"
 #include "core/state.h"
+#include "core/textids.h"
+#include "core/texts.h"
+#include "core/tokens.h"
+#include "entry/feedback.h"
+#include "files/loadsave.h"
 
 namespace jex {
+namespace {
+
+Control& changebutton(JexState& jex, int slot) {
+    return slot == 1 ? jex.windows.graphics.change1 : jex.windows.graphics.change2;
+}
+
+// "change" on a function, or "end change" while it is being edited.
+void changefunction(JexState& jex, int slot) {
+    if (jex.running) {
+        stoprun(jex);
+        return;
+    }
+    if (jex.currentslot == slot) {
+        // Only the repeats have to balance: a number still missing is no
+        // reason to stay in the function.
+        if (countopenrepeats(jex.store, slot) != 0) {
+            reportproblem(jex, textid::nomatchingend);
+            return;
+        }
+        changebutton(jex, slot).caption = text(textid::change);
+        jex.currentslot = 0;
+        refreshlisting(jex);
+        return;
+    }
+    if (!readytorun(jex)) return;
+    changebutton(jex, slot).caption = text(textid::endchange);
+    changebutton(jex, slot == 1 ? 2 : 1).caption = text(textid::change);
+    jex.currentslot = static_cast<Int16>(slot);
+    refreshlisting(jex);
+}
+
+// Appends a call of function 1 or 2 to the slot being edited. A call is a
+// complete step: it is refused while the last step waits for its number, and
+// afterwards the keypad expects a command, so no digit can change it.
+void usefunction(JexState& jex, int called) {
+    if (jex.running) {
+        stoprun(jex);
+        return;
+    }
+    const int s = jex.currentslot;
+    if (s >= called) {
+        reportproblem(jex, textid::cantusehere);
+        return;
+    }
+    if (numberpending(jex)) {
+        reportproblem(jex, textid::expectingnumber);
+        return;
+    }
+    const int n = jex.store.stepcount[s];
+    if (n == maxsteps) {
+        reportproblem(jex, textid::programfull);
+        return;
+    }
+    jex.store.stepcount[s] = static_cast<Int16>(n + 1);
+    jex.store.commands[n + 1][s] = called == 1 ? token::callone : token::calltwo;
+    jex.store.arguments[n + 1][s] = Int16{0};
+    jex.store.commands[n + 2][s] = token::done;
+    jex.entrystate[s] = entry::command;
+    refreshlisting(jex);
+}
+
+} // namespace
 
 void load_Click(JexState& jex) {
-    if (jex.running) stoprun(jex);
+    if (jex.running) {
+        stoprun(jex);
+        return;
+    }
+    jex.windows.graphics.warnings.caption.clear();
+    if (!jex.saved &&
+        !jex.platform.askyesno(text(textid::programtitle), text(textid::notsavedcontinue)))
+        return;
+    loadprogram(jex);
 }
 
 void save_Click(JexState& jex) {
-    if (jex.running) stoprun(jex);
+    if (jex.running) {
+        stoprun(jex);
+        return;
+    }
+    saveprogram(jex);
 }
 
-void change1_Click(JexState& jex) {
-    if (jex.running) stoprun(jex);
-}
+void change1_Click(JexState& jex) { changefunction(jex, 1); }
 
-void change2_Click(JexState& jex) {
-    if (jex.running) stoprun(jex);
-}
+void change2_Click(JexState& jex) { changefunction(jex, 2); }
 
-void use1_Click(JexState& jex) {
-    if (jex.running) stoprun(jex);
-}
+void use1_Click(JexState& jex) { usefunction(jex, 1); }
 
-void use2_Click(JexState& jex) {
-    if (jex.running) stoprun(jex);
-}
+void use2_Click(JexState& jex) { usefunction(jex, 2); }
 
 } // namespace jex

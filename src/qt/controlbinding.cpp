@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include <algorithm>
+
 namespace jex::qt {
 namespace {
 
@@ -22,6 +24,19 @@ bool istextbox(QWidget& widget) {
 }
 bool isslider(QWidget& widget) {
     return qobject_cast<QSlider*>(&widget) != nullptr;
+}
+
+// The text the rules hold for a box. While the pupil types it is mostly what
+// the box shows already. A text cut short to fit puts the caret at its end; a
+// character dropped as it was typed leaves the caret where it was.
+void showtext(QLineEdit& box, const QString& text) {
+    const QString shown = box.text();
+    if (shown == text) return;
+    const qsizetype caret = box.cursorPosition() - (shown.size() - text.size());
+    const bool cutshort = shown.startsWith(text);
+    box.setText(text);
+    if (!cutshort && box.hasFocus())
+        box.setCursorPosition(static_cast<int>(std::clamp<qsizetype>(caret, 0, text.size())));
 }
 
 } // namespace
@@ -69,7 +84,7 @@ void ControlBinding::showcaption(const std::string& caption) {
         static_cast<QPushButton&>(widget_).setText(qtext(caption));
         break;
     case Kind::textbox:
-        static_cast<QLineEdit&>(widget_).setText(qtext(caption));
+        showtext(static_cast<QLineEdit&>(widget_), qtext(caption));
         break;
     case Kind::slider:
     case Kind::other:

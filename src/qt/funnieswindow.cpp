@@ -35,13 +35,6 @@ funnieswindow::funnieswindow(JexState& jex, QtPlatform& platform)
     button(centre_, model.centre, "centre", centre_Click);
 }
 
-QPushButton& funnieswindow::button(QPushButton& widget, const Control& control, const char* name,
-                                   void (*rule)(JexState&)) {
-    bind(widget, control, name);
-    QObject::connect(&widget, &QPushButton::clicked, this, [this, rule] { forward(rule); });
-    return widget;
-}
-
 void funnieswindow::syncextras(const ScreenInfo&) {
     const Slider& model = jex_.windows.funnies.Slider1;
     // Putting the model's value back must not count as the pupil moving it.

@@ -18,8 +18,6 @@ class funnieswindow final : public ModelWindow {
 
   private:
     void syncextras(const ScreenInfo& screen) override;
-    QPushButton& button(QPushButton& widget, const Control& control, const char* name,
-                        void (*rule)(JexState&));
 
     QLabel xheading_, JEXX_, yheading_, JEXY_, angleheading_, JEXangle_, speed_, penlabel_;
     QSlider Slider1_;

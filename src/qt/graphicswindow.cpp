@@ -18,10 +18,10 @@ graphicswindow::graphicswindow(JexState& jex, QtPlatform& platform)
     bind(mname_, model.mname, "mname");
     bind(warnings_, model.warnings, "warnings");
 
-    namebox(progname_, model.progname, "progname");
-    namebox(myname_, model.myname, "myname");
-    namebox(pf1_, model.pf1, "pf1");
-    namebox(pf2_, model.pf2, "pf2");
+    namebox(progname_, model.progname, "progname", NameBox::progname);
+    namebox(myname_, model.myname, "myname", NameBox::myname);
+    namebox(pf1_, model.pf1, "pf1", NameBox::pf1);
+    namebox(pf2_, model.pf2, "pf2", NameBox::pf2);
 
     button(load_, model.load, "load", load_Click);
     button(printbutton_, model.printbutton, "printbutton", printbutton_Click);
@@ -35,18 +35,26 @@ graphicswindow::graphicswindow(JexState& jex, QtPlatform& platform)
     button(target_, model.target, "target", graphicstarget_Click);
 }
 
-QPushButton& graphicswindow::button(QPushButton& widget, const Control& control, const char* name,
-                                    void (*rule)(JexState&)) {
-    bind(widget, control, name);
-    QObject::connect(&widget, &QPushButton::clicked, this, [this, rule] { forward(rule); });
-    return widget;
+graphicswindow::~graphicswindow() {
+    // A box losing the focus as the window goes must not reach the rules.
+    for (NameEdit* box : {&progname_, &myname_, &pf1_, &pf2_})
+        box->leaving = nullptr;
 }
 
-QLineEdit& graphicswindow::namebox(QLineEdit& widget, const Control& control, const char* name) {
-    // The boxes show the names the rules hold; typing into them comes later.
-    widget.setReadOnly(true);
-    widget.setFocusPolicy(Qt::NoFocus);
-    return bind(widget, control, name);
+void NameEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (leaving) leaving();
+}
+
+void graphicswindow::namebox(NameEdit& widget, const Control& control, const char* name,
+                             NameBox box) {
+    bind(widget, control, name);
+    // Only what the pupil types goes to the rules: the texts the rules set
+    // come back through the binding, which does not count as an edit.
+    QObject::connect(&widget, &QLineEdit::textEdited, this, [this, box](const QString& typed) {
+        forward([box, typed](JexState& state) { namebox_Change(state, box, typed.toStdString()); });
+    });
+    widget.leaving = [this] { forward(namebox_LostFocus); };
 }
 
 } // namespace jex::qt

@@ -2,6 +2,7 @@
 // Program names, functions, files, the status line and the drawing area.
 #pragma once
 
+#include "files/names.h"
 #include "qt/canvasview.h"
 #include "qt/modelwindow.h"
 
@@ -9,21 +10,32 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <functional>
+
 namespace jex::qt {
+
+// A name box that says when the pupil leaves it.
+class NameEdit final : public QLineEdit {
+  public:
+    explicit NameEdit(QWidget* parent) : QLineEdit(parent) {}
+    std::function<void()> leaving;
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override;
+};
 
 class graphicswindow final : public ModelWindow {
   public:
     graphicswindow(JexState& jex, QtPlatform& platform);
+    ~graphicswindow() override;
 
     CanvasView& Picture1() { return Picture1_; }
 
   private:
-    QPushButton& button(QPushButton& widget, const Control& control, const char* name,
-                        void (*rule)(JexState&));
-    QLineEdit& namebox(QLineEdit& widget, const Control& control, const char* name);
+    void namebox(NameEdit& widget, const Control& control, const char* name, NameBox box);
 
     QLabel pname_, mname_, warnings_;
-    QLineEdit progname_, myname_, pf1_, pf2_;
+    NameEdit progname_, myname_, pf1_, pf2_;
     QPushButton load_, printbutton_, save_, change1_, change2_, use1_, use2_;
     CanvasView Picture1_;
     QPushButton target_;

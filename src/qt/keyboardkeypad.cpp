@@ -29,6 +29,15 @@ KeyboardKeypad::KeyboardKeypad(buttonswindow& keypad, std::array<QWidget*, 4> wi
         button.setAccessibleName(keypadkeyname(which));
         button.setToolTip(keytooltip(which));
     }
+    // A window that becomes active would otherwise hand its first text box
+    // the cursor, and the keyboard would type there though no one chose the
+    // box. Each window keeps the keyboard itself until a box is clicked or
+    // reached with Tab; a click anywhere else in it takes the cursor out of
+    // the box again.
+    for (QWidget* window : windows_) {
+        window->setFocusPolicy(Qt::ClickFocus);
+        window->setFocus(Qt::OtherFocusReason);
+    }
     QCoreApplication::instance()->installEventFilter(this);
 }
 

@@ -2,7 +2,7 @@
 // Presses the keypad's keys from the computer's keyboard. A keyboard key
 // shows its keypad key pressed while it is held and clicks it when it is let
 // go, as the mouse does, so every press goes through the same rules. Typing
-// into a text box types there and presses nothing.
+// into a text box the pupil has chosen types there and presses nothing.
 #pragma once
 
 #include "windows/controls.h"

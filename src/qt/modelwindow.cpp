@@ -53,6 +53,13 @@ void ModelWindow::syncframe(const ScreenInfo& screen) {
     }
 }
 
+QPushButton& ModelWindow::button(QPushButton& widget, const Control& control, const char* name,
+                                 void (*rule)(JexState&)) {
+    bind(widget, control, name);
+    QObject::connect(&widget, &QPushButton::clicked, this, [this, rule] { forward(rule); });
+    return widget;
+}
+
 void ModelWindow::showchanges() {
     platform_.syncwindows();
 }

@@ -8,6 +8,7 @@
 #include "qt/units.h"
 #include "windows/controls.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 #include <string>
@@ -38,6 +39,10 @@ class ModelWindow : public QWidget {
         bindings_.emplace_back(widget, control);
         return widget;
     }
+
+    // A button whose click runs a rule.
+    QPushButton& button(QPushButton& widget, const Control& control, const char* name,
+                        void (*rule)(JexState&));
 
     // What a window shows beyond its controls' common properties.
     virtual void syncextras(const ScreenInfo&) {}

@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QTime>
 #include <QDeadlineTimer>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
@@ -34,9 +35,11 @@ constexpr int exposuretime = 1000; // milliseconds
 
 } // namespace
 
-QtPlatform::QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending)
+QtPlatform::QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending,
+                       std::unique_ptr<Dialogs> dialogs)
     : soundplayer_(soundplayer ? std::move(soundplayer) : std::make_unique<PulseSoundPlayer>()),
-      ending_(std::move(ending)) {}
+      ending_(std::move(ending)),
+      dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtDialogs>()) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -159,6 +162,28 @@ double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0,
 CalendarDate QtPlatform::today() {
     const QDate date = QDate::currentDate();
     return {date.day(), date.month(), date.year()};
+}
+
+// A dialog waits for the pupil; what the rules changed so far has to be on
+// the screen meanwhile.
+std::optional<std::string> QtPlatform::asksavefile(const FileRequest& request) {
+    syncwindows();
+    return dialogs_->asksavefile(request);
+}
+
+std::optional<std::string> QtPlatform::askopenfile(const FileRequest& request) {
+    syncwindows();
+    return dialogs_->askopenfile(request);
+}
+
+bool QtPlatform::askyesno(const std::string& title, const std::string& question) {
+    syncwindows();
+    return dialogs_->askyesno(title, question);
+}
+
+double QtPlatform::textwidth(const Font& font, std::string_view text) {
+    return QFontMetricsF(qfont(font))
+        .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void QtPlatform::endprogram() {

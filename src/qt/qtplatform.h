@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/platform.h"
+#include "qt/dialogs.h"
 #include "qt/soundplayer.h"
 
 #include <QImage>
@@ -25,12 +26,13 @@ class ModelWindow;
 
 class QtPlatform final : public Platform {
   public:
-    // The windows in the order they are first shown.
-    using WindowList = std::array<ModelWindow*, 4>;
+    // The windows in the order they are first shown; the exit window last.
+    using WindowList = std::array<ModelWindow*, 5>;
 
     // `ending` replaces ending the process, for tests; by default the windows
-    // close and the process ends.
-    QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending);
+    // close and the process ends. Without dialogs Qt's own are used.
+    QtPlatform(std::unique_ptr<SoundPlayer> soundplayer, std::function<void()> ending,
+               std::unique_ptr<Dialogs> dialogs = nullptr);
     ~QtPlatform() override;
 
     void attach(JexState& jex, WindowList windows, CanvasView& canvas);
@@ -51,6 +53,10 @@ class QtPlatform final : public Platform {
     double random() override;
     CalendarDate today() override;
     void endprogram() override;
+    std::optional<std::string> asksavefile(const FileRequest& request) override;
+    std::optional<std::string> askopenfile(const FileRequest& request) override;
+    bool askyesno(const std::string& title, const std::string& question) override;
+    double textwidth(const Font& font, std::string_view text) override;
 
     // The picture the hidden window holds.
     const QImage& backgroundpicture() const { return hiddenpicture_; }
@@ -61,6 +67,7 @@ class QtPlatform final : public Platform {
 
     std::unique_ptr<SoundPlayer> soundplayer_;
     std::function<void()> ending_;
+    std::unique_ptr<Dialogs> dialogs_;
     JexState* jex_ = nullptr;
     WindowList windows_{};
     CanvasView* canvas_ = nullptr;

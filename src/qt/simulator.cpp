@@ -3,7 +3,9 @@
 
 #include "core/startup.h"
 #include "core/state.h"
+#include "files/loadsave.h"
 #include "qt/buttonswindow.h"
+#include "qt/exitwindow.h"
 #include "qt/funnieswindow.h"
 #include "qt/graphicswindow.h"
 #include "qt/keyboardkeypad.h"
@@ -16,29 +18,37 @@
 namespace jex::qt {
 
 Simulator::Simulator(SimulatorOptions options)
-    : platform_(
-          std::make_unique<QtPlatform>(std::move(options.soundplayer), std::move(options.ending))),
+    : platform_(std::make_unique<QtPlatform>(std::move(options.soundplayer),
+                                             std::move(options.ending),
+                                             std::move(options.dialogs))),
       state_(std::make_unique<JexState>(*platform_)),
       buttons_(std::make_unique<buttonswindow>(*state_, *platform_)),
       funnies_(std::make_unique<funnieswindow>(*state_, *platform_)),
       program_(std::make_unique<programwindow>(*state_, *platform_)),
-      graphics_(std::make_unique<graphicswindow>(*state_, *platform_)) {
-    platform_->attach(*state_, {buttons_.get(), funnies_.get(), program_.get(), graphics_.get()},
+      graphics_(std::make_unique<graphicswindow>(*state_, *platform_)),
+      exitwindow_(std::make_unique<class exitwindow>(*state_, *platform_)) {
+    platform_->attach(*state_,
+                      {buttons_.get(), funnies_.get(), program_.get(), graphics_.get(),
+                       exitwindow_.get()},
                       graphics_->Picture1());
     keyboard_ = std::make_unique<KeyboardKeypad>(*buttons_, windows());
     nameforscreenreaders(windows());
     // Drawn from its SVG at whatever size and density the desktop asks for.
     const QIcon icon(QStringLiteral(":/icons/jex.svg"));
     for (QWidget* window : windows()) window->setWindowIcon(icon);
+    exitwindow_->setWindowIcon(icon);
 }
 
 Simulator::Simulator(std::unique_ptr<SoundPlayer> soundplayer)
-    : Simulator(SimulatorOptions{std::move(soundplayer), {}}) {}
+    : Simulator(SimulatorOptions{std::move(soundplayer), {}, {}}) {}
 
 Simulator::~Simulator() = default;
 
-void Simulator::start() {
+void Simulator::start(const std::optional<std::filesystem::path>& programfile) {
     program_Load(*state_);
+    if (!programfile) return;
+    openprogram(*state_, *programfile);
+    platform_->syncwindows();
 }
 
 SoundPlayer& Simulator::soundplayer() {

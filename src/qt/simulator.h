@@ -3,11 +3,14 @@
 // four windows that show it.
 #pragma once
 
+#include "qt/dialogs.h"
 #include "qt/soundplayer.h"
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -23,12 +26,15 @@ class buttonswindow;
 class funnieswindow;
 class programwindow;
 class graphicswindow;
+class exitwindow;
 
 struct SimulatorOptions {
     // Plays the sounds; by default through the sound server.
     std::unique_ptr<SoundPlayer> soundplayer;
     // Runs instead of ending the process when the program is left.
     std::function<void()> ending;
+    // Asks for files and Yes or No; by default through Qt's dialogs.
+    std::unique_ptr<Dialogs> dialogs;
 };
 
 class Simulator {
@@ -40,8 +46,9 @@ class Simulator {
     Simulator& operator=(const Simulator&) = delete;
 
     // The start-up: lays the windows out, shows them and ends with the
-    // success sound.
-    void start();
+    // success sound. Given a program file, it then opens it as the load
+    // button does, with the same report when it cannot.
+    void start(const std::optional<std::filesystem::path>& programfile = std::nullopt);
 
     JexState& state() { return *state_; }
     QtPlatform& platform() { return *platform_; }
@@ -50,6 +57,7 @@ class Simulator {
     funnieswindow& funnies() { return *funnies_; }
     programwindow& program() { return *program_; }
     graphicswindow& graphics() { return *graphics_; }
+    class exitwindow& exitwindowwidget() { return *exitwindow_; }
 
     // The four windows in the order they are shown.
     std::array<QWidget*, 4> windows();
@@ -61,6 +69,7 @@ class Simulator {
     std::unique_ptr<funnieswindow> funnies_;
     std::unique_ptr<programwindow> program_;
     std::unique_ptr<graphicswindow> graphics_;
+    std::unique_ptr<class exitwindow> exitwindow_;
     std::unique_ptr<KeyboardKeypad> keyboard_;
 };
 

@@ -124,11 +124,18 @@ struct GraphicsWindow : Window {
     LineControl keys1, keys2, keys3, keys4;
 };
 
+// Asks before an unsaved program is left: a message and two buttons stacked,
+// each as wide as the window. Placed in twips.
+struct ExitWindow : Window {
+    Control Label1, cancel, exitanyway;
+};
+
 struct Windows {
     ButtonsWindow buttons;
     FunniesWindow funnies;
     ProgramWindow program;
     GraphicsWindow graphics;
+    ExitWindow exitwindow;
 };
 
 // Sets the properties the windows have before any layout: fonts, colours,

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/texts.h"
+#include "files/exit.h"
 #include "windows/controls.h"
 
 namespace jex {
@@ -88,6 +89,7 @@ void designwindows(Windows& windows) {
     designfunnies(windows.funnies);
     designprogram(windows.program);
     designgraphics(windows.graphics);
+    designexitwindow(windows.exitwindow);
 }
 
 } // namespace jex

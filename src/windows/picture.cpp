@@ -9,7 +9,10 @@
 
 namespace jex {
 
-std::filesystem::path picturefile() { return picturefolder() / "picture.jpg"; }
+std::filesystem::path picturefile() {
+    const auto folder = picturefolder();
+    return folder ? *folder / "picture.jpg" : std::filesystem::path();
+}
 
 void getpicture(JexState& jex) {
     makepicturefolders();

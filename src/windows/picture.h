@@ -8,6 +8,7 @@ namespace jex {
 
 struct JexState;
 
+// Empty when no home folder can be found.
 std::filesystem::path picturefile();
 
 // Loads the picture file, or the built-in plain green picture when it cannot

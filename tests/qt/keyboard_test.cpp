@@ -160,12 +160,10 @@ class KeyboardTest : public QObject {
         const jex::ProgramStore before = rig->state().store;
         auto* box = rig->find<QLineEdit>(rig->graphics(), "progname");
         QVERIFY(box);
-        box->setReadOnly(false);
-        box->setFocusPolicy(Qt::StrongFocus);
         rig->graphics()->activateWindow();
-        box->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(rig->graphics()));
-        QTRY_VERIFY(box->hasFocus());
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(box->hasFocus());
         box->clear();
 
         QTest::keyClicks(box, "Go Fred 123");
@@ -179,6 +177,25 @@ class KeyboardTest : public QObject {
         for (int index = 0; index < jex::keycount; ++index)
             QVERIFY(!keybutton(*rig, static_cast<Key>(index))->isDown());
         QVERIFY(rig->sounds().empty());
+    }
+
+    // Only a box the pupil clicks into takes the keys; a window that becomes
+    // active gives none of its boxes the cursor by itself.
+    void aNameBoxTakesTheKeysOnlyOnceChosen() {
+        rig->graphics()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rig->graphics()));
+        QVERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        type(QApplication::focusWidget(), {Qt::Key_Up, Qt::Key_2});
+        QCOMPARE(listing(*rig), QStringList{" forward  2"});
+
+        auto* box = rig->find<QLineEdit>(rig->graphics(), "myname");
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), box);
+        // Clicking the drawing area takes the cursor out of the box again.
+        QTest::mouseClick(rig->find(rig->graphics(), "Picture1"), Qt::LeftButton);
+        QVERIFY(!box->hasFocus());
+        type(QApplication::focusWidget(), {Qt::Key_Delete});
+        QCOMPARE(listing(*rig), QStringList());
     }
 
     void everyControlHasANameToAnnounceAndEveryKeyItsKeyboardKey() {

@@ -13,7 +13,9 @@
 #include <QTest>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,8 +42,8 @@ class SimulatorRig {
     }
 
     // Starts up; what the start-up played is kept apart from what comes after.
-    void start() {
-        simulator->start();
+    void start(const std::optional<std::filesystem::path>& programfile = std::nullopt) {
+        simulator->start(programfile);
         startupsounds = sounds_->played;
         sounds_->played.clear();
     }

@@ -93,6 +93,28 @@ double FakePlatform::random() {
     return value;
 }
 
+std::optional<std::string> FakePlatform::asksavefile(const FileRequest& request) {
+    savesasked.push_back(request);
+    return chosenfile;
+}
+
+std::optional<std::string> FakePlatform::askopenfile(const FileRequest& request) {
+    opensasked.push_back(request);
+    return chosenfile;
+}
+
+bool FakePlatform::askyesno(const std::string& title, const std::string& question) {
+    questions.push_back(title + ": " + question);
+    return answeryes;
+}
+
+double FakePlatform::textwidth(const Font& font, std::string_view text) {
+    std::size_t characters = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+    return static_cast<double>(characters) * font.points / 2;
+}
+
 std::vector<std::string> FakePlatform::soundnames() const {
     std::vector<std::string> names;
     for (const PlayedSound& sound : sounds) names.push_back(sound.name);

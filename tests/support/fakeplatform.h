@@ -56,6 +56,12 @@ public:
     double random() override;
     CalendarDate today() override { return date; }
     void endprogram() override { ended = true; }
+    std::optional<std::string> asksavefile(const FileRequest& request) override;
+    std::optional<std::string> askopenfile(const FileRequest& request) override;
+    bool askyesno(const std::string& title, const std::string& question) override;
+    // Every character is half as wide as the font's size in points, a space
+    // included, so that a test can work out what fits.
+    double textwidth(const Font& font, std::string_view text) override;
 
     std::vector<std::string> soundnames() const;
 
@@ -90,6 +96,12 @@ public:
     std::vector<double> seeds;
     std::vector<double> randoms;  // handed out in turn by random(), then 0.5
     CalendarDate date{6, 12, 2026};
+
+    // The pupil's answers to the dialogs, and what the dialogs were asked.
+    std::optional<std::string> chosenfile;  // nothing for a cancel
+    bool answeryes = true;
+    std::vector<FileRequest> savesasked, opensasked;
+    std::vector<std::string> questions;  // "title: question"
 
 private:
     void deliverdue();

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saving and loading programs, the defaults file read at start-up, and
+// bringing every window into line with a program just read.
+#pragma once
+
+#include <filesystem>
+
+namespace jex {
+
+struct JexState;
+struct ProgramFile;
+
+// The save button's work: asks where, writes the file and names the program
+// after it. A cancel or a failure shows "cancelled!" and marks the program
+// unsaved; the program in memory is not touched.
+void saveprogram(JexState& jex);
+
+// Asks for a file and reads it. A file that cannot be read or is not a program
+// this system could have made is refused with "can't open file!" and leaves
+// everything as it was.
+void loadprogram(JexState& jex);
+
+// Reads a program file already chosen, with the load button's checks and
+// its report.
+void openprogram(JexState& jex, const std::filesystem::path& file);
+
+// Reads the defaults file, if there is a good one, without a word either way.
+void getdefault(JexState& jex);
+
+// Puts a program read from a file into memory, every slot ready for a new
+// command.
+void installprogram(JexState& jex, const ProgramFile& program);
+
+// Shows the main program of a program just read, with its names, the robot at
+// the centre and the drawing wiped; the program counts as saved.
+void newprog(JexState& jex);
+
+} // namespace jex

@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The name boxes within their widths, and the change and use buttons in every
+// editing state.
+#include "files/names.h"
+
+#include "files/programbuttons.h"
+#include "filesrig.h"
+
+#include <cmath>
+#include <functional>
+
+namespace jex::testing {
+namespace {
+
+// Each box, how its width is measured (the fake makes every character half
+// the font's size wide) and where the name goes.
+struct Box {
+    NameBox box;
+    const char* what;
+    double points;
+    int spaces;
+    std::function<double(JexState&)> limitpixels;
+    std::function<std::string&(JexState&)> name;
+    std::function<Control&(JexState&)> control;
+    const char* defaultname;
+};
+
+const std::vector<Box>& boxes() {
+    static const std::vector<Box> all{
+        {NameBox::progname, "progname", 18, 3,
+         [](JexState& j) { return j.windows.program.nameheader.width / 15.0; },
+         [](JexState& j) -> std::string& { return j.store.slotname[0]; },
+         [](JexState& j) -> Control& { return j.windows.graphics.progname; }, "my program"},
+        {NameBox::pf1, "pf1", 18, 5,
+         [](JexState& j) { return j.windows.program.programtext.width / 15.0; },
+         [](JexState& j) -> std::string& { return j.store.slotname[1]; },
+         [](JexState& j) -> Control& { return j.windows.graphics.pf1; }, "function 1"},
+        {NameBox::pf2, "pf2", 18, 5,
+         [](JexState& j) { return j.windows.program.programtext.width / 15.0; },
+         [](JexState& j) -> std::string& { return j.store.slotname[2]; },
+         [](JexState& j) -> Control& { return j.windows.graphics.pf2; }, "function 2"},
+        {NameBox::myname, "myname", 13.8, 2,
+         [](JexState& j) { return double(j.windows.graphics.myname.width); },
+         [](JexState& j) -> std::string& { return j.authorname; },
+         [](JexState& j) -> Control& { return j.windows.graphics.myname; }, "me"},
+    };
+    return all;
+}
+
+// How many characters fit, with the box's spaces after them.
+std::size_t capacity(JexState& jex, const Box& box) {
+    return static_cast<std::size_t>(std::floor(box.limitpixels(jex) / (box.points / 2))) -
+           static_cast<std::size_t>(box.spaces);
+}
+
+using NameBoxes = FilesTest;
+
+TEST_F(NameBoxes, ANameThatFitsIsStoredAsItIs) {
+    for (const Box& box : boxes()) {
+        const std::size_t room = capacity(jex, box);
+        ASSERT_GT(room, 5u) << box.what;
+        const std::string name(room, 'x');
+        namebox_Change(jex, box.box, name);
+        EXPECT_EQ(box.control(jex).caption, name) << box.what;
+        EXPECT_EQ(box.name(jex), name) << box.what;
+        EXPECT_EQ(jex.windows.graphics.warnings.caption, "") << box.what;
+    }
+    EXPECT_TRUE(platform.sounds.empty());
+}
+
+TEST_F(NameBoxes, ANameTooWideKeepsItsLongestFrontPartThatFits) {
+    for (const Box& box : boxes()) {
+        for (const std::size_t length : {capacity(jex, box) + 1, std::size_t{100000}}) {
+            platform.sounds.clear();
+            std::string name;
+            for (std::size_t i = 0; i < length; ++i) name += static_cast<char>('a' + i % 26);
+            namebox_Change(jex, box.box, name);
+            const std::string front = name.substr(0, capacity(jex, box));
+            EXPECT_EQ(box.control(jex).caption, front) << box.what;
+            EXPECT_EQ(box.name(jex), front) << box.what;
+            EXPECT_EQ(jex.windows.graphics.warnings.caption, "Too long!") << box.what;
+            EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"}) << box.what;
+        }
+    }
+}
+
+TEST_F(NameBoxes, LettersOfSeveralBytesAreNeverCutInTwo) {
+    const Box& box = boxes().back();
+    std::string name;
+    for (std::size_t i = 0; i <= capacity(jex, box); ++i) name += "é";
+    namebox_Change(jex, box.box, name);
+    EXPECT_EQ(jex.authorname, name.substr(0, name.size() - 2));
+}
+
+TEST_F(NameBoxes, AnEmptyBoxStaysEmptyAndNamesByDefault) {
+    for (const Box& box : boxes()) {
+        namebox_Change(jex, box.box, "");
+        EXPECT_EQ(box.control(jex).caption, "") << box.what;
+        EXPECT_EQ(box.name(jex), box.defaultname) << box.what;
+    }
+}
+
+TEST_F(NameBoxes, ADoubleQuoteOrALineEndIsDroppedAsItIsTyped) {
+    namebox_Change(jex, NameBox::progname, "the \"best\"\r\n");
+    EXPECT_EQ(jex.windows.graphics.progname.caption, "the best");
+    EXPECT_EQ(jex.store.slotname[0], "the best");
+}
+
+TEST_F(NameBoxes, AFunctionsNewNameShowsInTheListingOfItsCalls) {
+    use2_Click(jex);
+    namebox_Change(jex, NameBox::pf2, "zigzag");
+    EXPECT_EQ(jex.windows.program.programtext.lines.back().plain, " zigzag");
+    EXPECT_EQ(jex.store.slotname[2], "zigzag");
+}
+
+TEST_F(NameBoxes, LeavingABoxShowsTheListingAndClearsTheStatusLine) {
+    namebox_Change(jex, NameBox::progname, std::string(500, 'w'));
+    jex.windows.program.nameheader.caption = "";
+    namebox_LostFocus(jex);
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "");
+    EXPECT_EQ(jex.windows.program.nameheader.caption, jex.store.slotname[0]);
+}
+
+TEST_F(NameBoxes, EditingNamesLeavesTheProgramSavedOrNot) {
+    for (const bool saved : {true, false}) {
+        jex.saved = saved;
+        namebox_Change(jex, NameBox::myname, "Kim");
+        EXPECT_EQ(jex.saved, saved);
+    }
+}
+
+// --- change and use ----------------------------------------------------------
+
+enum Button { change1, change2, use1, use2 };
+
+void click(JexState& jex, Button button) {
+    switch (button) {
+    case change1: change1_Click(jex); return;
+    case change2: change2_Click(jex); return;
+    case use1: use1_Click(jex); return;
+    case use2: use2_Click(jex); return;
+    }
+}
+
+struct EditingCase {
+    int editing;  // the slot being edited before the click
+    Button button;
+    int afterwards;
+    const char* change1caption;
+    const char* change2caption;
+    const char* message;
+    const char* added;  // the step the click appended to the slot, if any
+};
+
+class ChangeAndUse : public FilesTest, public ::testing::WithParamInterface<EditingCase> {};
+
+TEST_P(ChangeAndUse, InEveryEditingState) {
+    const EditingCase& c = GetParam();
+    if (c.editing != 0) click(jex, c.editing == 1 ? change1 : change2);
+    ASSERT_EQ(jex.currentslot, c.editing);
+    const SlotArray<Int16> counts = jex.store.stepcount;
+    platform.sounds.clear();
+
+    click(jex, c.button);
+    EXPECT_EQ(jex.currentslot, c.afterwards);
+    EXPECT_EQ(jex.windows.graphics.change1.caption, c.change1caption);
+    EXPECT_EQ(jex.windows.graphics.change2.caption, c.change2caption);
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, c.message);
+    EXPECT_EQ(platform.sounds.size(), std::string(c.message).empty() ? 0u : 1u);
+    const int n = jex.store.stepcount[c.editing];
+    if (*c.added) {
+        EXPECT_EQ(n, counts[c.editing] + 1);
+        EXPECT_EQ(step(jex, n, c.editing), c.added);
+        EXPECT_EQ(step(jex, n + 1, c.editing), "DONE");
+    } else {
+        EXPECT_EQ(jex.store.stepcount, counts);
+    }
+    EXPECT_EQ(jex.windows.program.nameheader.caption, jex.store.slotname[jex.currentslot]);
+}
+
+constexpr const char* nothing = "";
+constexpr const char* notinhere = "can't use this in here!";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ChangeAndUse,
+    ::testing::Values(EditingCase{0, change1, 1, "end change", "change", nothing, nothing},
+                      EditingCase{0, change2, 2, "change", "end change", nothing, nothing},
+                      EditingCase{0, use1, 0, "change", "change", nothing, "PF1 0"},
+                      EditingCase{0, use2, 0, "change", "change", nothing, "PF2 0"},
+                      EditingCase{1, change1, 0, "change", "change", nothing, nothing},
+                      EditingCase{1, change2, 2, "change", "end change", nothing, nothing},
+                      EditingCase{1, use1, 1, "end change", "change", notinhere, nothing},
+                      EditingCase{1, use2, 1, "end change", "change", nothing, "PF2 0"},
+                      EditingCase{2, change1, 1, "end change", "change", nothing, nothing},
+                      EditingCase{2, change2, 0, "change", "change", nothing, nothing},
+                      EditingCase{2, use1, 2, "change", "end change", notinhere, nothing},
+                      EditingCase{2, use2, 2, "change", "end change", notinhere, nothing}));
+
+using ChangeAndUseWhileKeying = FilesTest;
+
+TEST_F(ChangeAndUseWhileKeying, ACommandWaitingForItsNumberBlocksUseAndChange) {
+    for (const Key command : {Key::forwards, Key::note, Key::repeat}) {
+        press(jex, {Key::cm, command});
+        for (const Button button : {use1, use2, change1, change2}) {
+            click(jex, button);
+            EXPECT_EQ(jex.windows.graphics.warnings.caption, "expecting a number!");
+            EXPECT_EQ(jex.store.stepcount[0], 1);
+            EXPECT_EQ(jex.currentslot, 0);
+        }
+        press(jex, {Key::five});
+    }
+}
+
+TEST_F(ChangeAndUseWhileKeying, ACallEndsTheNumberBeforeIt) {
+    for (const auto& digits :
+         {std::vector<Key>{Key::five}, std::vector<Key>{Key::five, Key::five}}) {
+        press(jex, {Key::forwards});
+        for (Key digit : digits) press(jex, {digit});
+        use1_Click(jex);
+        const int n = jex.store.stepcount[0];
+        EXPECT_EQ(step(jex, n, 0), "PF1 0");
+        EXPECT_EQ(jex.entrystate[0], 0);
+        press(jex, {Key::seven});
+        EXPECT_EQ(jex.windows.graphics.warnings.caption, "expecting a command!");
+        EXPECT_EQ(step(jex, n, 0), "PF1 0");
+        EXPECT_EQ(step(jex, n - 1, 0), digits.size() == 1 ? "F 5" : "F 55");
+    }
+}
+
+TEST_F(ChangeAndUseWhileKeying, AnOpenRepeatKeepsTheKeypadWhereItIs) {
+    press(jex, {Key::repeat, Key::two, Key::forwards, Key::five});
+    change1_Click(jex);
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "No matching END!");
+    EXPECT_EQ(jex.currentslot, 0);
+    use1_Click(jex);  // a call inside the repeat is fine
+    EXPECT_EQ(step(jex, 3, 0), "PF1 0");
+
+    press(jex, {Key::endbutton});
+    change1_Click(jex);
+    press(jex, {Key::repeat, Key::three});
+    change1_Click(jex);
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "No matching END!");
+    EXPECT_EQ(jex.currentslot, 1);
+    press(jex, {Key::endbutton, Key::forwards});
+    change1_Click(jex);  // a number still missing does not keep a function open
+    EXPECT_EQ(jex.currentslot, 0);
+    EXPECT_EQ(jex.windows.graphics.change1.caption, "change");
+}
+
+TEST_F(ChangeAndUseWhileKeying, AFullSlotTakesNoCall) {
+    for (int i = 0; i < maxsteps; ++i) use2_Click(jex);
+    EXPECT_EQ(jex.store.stepcount[0], maxsteps);
+    use1_Click(jex);
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "program full!");
+    EXPECT_EQ(jex.store.stepcount[0], maxsteps);
+}
+
+TEST_F(ChangeAndUseWhileKeying, UseLeavesTheBackupAndTheSavedFlagAlone) {
+    press(jex, {Key::forwards, Key::five});
+    const auto backup = jex.backupstepcount;
+    jex.saved = true;
+    use1_Click(jex);
+    EXPECT_EQ(jex.backupstepcount, backup);
+    EXPECT_TRUE(jex.saved);
+}
+
+} // namespace
+} // namespace jex::testing
