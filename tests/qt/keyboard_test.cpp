@@ -6,7 +6,6 @@
 #include "entry/keys.h"
 #include "qt/keybutton.h"
 #include "qt/keyboardkeys.h"
-#include "qt/listingview.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -24,14 +23,6 @@ using jex::testing::SimulatorRig;
 Q_DECLARE_METATYPE(Key)
 
 namespace {
-
-QStringList listing(SimulatorRig& rig) {
-    QStringList lines;
-    for (const jex::PrintedLine& line :
-         rig.find<jex::qt::ListingView>(rig.program(), "programtext")->lines())
-        lines << QString::fromStdString(line.plain + line.emphasised);
-    return lines;
-}
 
 jex::qt::KeyButton* keybutton(SimulatorRig& rig, Key key) {
     return rig.find<jex::qt::KeyButton>(rig.buttons(), jex::keyname(key).data());
@@ -134,13 +125,13 @@ class KeyboardTest : public QObject {
         type(rig->graphics(), {Qt::Key_Up, Qt::Key_1, Qt::Key_0, Qt::Key_0});
         type(rig->funnies(), {Qt::Key_R, Qt::Key_4, Qt::Key_Right, Qt::Key_9, Qt::Key_0});
         type(rig->program(), {Qt::Key_E, Qt::Key_Backspace});
-        QCOMPARE(listing(*rig), QStringList({" forward  100", " repeat  4", "  right  90"}));
+        QCOMPARE(rig->listing(), QStringList({" forward  100", " repeat  4", "  right  90"}));
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
         type(rig->buttons(), {Qt::Key_Delete});
-        QCOMPARE(listing(*rig), QStringList());
+        QCOMPARE(rig->listing(), QStringList());
         // Back as it was after the last complete entry, the end step.
         type(rig->buttons(), {Qt::Key_Insert});
-        QCOMPARE(listing(*rig),
+        QCOMPARE(rig->listing(),
                  QStringList({" forward  100", " repeat  4", "  right  90", " end "}));
     }
 
@@ -150,7 +141,7 @@ class KeyboardTest : public QObject {
         type(rig->buttons(), {Qt::Key_Up}, Qt::ControlModifier);
         type(rig->buttons(), {Qt::Key_G}, Qt::AltModifier);
         type(rig->buttons(), {Qt::Key_Q, Qt::Key_F5, Qt::Key_Space});
-        QCOMPARE(listing(*rig), QStringList());
+        QCOMPARE(rig->listing(), QStringList());
         QVERIFY(rig->sounds().empty());
     }
 
@@ -173,7 +164,7 @@ class KeyboardTest : public QObject {
         QVERIFY(rig->state().store.stepcount == before.stepcount);
         QVERIFY(rig->state().store.commands == before.commands);
         QVERIFY(rig->state().store.arguments == before.arguments);
-        QCOMPARE(listing(*rig), QStringList{" forward  5"});
+        QCOMPARE(rig->listing(), QStringList{" forward  5"});
         for (int index = 0; index < jex::keycount; ++index)
             QVERIFY(!keybutton(*rig, static_cast<Key>(index))->isDown());
         QVERIFY(rig->sounds().empty());
@@ -186,7 +177,7 @@ class KeyboardTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(rig->graphics()));
         QVERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
         type(QApplication::focusWidget(), {Qt::Key_Up, Qt::Key_2});
-        QCOMPARE(listing(*rig), QStringList{" forward  2"});
+        QCOMPARE(rig->listing(), QStringList{" forward  2"});
 
         auto* box = rig->find<QLineEdit>(rig->graphics(), "myname");
         QTest::mouseClick(box, Qt::LeftButton);
@@ -195,7 +186,7 @@ class KeyboardTest : public QObject {
         QTest::mouseClick(rig->find(rig->graphics(), "Picture1"), Qt::LeftButton);
         QVERIFY(!box->hasFocus());
         type(QApplication::focusWidget(), {Qt::Key_Delete});
-        QCOMPARE(listing(*rig), QStringList());
+        QCOMPARE(rig->listing(), QStringList());
     }
 
     void everyControlHasANameToAnnounceAndEveryKeyItsKeyboardKey() {

@@ -3,23 +3,12 @@
 // the status line show.
 #include "simulatorrig.h"
 
-#include "qt/listingview.h"
 
 #include <initializer_list>
 
 using jex::testing::SimulatorRig;
 
 namespace {
-
-// The listing box's lines as a pupil reads them.
-QStringList listing(SimulatorRig& rig) {
-    QStringList lines;
-    auto* box = rig.find<jex::qt::ListingView>(rig.program(), "programtext");
-    if (!box) return {"<no listing box>"};
-    for (const jex::PrintedLine& line : box->lines())
-        lines << QString::fromStdString(line.plain + line.emphasised);
-    return lines;
-}
 
 void press(SimulatorRig& rig, std::initializer_list<const char*> keys) {
     for (const char* key : keys)
@@ -40,7 +29,7 @@ class KeypadTest : public QObject {
 
     void forwardsOneHundredIsListedUnderTheSlotName() {
         press(*rig, {"forwards", "one", "zero", "zero"});
-        QCOMPARE(listing(*rig), QStringList{" forward  100"});
+        QCOMPARE(rig->listing(), QStringList{" forward  100"});
         QCOMPARE(rig->caption(rig->program(), "nameheader"), QString("my program"));
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
         QVERIFY(rig->sounds().empty());
@@ -48,7 +37,7 @@ class KeypadTest : public QObject {
 
     void aRefusedKeyShowsItsMessageWithTheFailureSound() {
         press(*rig, {"forwards", "backwards"});
-        QCOMPARE(listing(*rig), QStringList{" forward "});
+        QCOMPARE(rig->listing(), QStringList{" forward "});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("expecting a number!"));
         QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
 
@@ -57,7 +46,7 @@ class KeypadTest : public QObject {
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("expecting a number!"));
         press(*rig, {"five"});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
-        QCOMPARE(listing(*rig), QStringList{" forward  5"});
+        QCOMPARE(rig->listing(), QStringList{" forward  5"});
     }
 
     void theMessageIsOnTheScreenWhileTheSoundPlays() {
@@ -70,9 +59,9 @@ class KeypadTest : public QObject {
 
     void cmClearsAndRmBringsTheProgramBack() {
         press(*rig, {"forwards", "five", "cm"});
-        QCOMPARE(listing(*rig), QStringList());
+        QCOMPARE(rig->listing(), QStringList());
         press(*rig, {"rm"});
-        QCOMPARE(listing(*rig), QStringList{" forward  5"});
+        QCOMPARE(rig->listing(), QStringList{" forward  5"});
         press(*rig, {"cm", "cm"});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("Nothing to rub out!"));
     }
@@ -82,7 +71,7 @@ class KeypadTest : public QObject {
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("No matching END!"));
         QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
         QVERIFY(!rig->state().running);
-        QCOMPARE(listing(*rig), QStringList({" repeat  2", "  flash  1"}));
+        QCOMPARE(rig->listing(), QStringList({" repeat  2", "  flash  1"}));
     }
 
     void theListingBoxSpacesLinesAsTheFontAsks() {

@@ -4,8 +4,6 @@
 // opens it, or refused with the load button's message.
 #include "simulatorrig.h"
 
-#include "qt/listingview.h"
-
 #include <QLineEdit>
 
 #include <filesystem>
@@ -15,14 +13,6 @@ using jex::testing::SimulatorRig;
 namespace {
 
 const std::filesystem::path fixtures = JEX_FIXTURES;
-
-QStringList listing(SimulatorRig& rig) {
-    QStringList lines;
-    for (const jex::PrintedLine& line :
-         rig.find<jex::qt::ListingView>(rig.program(), "programtext")->lines())
-        lines << QString::fromStdString(line.plain + line.emphasised);
-    return lines;
-}
 
 QString boxtext(SimulatorRig& rig, const char* name) {
     return rig.find<QLineEdit>(rig.graphics(), name)->text();
@@ -38,7 +28,7 @@ class ProgramArgumentTest : public QObject {
         SimulatorRig rig;
         rig.start(fixtures / "good" / "square.jex");
         QCOMPARE(rig.startupsounds, std::vector<std::string>{"yea"});
-        QCOMPARE(listing(rig), QStringList({" forward  10", " right  90", " function 1"}));
+        QCOMPARE(rig.listing(), QStringList({" forward  10", " right  90", " function 1"}));
         QCOMPARE(boxtext(rig, "progname"), QString("square"));
         QCOMPARE(boxtext(rig, "pf1"), QString("function 1"));
         QCOMPARE(rig.caption(rig.graphics(), "warnings"), QString());
@@ -46,7 +36,7 @@ class ProgramArgumentTest : public QObject {
         // It is in memory as a loaded program is: RM brings back all of it.
         rig.click(rig.buttons(), "cm");
         rig.click(rig.buttons(), "rm");
-        QCOMPARE(listing(rig).size(), 3);
+        QCOMPARE(rig.listing().size(), 3);
     }
 
     void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage_data() {
@@ -63,7 +53,7 @@ class ProgramArgumentTest : public QObject {
         rig.start(std::filesystem::path(file.toStdString()));
         QCOMPARE(rig.startupsounds, std::vector<std::string>({"yea", "nay"}));
         QCOMPARE(rig.caption(rig.graphics(), "warnings"), QString("can't open file!"));
-        QCOMPARE(listing(rig), QStringList());
+        QCOMPARE(rig.listing(), QStringList());
         QCOMPARE(boxtext(rig, "progname"), QString("my program"));
         QCOMPARE(boxtext(rig, "myname"), QString("me"));
         QVERIFY(rig.state().saved);

@@ -5,11 +5,13 @@
 #pragma once
 
 #include "core/state.h"
+#include "qt/listingview.h"
 #include "qt/simulator.h"
 #include "qt/soundplayer.h"
 #include "support/temphome.h"
 
 #include <QLabel>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
@@ -68,6 +70,16 @@ class SimulatorRig {
         QWidget* widget = find(window, name);
         QVERIFY2(widget, name);
         QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    // The listing box's lines as a pupil reads them.
+    QStringList listing() {
+        auto* box = find<qt::ListingView>(program(), "programtext");
+        if (!box) return {"<no listing box>"};
+        QStringList lines;
+        for (const PrintedLine& line : box->lines())
+            lines << QString::fromStdString(line.plain + line.emphasised);
+        return lines;
     }
 
     QString caption(QWidget* window, const char* name) {
