@@ -42,9 +42,6 @@ check "--help lists the keyboard's keys" 0 "$out" '^  go: G or Return'
 run_without_desktop --version
 check "--version answers" 0 "$out" '^JEX simulator [0-9]+\.[0-9]+$'
 
-run_without_desktop a.jex b.jex
-check "two files are refused" 2 "$err" "only one program file"
-
 run_without_desktop --fullscreen
 check "an unknown option is refused" 2 "$err" "unknown option: --fullscreen"
 

@@ -7,10 +7,8 @@
 #include "qt/canvasview.h"
 #include "qt/keybutton.h"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
-#include <QScreen>
 #include <QSvgRenderer>
 
 #include <cstdlib>
@@ -48,12 +46,6 @@ class HighDensityTest : public QObject {
         rig->start();
     }
     void cleanup() { rig.reset(); }
-
-    void theScreenIsTwiceTheOrdinaryDensity() {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        QCOMPARE(screen->devicePixelRatio(), 2.0);
-        QCOMPARE(screen->geometry().size() * screen->devicePixelRatio(), QSize(2048, 1536));
-    }
 
     void theWindowsAreTheOrdinaryLayoutDoubled() {
         // The 1024 x 768 layout, as the end-to-end start-up test sees it,

@@ -136,8 +136,6 @@ class KeyboardTest : public QObject {
     }
 
     void otherKeysAndShortcutsPressNothing() {
-        for (int index = 0; index < jex::keycount; ++index)
-            QVERIFY(keybutton(*rig, static_cast<Key>(index)));
         type(rig->buttons(), {Qt::Key_Up}, Qt::ControlModifier);
         type(rig->buttons(), {Qt::Key_G}, Qt::AltModifier);
         type(rig->buttons(), {Qt::Key_Q, Qt::Key_F5, Qt::Key_Space});
