@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTimer>
 
 #include <set>
 
@@ -133,6 +134,21 @@ class KeyboardTest : public QObject {
         type(rig->buttons(), {Qt::Key_Insert});
         QCOMPARE(rig->listing(),
                  QStringList({" forward  100", " repeat  4", "  right  90", " end "}));
+    }
+
+    // The run goes on inside the GO key's click, so the next key press
+    // reaches the rules from within it, as a click does: it stops the run.
+    void aKeyPressedDuringARunStopsIt() {
+        type(rig->buttons(), {Qt::Key_Up, Qt::Key_9, Qt::Key_9});
+        QTimer::singleShot(300, rig->buttons(), [this] {
+            QVERIFY(rig->state().running);
+            type(rig->buttons(), {Qt::Key_5});
+        });
+        type(rig->buttons(), {Qt::Key_G});
+        QVERIFY(!rig->state().running);
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("stopped!"));
+        QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
+        QCOMPARE(rig->listing(), QStringList{" forward  99"});
     }
 
     void otherKeysAndShortcutsPressNothing() {
