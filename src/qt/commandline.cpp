@@ -22,7 +22,8 @@ CommandLine readcommandline(const std::vector<std::string_view>& arguments) {
         } else if (!optionsended && argument == "--version") {
             return {CommandLine::Request::version, {}, {}};
         } else if (!optionsended && argument.size() > 1 && argument.front() == '-') {
-            return {CommandLine::Request::mistake, {},
+            return {CommandLine::Request::mistake,
+                    {},
                     text(textid::unknownoption) + std::string(argument)};
         } else if (line.programfile) {
             return {CommandLine::Request::mistake, {}, text(textid::toomanyfiles)};
@@ -39,9 +40,13 @@ std::string helptext() {
            keyboardhelp().toStdString();
 }
 
-std::string versiontext() { return text(textid::programtitlefull) + JEX_VERSION + '\n'; }
+std::string versiontext() {
+    return text(textid::programtitlefull) + JEX_VERSION + '\n';
+}
 
-std::string nodesktoptext() { return text(textid::nodesktop) + '\n'; }
+std::string nodesktoptext() {
+    return text(textid::nodesktop) + '\n';
+}
 
 Desktop finddesktop(const std::function<std::string(const char*)>& variable,
                     const std::function<bool()>& x11reachable) {

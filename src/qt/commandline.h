@@ -15,7 +15,7 @@ struct CommandLine {
     enum class Request { start, help, version, mistake };
     Request request = Request::start;
     std::optional<std::string> programfile;
-    std::string mistake;     // what was wrong, when the request is a mistake
+    std::string mistake; // what was wrong, when the request is a mistake
 };
 
 // The arguments after the program's own name.

@@ -17,7 +17,9 @@ namespace {
 constexpr Qt::KeyboardModifiers commandmodifiers =
     Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
-bool istextbox(const QObject* object) { return qobject_cast<const QLineEdit*>(object) != nullptr; }
+bool istextbox(const QObject* object) {
+    return qobject_cast<const QLineEdit*>(object) != nullptr;
+}
 
 } // namespace
 

@@ -5,8 +5,8 @@
 
 #include "windows/controls.h"
 
-#include <Qt>
 #include <QString>
+#include <Qt>
 
 #include <optional>
 #include <vector>

@@ -40,7 +40,8 @@ constexpr std::array<ScreenReaderName, 14> names = {{
 
 void nameforscreenreaders(const std::array<QWidget*, 4>& windows) {
     for (const ScreenReaderName& name : names) {
-        auto* control = windows[name.window]->findChild<QWidget*>(QString::fromLatin1(name.control));
+        auto* control =
+            windows[name.window]->findChild<QWidget*>(QString::fromLatin1(name.control));
         if (!control) continue;
         std::string said = text(name.words);
         if (name.more) said += ' ' + text(name.more);

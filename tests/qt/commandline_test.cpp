@@ -26,8 +26,8 @@ class CommandLineTest : public QObject {
 
         const QStringList none;
         QTest::newRow("none") << none << Request::start << none << "";
-        QTest::newRow("a program") << QStringList{"square.jex"} << Request::start
-                                   << QStringList{"square.jex"} << "";
+        QTest::newRow("a program")
+            << QStringList{"square.jex"} << Request::start << QStringList{"square.jex"} << "";
         QTest::newRow("help") << QStringList{"--help"} << Request::help << none << "";
         QTest::newRow("help wins over a file")
             << QStringList{"square.jex", "--help"} << Request::help << none << "";
@@ -53,7 +53,8 @@ class CommandLineTest : public QObject {
         QFETCH(QStringList, file);
         QFETCH(QString, mistake);
         std::vector<std::string> held;
-        for (const QString& argument : arguments) held.push_back(argument.toStdString());
+        for (const QString& argument : arguments)
+            held.push_back(argument.toStdString());
         const CommandLine line =
             jex::qt::readcommandline(std::vector<std::string_view>(held.begin(), held.end()));
         QCOMPARE(line.request, request);
@@ -70,12 +71,24 @@ class CommandLineTest : public QObject {
         QTest::addColumn<bool>("x11answers");
         QTest::addColumn<Desktop>("desktop");
 
-        QTest::newRow("nothing") << "" << "" << "" << false << Desktop::none;
-        QTest::newRow("X") << "" << ":0" << "" << true << Desktop::x11;
-        QTest::newRow("X that does not answer") << "" << ":7" << "" << false << Desktop::none;
-        QTest::newRow("Wayland with XWayland") << "" << ":0" << "wayland-0" << true << Desktop::x11;
-        QTest::newRow("Wayland alone") << "" << "" << "wayland-0" << false << Desktop::asgiven;
-        QTest::newRow("platform named") << "offscreen" << "" << "" << false << Desktop::asgiven;
+        QTest::newRow("nothing") << ""
+                                 << ""
+                                 << "" << false << Desktop::none;
+        QTest::newRow("X") << ""
+                           << ":0"
+                           << "" << true << Desktop::x11;
+        QTest::newRow("X that does not answer") << ""
+                                                << ":7"
+                                                << "" << false << Desktop::none;
+        QTest::newRow("Wayland with XWayland") << ""
+                                               << ":0"
+                                               << "wayland-0" << true << Desktop::x11;
+        QTest::newRow("Wayland alone") << ""
+                                       << ""
+                                       << "wayland-0" << false << Desktop::asgiven;
+        QTest::newRow("platform named") << "offscreen"
+                                        << ""
+                                        << "" << false << Desktop::asgiven;
     }
     void desktop() {
         QFETCH(QString, platform);

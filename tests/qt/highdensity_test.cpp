@@ -29,7 +29,8 @@ int differing(const QImage& a, const QImage& b) {
         for (int x = 0; x < a.width(); ++x) {
             const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
             if (std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
-                    std::abs(p.blue() - q.blue()) > 24)
+                    std::abs(p.blue() - q.blue()) >
+                24)
                 ++count;
         }
     return count;
@@ -85,8 +86,9 @@ class HighDensityTest : public QObject {
         QPainter painter(&sharp);
         QSvgRenderer(go->face()).render(&painter);
         painter.end();
-        const QImage stretched = sharp.scaled(50, 50, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                     .scaled(100, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage stretched =
+            sharp.scaled(50, 50, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .scaled(100, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QVERIFY(differing(shown, sharp) < 100);
         QVERIFY(differing(shown, stretched) > 300);
     }

@@ -4,13 +4,13 @@
 #include "simulatorrig.h"
 
 #include "entry/keys.h"
-#include "qt/keybutton.h"
 #include "qt/keyboardkeys.h"
+#include "qt/keybutton.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSlider>
@@ -98,7 +98,8 @@ class KeyboardTest : public QObject {
                                                           &QAbstractButton::clicked));
         const auto clicked = [&] {
             QList<int> counts;
-            for (const auto& spy : clicks) counts << int(spy->count());
+            for (const auto& spy : clicks)
+                counts << int(spy->count());
             return counts;
         };
         QList<int> none(jex::keycount, 0);
@@ -206,11 +207,10 @@ class KeyboardTest : public QObject {
     void everyControlHasANameToAnnounceAndEveryKeyItsKeyboardKey() {
         for (QWidget* window : rig->simulator->windows()) {
             for (QWidget* control : window->findChildren<QWidget*>()) {
-                const bool usable = qobject_cast<QAbstractButton*>(control) ||
-                                    qobject_cast<QLineEdit*>(control) ||
-                                    qobject_cast<QSlider*>(control) ||
-                                    control->objectName() == "programtext" ||
-                                    control->objectName() == "Picture1";
+                const bool usable =
+                    qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+                    qobject_cast<QSlider*>(control) || control->objectName() == "programtext" ||
+                    control->objectName() == "Picture1";
                 if (!usable) continue;
                 QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
                 QVERIFY2(spoken, qPrintable(control->objectName()));

@@ -41,10 +41,12 @@ class ProgramArgumentTest : public QObject {
 
     void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage_data() {
         QTest::addColumn<QString>("file");
-        QTest::newRow("not a program") << QString::fromStdString((fixtures / "bad" / "junk.jex").string());
+        QTest::newRow("not a program")
+            << QString::fromStdString((fixtures / "bad" / "junk.jex").string());
         QTest::newRow("header in other letters")
             << QString::fromStdString((fixtures / "bad" / "header-case.jex").string());
-        QTest::newRow("no such file") << QString::fromStdString((fixtures / "nowhere.jex").string());
+        QTest::newRow("no such file")
+            << QString::fromStdString((fixtures / "nowhere.jex").string());
         QTest::newRow("a folder") << QString::fromStdString(fixtures.string());
     }
     void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage() {
