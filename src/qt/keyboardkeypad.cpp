@@ -68,7 +68,7 @@ bool KeyboardKeypad::forourwindows(QObject* watched) const {
 bool KeyboardKeypad::keypress(QKeyEvent& event) {
     if (event.modifiers() & commandmodifiers) return false;
     if (istextbox(QApplication::focusWidget())) return false;
-    const std::optional<Key> keypad = keypadkeyfor(static_cast<Qt::Key>(event.key()));
+    const std::optional<Key> keypad = keypadkeyfor(event.key());
     if (!keypad) return false;
     // A held key does not repeat: the robot's keys do not either.
     if (!event.isAutoRepeat() && held_.emplace(event.key(), *keypad).second) {

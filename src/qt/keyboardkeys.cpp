@@ -58,7 +58,7 @@ QString fromtable(int number) {
 
 } // namespace
 
-std::optional<Key> keypadkeyfor(Qt::Key keyboard) {
+std::optional<Key> keypadkeyfor(int keyboard) {
     const auto found =
         std::find_if(mapping.begin(), mapping.end(),
                      [keyboard](const KeyboardKey& k) { return k.keyboard == keyboard; });

@@ -15,7 +15,7 @@ namespace jex::qt {
 
 // The keypad key a keyboard key presses; none for every other key. Keys of
 // the number pad count as the same keys.
-std::optional<Key> keypadkeyfor(Qt::Key keyboard);
+std::optional<Key> keypadkeyfor(int keyboard);
 
 // The keyboard keys that press a keypad key, the one to learn first.
 std::vector<Qt::Key> keyboardkeysfor(Key keypad);
