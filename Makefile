@@ -2,23 +2,33 @@
 PRESET ?= default
 BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build configure deps bench package clean
 
-run: build
+# Only the program and what it is made of: the tests and benchmarks are
+# built by `make test` and `make bench`.
+run: configure
+	cmake --build --preset $(PRESET) --target jex
 	./$(BUILD_DIR)/jex
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --timeout 300
 
-build: deps
-	cmake --preset $(PRESET)
+build: configure
 	cmake --build --preset $(PRESET)
+
+configure: deps
+	cmake --preset $(PRESET)
 
 deps:
 	./scripts/install-deps
 
 bench: build
 	./$(BUILD_DIR)/bench/jexbench
+
+# The Debian package of the program alone, in the build folder.
+package: configure
+	cmake --build --preset $(PRESET) --target jex
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf build build-asan

@@ -1,17 +1,63 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/textids.h"
+#include "core/texts.h"
+#include "qt/commandline.h"
 #include "qt/simulator.h"
 
 #include <QApplication>
 
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+enum ExitStatus { success = 0, nodesktop = 1, mistake = 2 };
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    using jex::qt::CommandLine;
+    const CommandLine line =
+        jex::qt::readcommandline(std::vector<std::string_view>(argv + 1, argv + argc));
+    switch (line.request) {
+    case CommandLine::Request::help:
+        std::cout << jex::qt::helptext();
+        return success;
+    case CommandLine::Request::version:
+        std::cout << jex::qt::versiontext();
+        return success;
+    case CommandLine::Request::mistake:
+        std::cerr << line.mistake << '\n' << jex::text(jex::textid::tryhelp) << '\n';
+        return mistake;
+    case CommandLine::Request::start:
+        break;
+    }
+
+    // Without a screen the toolkit would abort with a message of its own.
+    const jex::qt::Desktop desktop = jex::qt::finddesktop();
+    if (desktop == jex::qt::Desktop::none) {
+        std::cerr << jex::qt::nodesktoptext();
+        return nodesktop;
+    }
     // Wayland does not let a program place its own windows; through XWayland
     // the four windows can still tile the screen.
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
-        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    if (desktop == jex::qt::Desktop::x11) qputenv("QT_QPA_PLATFORM", "xcb");
 
-    QApplication application(argc, argv);
+    // The toolkit sees no arguments of its own: the one argument is a file.
+    int toolkitargc = 1;
+    QApplication application(toolkitargc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("jex"));
+    // The file manager gives a full path, a terminal perhaps a relative one.
+    std::optional<std::filesystem::path> programfile;
+    if (line.programfile) {
+        std::error_code unresolved;
+        programfile = std::filesystem::absolute(*line.programfile, unresolved);
+        if (unresolved) programfile = *line.programfile;
+    }
     jex::qt::Simulator simulator;
-    simulator.start();
+    simulator.start(programfile);
     return application.exec();
 }

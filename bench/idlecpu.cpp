@@ -46,9 +46,10 @@ void BM_IdleProgramCpu(benchmark::State& state) {
                 state.SkipWithError("the program ended while idle");
                 break;
             }
+            const std::chrono::duration<double> used = *after - *before;
             state.SetIterationTime(elapsed.count());
-            state.counters["cpu_seconds"] = (*after - *before).count();
-            state.counters["cpu_percent_of_core"] = 100 * (*after - *before) / elapsed;
+            state.counters["cpu_milliseconds"] = 1000 * used.count();
+            state.counters["cpu_percent_of_core"] = 100 * used / elapsed;
         }
     } catch (const std::exception& error) {
         state.SkipWithError(error.what());

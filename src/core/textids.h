@@ -80,4 +80,24 @@ inline constexpr int datepattern = 174;
 inline constexpr int printfinished = 175;
 inline constexpr int printererror = 159;
 
+// Starting from a terminal
+inline constexpr int usage = 400;
+inline constexpr int whatitdoes = 401;
+inline constexpr int helpoption = 402;
+inline constexpr int versionoption = 403;
+inline constexpr int keyboardkeys = 404;
+inline constexpr int programtitlefull = 405;
+inline constexpr int nodesktop = 406;
+inline constexpr int unknownoption = 407;
+inline constexpr int toomanyfiles = 408;
+inline constexpr int tryhelp = 409;
+
+// Controls as a screen reader and a tool tip name them
+inline constexpr int keytooltip = 410;       // "%1: %2", the key's name and its keyboard keys
+inline constexpr int keyboardkeyor = 411;    // between two keyboard keys
+inline constexpr int digitkeys = 412;
+inline constexpr int listing = 413;
+inline constexpr int drawingarea = 414;
+inline constexpr int firstkeypadname = 420;  // the 24 keys follow in keypad order
+
 } // namespace jex::textid

@@ -89,7 +89,15 @@ void loadprogram(JexState& jex) {
     const auto request =
         filerequest(textid::load, graphics.myname.caption, graphics.progname.caption);
     const auto chosen = request ? jex.platform.askopenfile(*request) : std::nullopt;
-    const auto bytes = chosen ? readwholefile(*chosen, largestprogramfile) : std::nullopt;
+    if (!chosen) {
+        reportproblem(jex, textid::cantopenfile);
+        return;
+    }
+    openprogram(jex, *chosen);
+}
+
+void openprogram(JexState& jex, const std::filesystem::path& file) {
+    const auto bytes = readwholefile(file, largestprogramfile);
     const ReadResult read = bytes ? readprogram(*bytes) : ReadResult{};
     if (!read.program) {
         reportproblem(jex, textid::cantopenfile);

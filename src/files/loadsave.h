@@ -3,6 +3,8 @@
 // bringing every window into line with a program just read.
 #pragma once
 
+#include <filesystem>
+
 namespace jex {
 
 struct JexState;
@@ -17,6 +19,10 @@ void saveprogram(JexState& jex);
 // this system could have made is refused with "can't open file!" and leaves
 // everything as it was.
 void loadprogram(JexState& jex);
+
+// Reads a program file already chosen, with the load button's checks and
+// its report.
+void openprogram(JexState& jex, const std::filesystem::path& file);
 
 // Reads the defaults file, if there is a good one, without a word either way.
 void getdefault(JexState& jex);

@@ -14,6 +14,7 @@
 #include <QDeadlineTimer>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
@@ -28,6 +29,8 @@ namespace jex::qt {
 namespace {
 
 constexpr int builtinpicturesize = 50;
+// Widest and tallest a background picture is kept: enough for a printed page.
+constexpr int largestpicture = 2500; // pixels
 // Longest a new window may take to reach the screen before a sound plays.
 constexpr int exposuretime = 1000; // milliseconds
 // The windows are brought into line with the model at most this often while
@@ -113,8 +116,19 @@ ScreenInfo QtPlatform::screen() {
 }
 
 bool QtPlatform::loadbackgroundpicture(const std::string& path) {
-    QImage picture;
-    if (!picture.load(QString::fromStdString(path))) return false;
+    // A photo straight from a camera would hold tens of megabytes and slow
+    // every wipe of the drawing; more than a printed page shows is never
+    // needed, so it is made smaller once, while it is decoded.
+    const QSize largest(largestpicture, largestpicture);
+    QImageReader reader(QString::fromStdString(path));
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > largest.width() || size.height() > largest.height()))
+        reader.setScaledSize(size.scaled(largest, Qt::KeepAspectRatio));
+    QImage picture = reader.read();
+    if (picture.isNull()) return false;
+    // Some formats only tell their size once they are decoded.
+    if (picture.width() > largest.width() || picture.height() > largest.height())
+        picture = picture.scaled(largest, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     hiddenpicture_ = std::move(picture);
     return true;
 }

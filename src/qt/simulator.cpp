@@ -3,12 +3,17 @@
 
 #include "core/startup.h"
 #include "core/state.h"
+#include "files/loadsave.h"
 #include "qt/buttonswindow.h"
 #include "qt/exitwindow.h"
 #include "qt/funnieswindow.h"
 #include "qt/graphicswindow.h"
+#include "qt/keyboardkeypad.h"
 #include "qt/programwindow.h"
 #include "qt/qtplatform.h"
+#include "qt/screenreadernames.h"
+
+#include <QIcon>
 
 namespace jex::qt {
 
@@ -26,6 +31,12 @@ Simulator::Simulator(SimulatorOptions options)
         *state_,
         {buttons_.get(), funnies_.get(), program_.get(), graphics_.get(), exitwindow_.get()},
         graphics_->Picture1());
+    keyboard_ = std::make_unique<KeyboardKeypad>(*buttons_, windows());
+    nameforscreenreaders(windows());
+    // Drawn from its SVG at whatever size and density the desktop asks for.
+    const QIcon icon(QStringLiteral(":/icons/jex.svg"));
+    for (QWidget* window : windows()) window->setWindowIcon(icon);
+    exitwindow_->setWindowIcon(icon);
 }
 
 Simulator::Simulator(std::unique_ptr<SoundPlayer> soundplayer)
@@ -33,8 +44,11 @@ Simulator::Simulator(std::unique_ptr<SoundPlayer> soundplayer)
 
 Simulator::~Simulator() = default;
 
-void Simulator::start() {
+void Simulator::start(const std::optional<std::filesystem::path>& programfile) {
     program_Load(*state_);
+    if (!programfile) return;
+    openprogram(*state_, *programfile);
+    platform_->syncwindows();
 }
 
 SoundPlayer& Simulator::soundplayer() {

@@ -8,8 +8,10 @@
 #include "qt/soundplayer.h"
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -20,6 +22,7 @@ struct JexState;
 namespace jex::qt {
 
 class QtPlatform;
+class KeyboardKeypad;
 class buttonswindow;
 class funnieswindow;
 class programwindow;
@@ -47,8 +50,9 @@ class Simulator {
     Simulator& operator=(const Simulator&) = delete;
 
     // The start-up: lays the windows out, shows them and ends with the
-    // success sound.
-    void start();
+    // success sound. Given a program file, it then opens it as the load
+    // button does, with the same report when it cannot.
+    void start(const std::optional<std::filesystem::path>& programfile = std::nullopt);
 
     JexState& state() { return *state_; }
     QtPlatform& platform() { return *platform_; }
@@ -72,6 +76,7 @@ class Simulator {
     std::unique_ptr<programwindow> program_;
     std::unique_ptr<graphicswindow> graphics_;
     std::unique_ptr<class exitwindow> exitwindow_;
+    std::unique_ptr<KeyboardKeypad> keyboard_;
 };
 
 } // namespace jex::qt

@@ -5,6 +5,8 @@
 #include "core/state.h"
 #include "files/folders.h"
 
+#include <system_error>
+
 namespace jex {
 
 std::filesystem::path picturefile() {
@@ -14,7 +16,11 @@ std::filesystem::path picturefile() {
 
 void getpicture(JexState& jex) {
     makepicturefolders();
-    jex.pictureloaded = jex.platform.loadbackgroundpicture(picturefile().string());
+    // Only a plain file is read: opening a pipe or a device of that name
+    // would wait for ever, or read without end, before any window is shown.
+    std::error_code unreadable;
+    const bool plainfile = std::filesystem::is_regular_file(picturefile(), unreadable);
+    jex.pictureloaded = plainfile && jex.platform.loadbackgroundpicture(picturefile().string());
     if (!jex.pictureloaded) jex.platform.usebuiltinpicture();
 }
 

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace jex::testing {
 namespace {
@@ -66,9 +67,6 @@ TEST_F(Startup, SpeedStartsAtTheSlidersPosition) {
 TEST_F(Startup, MakesThePictureFolderAndUsesTheBuiltInPictureWithoutAFile) {
     program_Load(jex);
     EXPECT_TRUE(std::filesystem::is_directory(home.path() / "dorvane" / "jex" / "picture"));
-    ASSERT_EQ(platform.picturesasked.size(), 1u);
-    EXPECT_EQ(platform.picturesasked[0],
-              (home.path() / "dorvane" / "jex" / "picture" / "picture.jpg").string());
     EXPECT_FALSE(jex.pictureloaded);
     EXPECT_EQ(platform.builtinpictures, 1);
     EXPECT_GE(platform.backgroundpaints, 1);
@@ -79,8 +77,31 @@ TEST_F(Startup, UsesThePictureFileWhenItLoads) {
     std::ofstream(home.path() / "dorvane" / "jex" / "picture" / "picture.jpg") << "image";
     platform.picturereadable = true;
     program_Load(jex);
+    EXPECT_EQ(platform.picturesasked,
+              std::vector{(home.path() / "dorvane" / "jex" / "picture" / "picture.jpg").string()});
     EXPECT_TRUE(jex.pictureloaded);
     EXPECT_EQ(platform.builtinpictures, 0);
+}
+
+// A pipe would block the start-up for ever and a folder cannot be a picture:
+// only a plain file is handed to the picture loader.
+TEST_F(Startup, APictureThatIsNoPlainFileIsTakenAsMissing) {
+    const auto picture = home.path() / "dorvane" / "jex" / "picture" / "picture.jpg";
+    std::filesystem::create_directories(picture.parent_path());
+    for (const bool pipe : {true, false}) {
+        std::filesystem::remove_all(picture);
+        if (pipe)
+            ASSERT_EQ(mkfifo(picture.c_str(), 0600), 0);
+        else
+            std::filesystem::create_directory(picture);
+        Rig fresh;
+        fresh.platform.picturereadable = true;
+        program_Load(fresh.jex);
+        EXPECT_TRUE(fresh.platform.picturesasked.empty()) << (pipe ? "pipe" : "folder");
+        EXPECT_FALSE(fresh.jex.pictureloaded);
+        EXPECT_EQ(fresh.platform.builtinpictures, 1);
+        EXPECT_EQ(fresh.platform.soundnames(), std::vector<std::string>{"yea"});
+    }
 }
 
 TEST_F(Startup, AFolderInTheWayOfThePictureFolderIsNoError) {

@@ -105,7 +105,8 @@ e2e_wait_until() {
 }
 
 # A screen of the given size on the first free display number, with an
-# authorisation cookie of its own and no window manager. Sets DISPLAY and
+# authorisation cookie of its own and no window manager; it stays up between
+# one program and the next (-noreset). Sets DISPLAY and
 # XAUTHORITY for everything the test starts afterwards.
 e2e_start_xvfb() {
     local workdir=$1 screen=$2 number pid
@@ -114,7 +115,7 @@ e2e_start_xvfb() {
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
         : >"$XAUTHORITY"
         xauth -q -f "$XAUTHORITY" add ":$number" . "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')"
-        Xvfb ":$number" -screen 0 "$screen" -dpi 96 -nolisten tcp -auth "$XAUTHORITY" \
+        Xvfb ":$number" -screen 0 "$screen" -dpi 96 -nolisten tcp -noreset -auth "$XAUTHORITY" \
             >"$workdir/xvfb.log" 2>&1 &
         pid=$!
         if e2e_wait_until 10 "$pid" xdpyinfo -display ":$number"; then

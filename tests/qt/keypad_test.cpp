@@ -3,23 +3,7 @@
 // the status line show.
 #include "simulatorrig.h"
 
-#include "qt/listingview.h"
-
 using jex::testing::SimulatorRig;
-
-namespace {
-
-// The listing box's lines as a pupil reads them.
-QStringList listing(SimulatorRig& rig) {
-    QStringList lines;
-    auto* box = rig.find<jex::qt::ListingView>(rig.program(), "programtext");
-    if (!box) return {"<no listing box>"};
-    for (const jex::PrintedLine& line : box->lines())
-        lines << QString::fromStdString(line.plain + line.emphasised);
-    return lines;
-}
-
-} // namespace
 
 class KeypadTest : public QObject {
     Q_OBJECT
@@ -33,7 +17,7 @@ class KeypadTest : public QObject {
 
     void forwardsOneHundredIsListedUnderTheSlotName() {
         rig->press({"forwards", "one", "zero", "zero"});
-        QCOMPARE(listing(*rig), QStringList{" forward  100"});
+        QCOMPARE(rig->listing(), QStringList{" forward  100"});
         QCOMPARE(rig->caption(rig->program(), "nameheader"), QString("my program"));
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
         QVERIFY(rig->sounds().empty());
@@ -41,7 +25,7 @@ class KeypadTest : public QObject {
 
     void aRefusedKeyShowsItsMessageWithTheFailureSound() {
         rig->press({"forwards", "backwards"});
-        QCOMPARE(listing(*rig), QStringList{" forward "});
+        QCOMPARE(rig->listing(), QStringList{" forward "});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("expecting a number!"));
         QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
 
@@ -50,7 +34,7 @@ class KeypadTest : public QObject {
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("expecting a number!"));
         rig->press({"five"});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
-        QCOMPARE(listing(*rig), QStringList{" forward  5"});
+        QCOMPARE(rig->listing(), QStringList{" forward  5"});
     }
 
     void theMessageIsOnTheScreenWhileTheSoundPlays() {
@@ -63,9 +47,9 @@ class KeypadTest : public QObject {
 
     void cmClearsAndRmBringsTheProgramBack() {
         rig->press({"forwards", "five", "cm"});
-        QCOMPARE(listing(*rig), QStringList());
+        QCOMPARE(rig->listing(), QStringList());
         rig->press({"rm"});
-        QCOMPARE(listing(*rig), QStringList{" forward  5"});
+        QCOMPARE(rig->listing(), QStringList{" forward  5"});
         rig->press({"cm", "cm"});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("Nothing to rub out!"));
     }
@@ -75,7 +59,7 @@ class KeypadTest : public QObject {
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("No matching END!"));
         QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
         QVERIFY(!rig->state().running);
-        QCOMPARE(listing(*rig), QStringList({" repeat  2", "  flash  1"}));
+        QCOMPARE(rig->listing(), QStringList({" repeat  2", "  flash  1"}));
     }
 
     void theListingBoxSpacesLinesAsTheFontAsks() {

@@ -5,17 +5,21 @@
 #pragma once
 
 #include "core/state.h"
+#include "qt/listingview.h"
 #include "qt/simulator.h"
 #include "qt/soundplayer.h"
 #include "support/temphome.h"
 
 #include <QLabel>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,8 +70,8 @@ class SimulatorRig {
     }
 
     // Starts up; what the start-up played is kept apart from what comes after.
-    void start() {
-        simulator->start();
+    void start(const std::optional<std::filesystem::path>& programfile = std::nullopt) {
+        simulator->start(programfile);
         startupsounds = sounds_->played;
         sounds_->played.clear();
     }
@@ -97,6 +101,16 @@ class SimulatorRig {
     // Keys clicked one after another on the keypad.
     void press(std::initializer_list<const char*> keys) {
         for (const char* key : keys) click(buttons(), key);
+    }
+
+    // The listing box's lines as a pupil reads them.
+    QStringList listing() {
+        auto* box = find<qt::ListingView>(program(), "programtext");
+        if (!box) return {"<no listing box>"};
+        QStringList lines;
+        for (const PrintedLine& line : box->lines())
+            lines << QString::fromStdString(line.plain + line.emphasised);
+        return lines;
     }
 
     QString caption(QWidget* window, const char* name) {

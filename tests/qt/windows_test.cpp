@@ -5,6 +5,7 @@
 
 #include "qt/canvasview.h"
 #include "qt/keybutton.h"
+#include "qt/qtplatform.h"
 
 #include <QDir>
 #include <QImage>
@@ -117,6 +118,36 @@ class WindowsTest : public QObject {
         QVERIFY2(top.red() > 200 && top.blue() < 60, qPrintable(top.name()));
         QVERIFY2(bottom.blue() > 200 && bottom.red() < 60, qPrintable(bottom.name()));
         QVERIFY2(corner.blue() > 200 && corner.red() < 60, qPrintable(corner.name()));
+    }
+
+    void aLargePictureIsMadeSmallerOnceAsItIsRead() {
+        // A camera's photo, left half red and right half blue, held at no
+        // more than 2500 pixels a side in its own proportions.
+        struct Case {
+            QSize file, kept;
+        };
+        for (const Case& c : {Case{{5000, 2000}, {2500, 1000}}, Case{{600, 3000}, {500, 2500}}}) {
+            SimulatorRig rig;
+            QImage picture(c.file, QImage::Format_RGB32);
+            picture.fill(Qt::red);
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = picture.width() / 2; x < picture.width(); ++x)
+                    picture.setPixelColor(x, y, Qt::blue);
+            const QString folder =
+                QString::fromStdString((rig.home.path() / "dorvane/jex/picture").string());
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(picture.save(folder + "/picture.jpg", "JPEG", 50));
+
+            rig.start();
+            QVERIFY(rig.state().pictureloaded);
+            const QImage& kept = rig.simulator->platform().backgroundpicture();
+            QCOMPARE(kept.size(), c.kept);
+            QCOMPARE(kept.pixelColor(kept.width() / 4, kept.height() / 2).red() > 200, true);
+            QCOMPARE(kept.pixelColor(kept.width() * 3 / 4, kept.height() / 2).blue() > 200, true);
+            const QImage shot = rig.find(rig.graphics(), "Picture1")->grab().toImage();
+            QVERIFY(shot.pixelColor(shot.width() / 4, shot.height() / 2).red() > 200);
+            QVERIFY(shot.pixelColor(shot.width() * 3 / 4, shot.height() / 2).blue() > 200);
+        }
     }
 
     void everyKeyShowsItsFace() {

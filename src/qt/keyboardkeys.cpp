@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/keyboardkeys.h"
+
+#include "core/textids.h"
+#include "core/texts.h"
+#include "entry/keys.h"
+
+#include <QKeySequence>
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+
+namespace jex::qt {
+namespace {
+
+struct KeyboardKey {
+    Qt::Key keyboard;
+    Key keypad;
+};
+
+// Letters are the first letter of the key's word; the arrows are the four
+// moves; the three keys that rub out and restore are the keyboard's own
+// editing keys. The first keyboard key listed for a keypad key is the one a
+// tool tip names first.
+constexpr std::array<KeyboardKey, 27> mapping = {{
+    {Qt::Key_0, Key::zero},
+    {Qt::Key_1, Key::one},
+    {Qt::Key_2, Key::two},
+    {Qt::Key_3, Key::three},
+    {Qt::Key_4, Key::four},
+    {Qt::Key_5, Key::five},
+    {Qt::Key_6, Key::six},
+    {Qt::Key_7, Key::seven},
+    {Qt::Key_8, Key::eight},
+    {Qt::Key_9, Key::nine},
+    {Qt::Key_Up, Key::forwards},
+    {Qt::Key_Down, Key::backwards},
+    {Qt::Key_Left, Key::leftbutton},
+    {Qt::Key_Right, Key::rightbutton},
+    {Qt::Key_N, Key::note},
+    {Qt::Key_F, Key::flash},
+    {Qt::Key_P, Key::pause},
+    {Qt::Key_R, Key::repeat},
+    {Qt::Key_E, Key::endbutton},
+    {Qt::Key_T, Key::test},
+    {Qt::Key_G, Key::go},
+    {Qt::Key_Return, Key::go},
+    {Qt::Key_Enter, Key::go},
+    {Qt::Key_Delete, Key::cm},
+    {Qt::Key_Backspace, Key::ce},
+    {Qt::Key_Insert, Key::rm},
+}};
+
+QString fromtable(int number) {
+    return QString::fromStdString(text(number));
+}
+
+} // namespace
+
+std::optional<Key> keypadkeyfor(int keyboard) {
+    const auto found =
+        std::find_if(mapping.begin(), mapping.end(),
+                     [keyboard](const KeyboardKey& k) { return k.keyboard == keyboard; });
+    if (found == mapping.end()) return std::nullopt;
+    return found->keypad;
+}
+
+std::vector<Qt::Key> keyboardkeysfor(Key keypad) {
+    std::vector<Qt::Key> keys;
+    for (const KeyboardKey& k : mapping)
+        if (k.keypad == keypad) keys.push_back(k.keyboard);
+    return keys;
+}
+
+QString keypadkeyname(Key keypad) {
+    return fromtable(textid::firstkeypadname + keyindex(keypad));
+}
+
+QString keyboardkeysname(Key keypad) {
+    QStringList names;
+    for (Qt::Key key : keyboardkeysfor(keypad))
+        names << QKeySequence(key).toString(QKeySequence::NativeText);
+    return names.join(fromtable(textid::keyboardkeyor));
+}
+
+QString keytooltip(Key keypad) {
+    return fromtable(textid::keytooltip).arg(keypadkeyname(keypad), keyboardkeysname(keypad));
+}
+
+QString keyboardhelp() {
+    QString help = fromtable(textid::keyboardkeys) + QLatin1Char('\n');
+    help += QStringLiteral("  ") + fromtable(textid::digitkeys) + QLatin1Char('\n');
+    // In the order of the table: the moves first, the rarer keys last.
+    std::vector<Key> listed;
+    for (const KeyboardKey& k : mapping) {
+        if (keydigit(k.keypad) >= 0 ||
+            std::find(listed.begin(), listed.end(), k.keypad) != listed.end())
+            continue;
+        listed.push_back(k.keypad);
+        help += QStringLiteral("  ") + keytooltip(k.keypad) + QLatin1Char('\n');
+    }
+    return help;
+}
+
+} // namespace jex::qt

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Which key of the computer's keyboard presses which key of the robot's
+// keypad, for pupils who find the mouse hard.
+#pragma once
+
+#include "windows/controls.h"
+
+#include <QString>
+#include <Qt>
+
+#include <optional>
+#include <vector>
+
+namespace jex::qt {
+
+// The keypad key a keyboard key presses; none for every other key. Keys of
+// the number pad count as the same keys.
+std::optional<Key> keypadkeyfor(int keyboard);
+
+// The keyboard keys that press a keypad key, the one to learn first.
+std::vector<Qt::Key> keyboardkeysfor(Key keypad);
+
+// How a pupil and a screen reader call a keypad key, and how the keyboard
+// keys that press it are written ("G or Return").
+QString keypadkeyname(Key keypad);
+QString keyboardkeysname(Key keypad);
+
+// "go: G or Return", for the key's tool tip.
+QString keytooltip(Key keypad);
+
+// The whole mapping, one keypad key a line, for the command line's help.
+QString keyboardhelp();
+
+} // namespace jex::qt

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the program makes of its arguments and of the desktop it is started
+// on, before any window exists.
+#include "qt/commandline.h"
+
+#include <QTest>
+
+#include <map>
+
+using jex::qt::CommandLine;
+using jex::qt::Desktop;
+using Request = CommandLine::Request;
+
+Q_DECLARE_METATYPE(Request)
+Q_DECLARE_METATYPE(Desktop)
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void arguments_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Request>("request");
+        QTest::addColumn<QStringList>("file"); // none, or the one file
+        QTest::addColumn<QString>("mistake");
+
+        const QStringList none;
+        QTest::newRow("none") << none << Request::start << none << "";
+        QTest::newRow("a program")
+            << QStringList{"square.jex"} << Request::start << QStringList{"square.jex"} << "";
+        QTest::newRow("help") << QStringList{"--help"} << Request::help << none << "";
+        QTest::newRow("help wins over a file")
+            << QStringList{"square.jex", "--help"} << Request::help << none << "";
+        QTest::newRow("version") << QStringList{"--version"} << Request::version << none << "";
+        QTest::newRow("two files") << QStringList{"a.jex", "b.jex"} << Request::mistake << none
+                                   << "jex: only one program file can be opened at a time";
+        QTest::newRow("unknown option") << QStringList{"--fullscreen"} << Request::mistake << none
+                                        << "jex: unknown option: --fullscreen";
+        QTest::newRow("toolkit options are not taken")
+            << QStringList{"-platform", "offscreen"} << Request::mistake << none
+            << "jex: unknown option: -platform";
+        QTest::newRow("a file named like an option")
+            << QStringList{"--", "-odd.jex"} << Request::start << QStringList{"-odd.jex"} << "";
+        QTest::newRow("a lone dash is a file")
+            << QStringList{"-"} << Request::start << QStringList{"-"} << "";
+        // It gets the message of any file that cannot be opened.
+        QTest::newRow("an empty name is a file")
+            << QStringList{""} << Request::start << QStringList{""} << "";
+    }
+    void arguments() {
+        QFETCH(QStringList, arguments);
+        QFETCH(Request, request);
+        QFETCH(QStringList, file);
+        QFETCH(QString, mistake);
+        std::vector<std::string> held;
+        for (const QString& argument : arguments)
+            held.push_back(argument.toStdString());
+        const CommandLine line =
+            jex::qt::readcommandline(std::vector<std::string_view>(held.begin(), held.end()));
+        QCOMPARE(line.request, request);
+        QStringList found;
+        if (line.programfile) found << QString::fromStdString(*line.programfile);
+        QCOMPARE(found, file);
+        QCOMPARE(QString::fromStdString(line.mistake), mistake);
+    }
+
+    void desktop_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<bool>("x11answers");
+        QTest::addColumn<Desktop>("desktop");
+
+        QTest::newRow("nothing") << ""
+                                 << ""
+                                 << "" << false << Desktop::none;
+        QTest::newRow("X") << ""
+                           << ":0"
+                           << "" << true << Desktop::x11;
+        QTest::newRow("X that does not answer") << ""
+                                                << ":7"
+                                                << "" << false << Desktop::none;
+        QTest::newRow("Wayland with XWayland") << ""
+                                               << ":0"
+                                               << "wayland-0" << true << Desktop::x11;
+        QTest::newRow("Wayland alone") << ""
+                                       << ""
+                                       << "wayland-0" << false << Desktop::asgiven;
+        QTest::newRow("platform named") << "offscreen"
+                                        << ""
+                                        << "" << false << Desktop::asgiven;
+    }
+    void desktop() {
+        QFETCH(QString, platform);
+        QFETCH(QString, display);
+        QFETCH(QString, wayland);
+        QFETCH(bool, x11answers);
+        QFETCH(Desktop, desktop);
+        const std::map<std::string, std::string> environment = {
+            {"QT_QPA_PLATFORM", platform.toStdString()},
+            {"DISPLAY", display.toStdString()},
+            {"WAYLAND_DISPLAY", wayland.toStdString()}};
+        int probes = 0;
+        const Desktop found = jex::qt::finddesktop(
+            [&](const char* name) {
+                const auto value = environment.find(name);
+                return value == environment.end() ? std::string() : value->second;
+            },
+            [&] {
+                ++probes;
+                return x11answers;
+            });
+        QCOMPARE(found, desktop);
+        // The display is only asked when there is one to ask.
+        QVERIFY(probes <= (display.isEmpty() ? 0 : 1));
+    }
+};
+
+QTEST_APPLESS_MAIN(CommandLineTest)
+#include "commandline_test.moc"

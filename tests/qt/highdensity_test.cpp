@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A 2048 x 1536 screen at twice the ordinary density, as a 4K monitor or 200 %
+// scaling gives it: the windows are the 1024 x 768 layout at double size, and
+// what is drawn is drawn at the screen's own resolution.
+#include "simulatorrig.h"
+
+#include "qt/canvasview.h"
+#include "qt/keybutton.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cstdlib>
+
+using jex::testing::SimulatorRig;
+
+namespace {
+
+QRect indevicepixels(const QWidget* window) {
+    const qreal ratio = window->devicePixelRatioF();
+    return QRect(window->pos() * ratio, window->size() * ratio);
+}
+
+// How many pixels of two pictures of the same size differ visibly.
+int differing(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            if (std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                    std::abs(p.blue() - q.blue()) >
+                24)
+                ++count;
+        }
+    return count;
+}
+
+} // namespace
+
+class HighDensityTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        rig = std::make_unique<SimulatorRig>();
+        rig->start();
+    }
+    void cleanup() { rig.reset(); }
+
+    void theWindowsAreTheOrdinaryLayoutDoubled() {
+        // The 1024 x 768 layout, as the end-to-end start-up test sees it,
+        // in twice as many device pixels.
+        const std::array<QRect, 4> expected = {
+            QRect(646, 487, 378, 254), // buttons
+            QRect(932, 0, 92, 487),    // funnies
+            QRect(646, 0, 286, 487),   // program
+            QRect(0, 0, 646, 741),     // graphics
+        };
+        const std::array<QWidget*, 4> windows = rig->simulator->windows();
+        QRegion covered;
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            const QRect device = indevicepixels(windows[i]);
+            QCOMPARE(device, QRect(expected[i].topLeft() * 2, expected[i].size() * 2));
+            QVERIFY2(!covered.intersects(device), qPrintable(windows[i]->windowTitle()));
+            covered += device;
+        }
+        // Side by side across the whole width, down to the same foot.
+        QCOMPARE(covered.boundingRect(), QRect(0, 0, 2048, 1482));
+    }
+
+    void keysAre112DevicePixelsWithSharpFaces() {
+        const QList<jex::qt::KeyButton*> keys = rig->buttons()->findChildren<jex::qt::KeyButton*>();
+        QCOMPARE(keys.size(), 24);
+        for (jex::qt::KeyButton* key : keys) {
+            const QPixmap shot = key->grab();
+            QCOMPARE(shot.size(), QSize(112, 112));
+            QCOMPARE(shot.devicePixelRatio(), 2.0);
+        }
+        // The 50-pixel face is drawn at 100 device pixels, as its drawing
+        // at that size on the key's grey, not drawn small and stretched.
+        auto* go = rig->find<jex::qt::KeyButton>(rig->buttons(), "go");
+        const QImage shown = go->grab().toImage().copy(6, 6, 100, 100);
+        QImage sharp(100, 100, QImage::Format_RGB32);
+        sharp.fill(QColor(96, 96, 96));
+        QPainter painter(&sharp);
+        QSvgRenderer(go->face()).render(&painter);
+        painter.end();
+        const QImage stretched =
+            sharp.scaled(50, 50, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .scaled(100, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY(differing(shown, sharp) < 100);
+        QVERIFY(differing(shown, stretched) > 300);
+    }
+
+    void theIconIsDrawnAtTheScreensDensity() {
+        for (QWidget* window : rig->simulator->windows()) {
+            const QIcon icon = window->windowIcon();
+            QVERIFY(!icon.isNull());
+            const QPixmap large = icon.pixmap(QSize(64, 64), 2.0);
+            QCOMPARE(large.size(), QSize(128, 128));
+            QCOMPARE(large.devicePixelRatio(), 2.0);
+            const QImage picture = large.toImage();
+            QVERIFY(qAlpha(picture.pixel(64, 64)) == 255);
+        }
+    }
+
+    void theDrawingIsKeptAtTheScreensDensity() {
+        auto* area = rig->find<jex::qt::CanvasView>(rig->graphics(), "Picture1");
+        QVERIFY(area);
+        QCOMPARE(area->drawing().devicePixelRatio(), 2.0);
+        QCOMPARE(area->drawing().size(), area->size() * 2);
+    }
+
+  private:
+    std::unique_ptr<SimulatorRig> rig;
+};
+
+QTEST_MAIN(HighDensityTest)
+#include "highdensity_test.moc"

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Started with a program file, as a double click in the file manager starts
+// it: after the start-up and its sound the file is opened as the load button
+// opens it, or refused with the load button's message.
+#include "simulatorrig.h"
+
+#include <QLineEdit>
+
+#include <filesystem>
+
+using jex::testing::SimulatorRig;
+
+namespace {
+
+const std::filesystem::path fixtures = JEX_FIXTURES;
+
+QString boxtext(SimulatorRig& rig, const char* name) {
+    return rig.find<QLineEdit>(rig.graphics(), name)->text();
+}
+
+} // namespace
+
+class ProgramArgumentTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void aSavedProgramIsOpenedAfterTheStartUp() {
+        SimulatorRig rig;
+        rig.start(fixtures / "good" / "square.jex");
+        QCOMPARE(rig.startupsounds, std::vector<std::string>{"yea"});
+        QCOMPARE(rig.listing(), QStringList({" forward  10", " right  90", " function 1"}));
+        QCOMPARE(boxtext(rig, "progname"), QString("square"));
+        QCOMPARE(boxtext(rig, "pf1"), QString("function 1"));
+        QCOMPARE(rig.caption(rig.graphics(), "warnings"), QString());
+        QVERIFY(rig.state().saved);
+        // It is in memory as a loaded program is: RM brings back all of it.
+        rig.click(rig.buttons(), "cm");
+        rig.click(rig.buttons(), "rm");
+        QCOMPARE(rig.listing().size(), 3);
+    }
+
+    void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("not a program")
+            << QString::fromStdString((fixtures / "bad" / "junk.jex").string());
+        QTest::newRow("header in other letters")
+            << QString::fromStdString((fixtures / "bad" / "header-case.jex").string());
+        QTest::newRow("no such file")
+            << QString::fromStdString((fixtures / "nowhere.jex").string());
+        QTest::newRow("a folder") << QString::fromStdString(fixtures.string());
+    }
+    void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage() {
+        QFETCH(QString, file);
+        SimulatorRig rig;
+        rig.start(std::filesystem::path(file.toStdString()));
+        QCOMPARE(rig.startupsounds, std::vector<std::string>({"yea", "nay"}));
+        QCOMPARE(rig.caption(rig.graphics(), "warnings"), QString("can't open file!"));
+        QCOMPARE(rig.listing(), QStringList());
+        QCOMPARE(boxtext(rig, "progname"), QString("my program"));
+        QCOMPARE(boxtext(rig, "myname"), QString("me"));
+        QVERIFY(rig.state().saved);
+    }
+};
+
+QTEST_MAIN(ProgramArgumentTest)
+#include "programargument_test.moc"
