@@ -16,7 +16,7 @@ class Motion : public ::testing::Test {
 protected:
     void SetUp() override { setpen(jex, true); }
 
-    void run(std::initializer_list<std::string> steps, int speed) {
+    void run(const std::vector<std::string>& steps, int speed) {
         rig.program(0, steps);
         rig.speed(speed);
         gorun(jex, 1);
