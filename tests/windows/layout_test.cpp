@@ -103,7 +103,7 @@ TEST_F(Layout1024, DrawingWindowControlsWithTheirCaptions) {
         {&g.pname, "program name"}, {&g.mname, "my name"},     {&g.use2, "use"},
         {&g.load, "load"},          {&g.printbutton, "print"}, {&g.save, "save"},
         {&f.xheading, "X value"},   {&f.speed, "speed"},       {&f.penon, "on"},
-        {&f.penlabel, "pen"},       {&f.target, "target"}};
+        {&f.penlabel, "pen"},       {&f.target, "target"},     {&g.change1, "change"}};
     // clang-format on
     for (auto [control, caption] : captions)
         EXPECT_EQ(control->caption, caption);
