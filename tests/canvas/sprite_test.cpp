@@ -22,40 +22,20 @@ std::ostream& operator<<(std::ostream& out, const Pose& pose) {
 
 class Sprite : public ::testing::TestWithParam<Pose> {};
 
-INSTANTIATE_TEST_SUITE_P(
-    Headings, Sprite,
-    ::testing::Values(Pose{0,
-                           {5, 0, 13, 0, 6, 0, 13, 0},
-                           {{{245, 237},
-                             {255, 237},
-                             {245, 263},
-                             {255, 263},
-                             {245, 256},
-                             {255, 256},
-                             {245, 263},
-                             {255, 263}}}},
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Headings, Sprite, ::testing::Values(
+    Pose{0, {5, 0, 13, 0, 6, 0, 13, 0},
+         {{{245, 237}, {255, 237}, {245, 263}, {255, 263},
+           {245, 256}, {255, 256}, {245, 263}, {255, 263}}}},
                       // cos h is 1.3e-6 and sin h just under 1: the front faces right.
-                      Pose{90,
-                           {0, 5, 0, 12, 0, 6, 0, 12},
-                           {{{262, 245},
-                             {262, 255},
-                             {238, 245},
-                             {238, 255},
-                             {244, 245},
-                             {244, 255},
-                             {238, 245},
-                             {238, 255}}}},
+    Pose{90, {0, 5, 0, 12, 0, 6, 0, 12},
+         {{{262, 245}, {262, 255}, {238, 245}, {238, 255},
+           {244, 245}, {244, 255}, {238, 245}, {238, 255}}}},
                       // Negative offsets round downwards: the body is two rows shorter.
-                      Pose{180,
-                           {-5, 0, -12, 0, -7, 0, -13, 0},
-                           {{{255, 262},
-                             {245, 262},
-                             {255, 238},
-                             {245, 238},
-                             {255, 243},
-                             {245, 243},
-                             {255, 237},
-                             {245, 237}}}}));
+    Pose{180, {-5, 0, -12, 0, -7, 0, -13, 0},
+         {{{255, 262}, {245, 262}, {255, 238}, {245, 238},
+           {255, 243}, {245, 243}, {255, 237}, {245, 237}}}}));
+// clang-format on
 
 TEST_P(Sprite, OutlineAndLinesFollowTheHeading) {
     const Pose& pose = GetParam();

@@ -96,6 +96,7 @@ TEST_P(Guard, ClickDuringARunOnlyStopsIt) {
     gorun(jex, 1);
 
     EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(rig.platform.soundnames(), std::vector<std::string>{"nay"}); // the stop's alone
     EXPECT_EQ(rig.platform.tick, 12);
     EXPECT_EQ(std::tuple(jex.robotx, jex.roboty, jex.robotheading), std::tuple(0, 20, 0));
     EXPECT_FALSE(pendown(jex));

@@ -3,7 +3,6 @@
 #include "core/state.h"
 #include "core/tokens.h"
 #include "support/fakeplatform.h"
-#include "support/keying.h"
 #include "support/temphome.h"
 
 #include <gtest/gtest.h>
@@ -23,45 +22,32 @@ protected:
     FakePlatform& platform = rig.platform;
 };
 
-TEST_F(Startup, WithoutADefaultsFileEverySlotIsEmptyAndSaved) {
+TEST_F(Startup, ShowsEveryWindowWithEmptySlotsThenOneYeaAfterTheRobotIsCentred) {
+    jex.robotx = 40;
+    jex.windows.funnies.Slider1.value = 33;
     program_Load(jex);
     for (int slot = 0; slot < slotcount; ++slot) {
         EXPECT_EQ(jex.store.stepcount[slot], 0);
         EXPECT_EQ(jex.store.commands[1][slot], token::done);
     }
-    EXPECT_EQ(jex.store.slotname[0], "my program");
-    EXPECT_EQ(jex.authorname, "me");
-    EXPECT_TRUE(jex.saved);
-    EXPECT_FALSE(jex.running);
+    EXPECT_EQ(std::tuple(jex.store.slotname[0], jex.authorname), std::tuple("my program", "me"));
     EXPECT_EQ(jex.windows.graphics.progname.caption, "my program");
     EXPECT_EQ(jex.windows.graphics.myname.caption, "me");
-}
+    EXPECT_TRUE(jex.saved);
+    EXPECT_FALSE(jex.running);
+    EXPECT_EQ(jex.robotspeed, 33); // from the slider's position
 
-TEST_F(Startup, EndsWithOneYeaAfterTheRobotIsCentred) {
-    jex.robotx = 40;
-    platform.tick = 0;
-    program_Load(jex);
+    for (const Window* window :
+         std::initializer_list<const Window*>{&jex.windows.buttons, &jex.windows.funnies,
+                                              &jex.windows.program, &jex.windows.graphics})
+        EXPECT_TRUE(window->shown);
+    EXPECT_GT(jex.canvasunit, 0);
     ASSERT_EQ(platform.soundnames(), std::vector<std::string>{"yea"});
     EXPECT_EQ(jex.robotx, 0);
-    EXPECT_EQ(jex.windows.funnies.JEXX.caption, "0");
-    EXPECT_EQ(jex.windows.funnies.JEXY.caption, "0");
-    EXPECT_EQ(jex.windows.funnies.JEXangle.caption, "0");
+    const FunniesWindow& tools = jex.windows.funnies;
+    EXPECT_EQ(std::tuple(tools.JEXX.caption, tools.JEXY.caption, tools.JEXangle.caption),
+              std::tuple("0", "0", "0"));
     EXPECT_GE(platform.canvasrefreshes, 1);
-}
-
-TEST_F(Startup, ShowsEveryWindowBeforeTheSound) {
-    program_Load(jex);
-    EXPECT_TRUE(jex.windows.buttons.shown);
-    EXPECT_TRUE(jex.windows.funnies.shown);
-    EXPECT_TRUE(jex.windows.program.shown);
-    EXPECT_TRUE(jex.windows.graphics.shown);
-    EXPECT_GT(jex.canvasunit, 0);
-}
-
-TEST_F(Startup, SpeedStartsAtTheSlidersPosition) {
-    jex.windows.funnies.Slider1.value = 33;
-    program_Load(jex);
-    EXPECT_EQ(jex.robotspeed, 33);
 }
 
 TEST_F(Startup, MakesThePictureFolderAndUsesTheBuiltInPictureWithoutAFile) {
@@ -110,14 +96,6 @@ TEST_F(Startup, AFolderInTheWayOfThePictureFolderIsNoError) {
     program_Load(jex);
     EXPECT_FALSE(jex.pictureloaded);
     EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"yea"});
-}
-
-TEST_F(Startup, RmStraightAfterStartUpKeepsTheEmptySlots) {
-    program_Load(jex);
-    press(jex, {Key::rm});
-    EXPECT_EQ(jex.store.commands[0][0], token::done);
-    EXPECT_EQ(jex.store.commands[1][0], token::done);
-    EXPECT_EQ(jex.store.stepcount[0], 0);
 }
 
 } // namespace

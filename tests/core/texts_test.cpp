@@ -10,16 +10,8 @@ namespace {
 TEST(Texts, KeepTheirSpacesAndPunctuationExactly) {
     EXPECT_EQ(text(textid::writtenby), " written by ");
     EXPECT_EQ(text(textid::filefilter), "JEX files |*.jex|");
-    EXPECT_EQ(text(textid::cantusehere), "can't use this in here!");
     EXPECT_EQ(text(textid::notsavedcontinue),
               "You haven't saved your program. Do you want to continue?");
-    EXPECT_EQ(text(textid::toomanyrepeats), "Too many REPEATS!");
-}
-
-TEST(Texts, SlotNamesAreConsecutive) {
-    EXPECT_EQ(text(textid::myprogram), "my program");
-    EXPECT_EQ(text(textid::functionone), "function 1");
-    EXPECT_EQ(text(textid::functiontwo), "function 2");
 }
 
 TEST(Texts, EveryNamedNumberHasAText) {

@@ -36,15 +36,16 @@ protected:
     JexState& jex = rig.jex;
 };
 
-TEST_F(Listing, EmptySlotShowsOnlyItsName) {
+TEST_F(Listing, HeaderNamesTheSlotAndAnEmptySlotShowsNothingElse) {
     showlisting(jex, 0);
     EXPECT_EQ(jex.windows.program.nameheader.caption, "my program");
     EXPECT_TRUE(jex.windows.program.programtext.lines.empty());
-}
 
-TEST_F(Listing, RepeatBlocksIndentTheirSteps) {
-    press(jex, {Key::repeat, Key::four, Key::forwards, Key::one, Key::zero, Key::endbutton});
-    EXPECT_EQ(shown(), (std::vector<std::string>{" repeat  4", "  forward  10", " end "}));
+    jex.currentslot = 1;
+    jex.store.slotname[1] = "square";
+    press(jex, {Key::pause, Key::four});
+    EXPECT_EQ(jex.windows.program.nameheader.caption, "square");
+    EXPECT_EQ(shown(), std::vector<std::string>{" pause  4"});
 }
 
 TEST_F(Listing, NestedBlocksAndEveryWord) {
@@ -78,14 +79,6 @@ TEST_F(Listing, FunctionCallShowsTheFunctionsCurrentName) {
     EXPECT_EQ(shown()[1], "  zigzag");
 }
 
-TEST_F(Listing, ShowsTheSlotsOwnNameAndSteps) {
-    jex.currentslot = 1;
-    jex.store.slotname[1] = "square";
-    press(jex, {Key::pause, Key::four});
-    EXPECT_EQ(jex.windows.program.nameheader.caption, "square");
-    EXPECT_EQ(shown(), std::vector<std::string>{" pause  4"});
-}
-
 TEST_F(Listing, VisibleLinesIsOneLessThanTheLinesThatFit) {
     EXPECT_EQ(visiblelines(jex), 13);
     jex.windows.program.programtext.height = 432 * 3;
@@ -94,56 +87,37 @@ TEST_F(Listing, VisibleLinesIsOneLessThanTheLinesThatFit) {
     EXPECT_EQ(visiblelines(jex), 1);
 }
 
-TEST_F(Listing, LongProgramShowsItsLastStepsWithoutScrollBack) {
+TEST_F(Listing, LongProgramShowsItsLastStepsIndentedByBlocksBegunAboveThem) {
+    press(jex, {Key::repeat, Key::two});
     keyforwards(20);
     press(jex, {Key::backwards, Key::two});
     const auto lines = shown();
-    ASSERT_EQ(lines.size(), 14u);  // rows 8 to 21
-    EXPECT_EQ(lines.back(), " backward  2");
-    EXPECT_EQ(lines.front(), " forward  1");
+    ASSERT_EQ(lines.size(), 14u); // rows 9 to 22
+    EXPECT_EQ(lines.back(), "  backward  2");
+    EXPECT_EQ(lines.front(), "  forward  1");
 }
 
-TEST_F(Listing, IndentationFollowsBlocksThatBeganAboveTheShownRows) {
-    press(jex, {Key::repeat, Key::two});
-    keyforwards(20);
-    const auto lines = shown();
-    ASSERT_EQ(lines.size(), 14u);
-    EXPECT_EQ(lines.back(), "  forward  1");
-}
-
-TEST_F(Listing, ShowStepHighlightsTheStepAsTheBottomLine) {
-    keyforwards(30);
-    showstep(jex, 0, 20);
-    const auto& printed = jex.windows.program.programtext.lines;
-    ASSERT_EQ(printed.size(), 14u);  // rows 7 to 20
-    EXPECT_EQ(printed.back(), (PrintedLine{" ", "forward  1"}));
-    for (std::size_t i = 0; i + 1 < printed.size(); ++i) EXPECT_TRUE(printed[i].emphasised.empty());
-}
-
-TEST_F(Listing, ShowStepOnTheFirstStepShowsTheTopOfTheProgram) {
-    keyforwards(30);
-    showstep(jex, 0, 1);
-    const auto& printed = jex.windows.program.programtext.lines;
-    ASSERT_EQ(printed.size(), 14u);  // rows 1 to 14
-    EXPECT_EQ(printed.front(), (PrintedLine{" ", "forward  1"}));
-}
-
-TEST_F(Listing, ShowStepPastTheLastStepShowsTheEndOfTheProgram) {
-    keyforwards(30);
-    showstep(jex, 0, 31);
-    const auto& printed = jex.windows.program.programtext.lines;
-    ASSERT_EQ(printed.size(), 14u);  // rows 17 to 30
-    for (const PrintedLine& line : printed) EXPECT_TRUE(line.emphasised.empty());
-}
-
-TEST_F(Listing, ShowStepOnAShortProgramShowsAllOfIt) {
-    keyforwards(3);
-    showstep(jex, 0, 2);
-    const auto& printed = jex.windows.program.programtext.lines;
-    ASSERT_EQ(printed.size(), 3u);
-    EXPECT_EQ(printed[1], (PrintedLine{" ", "forward  1"}));
-    EXPECT_TRUE(printed[0].emphasised.empty());
-    EXPECT_TRUE(printed[2].emphasised.empty());
+// Which rows of a program of 30 steps (or 3) are shown when a step is
+// highlighted: the step is the bottom line when it can be, 0 for none.
+TEST_F(Listing, ShowStepKeepsTheHighlightedStepInView) {
+    struct Case {
+        int steps, row, firstshown, lastshown, highlighted;
+    };
+    for (const Case& c : {Case{30, 20, 7, 20, 20}, Case{30, 1, 1, 14, 1}, Case{30, 31, 17, 30, 0},
+                          Case{3, 2, 1, 3, 2}}) {
+        initvariables(jex);
+        jex.windows.program.programtext.height = 6306;
+        keyforwards(c.steps);
+        showstep(jex, 0, c.row);
+        const auto& printed = jex.windows.program.programtext.lines;
+        ASSERT_EQ(printed.size(), static_cast<std::size_t>(c.lastshown - c.firstshown + 1))
+            << c.row;
+        for (int row = c.firstshown; row <= c.lastshown; ++row)
+            EXPECT_EQ(printed[row - c.firstshown], row == c.highlighted
+                                                       ? (PrintedLine{" ", "forward  1"})
+                                                       : (PrintedLine{" forward  1", ""}))
+                << "row " << row << " with step " << c.row << " shown";
+    }
 }
 
 TEST_F(Listing, ShowStepOutsideTheRowsHighlightsNothing) {

@@ -134,14 +134,6 @@ TEST_F(Runner, NormalEndKeepsRunningUntilTheSuccessSoundHasPlayed) {
     EXPECT_EQ(jex.store.stepcount[0], 1);
 }
 
-TEST_F(Runner, KeyedProgramRunsFromTheGoKey) {
-    press(jex, {Key::repeat, Key::four, Key::forwards, Key::two, Key::zero, Key::rightbutton,
-                Key::nine, Key::zero, Key::endbutton, Key::go});
-    EXPECT_EQ(rig.warnings(), "finished!");
-    EXPECT_EQ(std::tuple(jex.robotx, jex.roboty, jex.robotheading), std::tuple(0, 0, 0));
-    EXPECT_EQ(jex.windows.graphics.change1.caption, "change");
-}
-
 // The test key on each kind of last step, with what it leaves behind.
 struct LastStep {
     int slot;
@@ -232,41 +224,33 @@ TEST_F(Runner, ParkingToleranceIsAThirdOfTheRobotLength) {
     EXPECT_EQ(small.platform.soundnames(), (std::vector<std::string>{"nay", "yea", "nay", "yea"}));
 }
 
-// Programs only a file could hold.
-TEST_F(Runner, UnknownCommandEndsTheRunAsStopped) {
-    rig.program(0, {"N 1", "X 3", "N 2"});
-    gorun(jex, 1);
-    EXPECT_EQ(rig.warnings(), "stopped!");
-    EXPECT_EQ(highlighted(), "");  // the listing has no line for it
-    EXPECT_EQ(jex.steppointer[0], 3);
-    EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"note1", "nay"}));
-}
-
-TEST_F(Runner, FourthNestedRepeatEndsTheRunWithoutWritingPastTheStack) {
-    rig.program(0, {"RP 2", "RP 2", "RP 2", "RP 2", "N 1", "E", "E", "E", "E"});
-    gorun(jex, 1);
-    EXPECT_EQ(rig.warnings(), "stopped!");
-    EXPECT_EQ(played("note1"), 0);
-    EXPECT_EQ(jex.repeatlevel[0], 7);
-    EXPECT_EQ(highlighted(), "repeat  2");
-}
-
-TEST_F(Runner, EndsWithoutRepeatsNeverLeaveTheStack) {
-    jex.repeatstate[0][1] = 1;  // what a previous run could have left there
-    rig.program(0, {"N 1", "E", "E", "N 2"});
-    gorun(jex, 1);
-    EXPECT_EQ(rig.warnings(), "stopped!");
-    EXPECT_EQ(played("note2"), 0);
-}
-
-TEST_F(Runner, CallsDeeperThanTheStackEndTheRunAsStopped) {
-    rig.program(0, {"PF2"});
-    rig.program(2, {"N 2", "PF2"});
-    gorun(jex, 1);
-    EXPECT_EQ(rig.warnings(), "stopped!");
-    EXPECT_EQ(played("note2"), 3);
+// Programs only a file could hold end as stopped, without writing past the
+// stacks: an unknown command, a fourth open repeat, an end with no repeat
+// (over what a previous run could have left), calls deeper than the stack.
+TEST_F(Runner, ProgramsTheKeypadCannotMakeEndTheRunAsStopped) {
+    struct Case {
+        std::vector<std::string> main, two;
+        std::vector<std::string> sounds;
+        std::string highlighted;
+    };
+    const Case cases[] = {
+        {{"N 1", "X 3", "N 2"}, {}, {"note1", "nay"}, ""}, // the listing has no line for it
+        {{"RP 2", "RP 2", "RP 2", "RP 2", "N 1", "E", "E", "E", "E"}, {}, {"nay"}, "repeat  2"},
+        {{"N 1", "E", "E", "N 2"}, {}, {"note1", "nay"}, "end "},
+        {{"PF2"}, {"N 2", "PF2"}, {"note2", "note2", "note2", "nay"}, "function 2"},
+    };
+    for (const Case& c : cases) {
+        jex.repeatstate[0][1] = 1;
+        rig.program(0, c.main);
+        rig.program(2, c.two);
+        platform.sounds.clear();
+        gorun(jex, 1);
+        EXPECT_EQ(rig.warnings(), "stopped!") << c.highlighted;
+        EXPECT_EQ(highlighted(), c.highlighted);
+        EXPECT_EQ(platform.soundnames(), c.sounds) << c.highlighted;
+        EXPECT_EQ(jex.currentslot, 0);
+    }
     EXPECT_EQ(jex.calldepth, 3);
-    EXPECT_EQ(jex.currentslot, 0);
 }
 
 } // namespace

@@ -9,9 +9,9 @@
 #include "support/fakeplatform.h"
 #include "windows/layout.h"
 
-#include <initializer_list>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace jex::testing {
 
@@ -33,7 +33,7 @@ struct RunRig : Rig {
     }
 
     // Steps such as "F 23", "RP 2", "E", "PF1"; the slot's end marker follows.
-    void program(int slot, std::initializer_list<std::string> steps) {
+    void program(int slot, const std::vector<std::string>& steps) {
         int row = 0;
         for (const std::string& text : steps) {
             ++row;

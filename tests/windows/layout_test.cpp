@@ -39,15 +39,13 @@ protected:
 };
 
 TEST_F(Layout1024, WindowsTileTheScreenDownTo400TwipsAboveTheBottom) {
-    EXPECT_EQ(jex.marginx, 90);
-    EXPECT_EQ(jex.marginy, 90);
+    EXPECT_EQ(std::tuple(jex.marginx, jex.marginy), std::tuple(90, 90));
     EXPECT_EQ(boxof(windows.buttons), (Box{9690, 7310, 5670, 3810}));
     EXPECT_EQ(boxof(windows.funnies), (Box{13980, 0, 1380, 7310}));
     EXPECT_EQ(boxof(windows.program), (Box{9690, 0, 4290, 7310}));
     EXPECT_EQ(boxof(windows.graphics), (Box{0, 0, 9690, 11120}));
-}
 
-TEST_F(Layout1024, KeysAreFiftySixPixelsWithSixPixelGaps) {
+    // Keys of 56 pixels with gaps of 6, and the listing filling the rest of its window.
     EXPECT_EQ(boxof(windows.buttons.key(Key::seven)), (Box{6, 6, 56, 56}));
     EXPECT_EQ(boxof(windows.buttons.key(Key::flash)), (Box{316, 6, 56, 56}));
     EXPECT_EQ(boxof(windows.buttons.key(Key::rm)), (Box{316, 192, 56, 56}));
@@ -55,9 +53,13 @@ TEST_F(Layout1024, KeysAreFiftySixPixelsWithSixPixelGaps) {
     EXPECT_EQ(windows.buttons.key(Key::seven).bitmap, 101);
     EXPECT_EQ(windows.buttons.key(Key::repeat).bitmap, 116);
     EXPECT_EQ(windows.buttons.key(Key::rm).bitmap, 124);
+    const ProgramWindow& p = windows.program;
+    EXPECT_EQ(boxof(p.exitbutton), (Box{0, 0, 4290, 500}));
+    EXPECT_EQ(boxof(p.nameheader), (Box{0, 500, 4290, 504}));
+    EXPECT_EQ(boxof(p.programtext), (Box{0, 1004, 4290, 6306}));
 }
 
-TEST_F(Layout1024, ToolsStackFromTheTopAndFromTheBottom) {
+TEST_F(Layout1024, ToolsStackFromTheTopAndFromTheBottomWithThePenUp) {
     const FunniesWindow& f = windows.funnies;
     EXPECT_EQ(boxof(f.xheading), (Box{90, 90, 1200, 331}));
     EXPECT_EQ(f.JEXX.top, 511);
@@ -71,24 +73,11 @@ TEST_F(Layout1024, ToolsStackFromTheTopAndFromTheBottom) {
     EXPECT_EQ(boxof(f.penon), (Box{90, 4982, 600, 492}));
     EXPECT_EQ(boxof(f.penoff), (Box{690, 4982, 600, 492}));
     EXPECT_EQ(f.penlabel.top, 4538);
-    EXPECT_EQ(f.penon.caption, "on");
-    EXPECT_EQ(f.penlabel.caption, "pen");
-    EXPECT_EQ(f.target.caption, "target");
+    EXPECT_EQ(f.penoff.background, (Colour{192, 255, 192}));
+    EXPECT_EQ(f.penon.background, (Colour{128, 128, 255}));
 }
 
-TEST_F(Layout1024, PenStartsUp) {
-    EXPECT_EQ(windows.funnies.penoff.background, (Colour{192, 255, 192}));
-    EXPECT_EQ(windows.funnies.penon.background, (Colour{128, 128, 255}));
-}
-
-TEST_F(Layout1024, ListingFillsTheRestOfItsWindow) {
-    const ProgramWindow& p = windows.program;
-    EXPECT_EQ(boxof(p.exitbutton), (Box{0, 0, 4290, 500}));
-    EXPECT_EQ(boxof(p.nameheader), (Box{0, 500, 4290, 504}));
-    EXPECT_EQ(boxof(p.programtext), (Box{0, 1004, 4290, 6306}));
-}
-
-TEST_F(Layout1024, DrawingWindowControls) {
+TEST_F(Layout1024, DrawingWindowControlsWithTheirCaptions) {
     const GraphicsWindow& g = windows.graphics;
     EXPECT_EQ(boxof(g.pname), (Box{6, 6, 314, 26}));
     EXPECT_EQ(boxof(g.mname), (Box{326, 6, 314, 26}));
@@ -105,31 +94,19 @@ TEST_F(Layout1024, DrawingWindowControls) {
     EXPECT_EQ(g.printbutton.left, 113);
     EXPECT_EQ(g.save.left, 220);
     EXPECT_EQ(boxof(g.Picture1), (Box{6, 70, 634, 569}));
-}
+    EXPECT_FALSE(g.target.visible);
+    EXPECT_EQ(std::tuple(g.target.width, g.target.height), std::tuple(56, 56)); // two units
 
-TEST_F(Layout1024, CaptionsComeFromTheTexts) {
-    const GraphicsWindow& g = windows.graphics;
-    EXPECT_EQ(g.pname.caption, "program name");
-    EXPECT_EQ(g.mname.caption, "my name");
-    EXPECT_EQ(g.progname.caption, "my program");
-    EXPECT_EQ(g.myname.caption, "me");
-    EXPECT_EQ(g.change1.caption, "change");
-    EXPECT_EQ(g.use2.caption, "use");
-    EXPECT_EQ(g.load.caption, "load");
-    EXPECT_EQ(g.printbutton.caption, "print");
-    EXPECT_EQ(g.save.caption, "save");
-    EXPECT_EQ(windows.funnies.xheading.caption, "X value");
-    EXPECT_EQ(windows.funnies.speed.caption, "speed");
-}
-
-TEST_F(Layout1024, RobotUnitsFollowTheDrawingArea) {
-    EXPECT_EQ(jex.canvashalf, 284);  // 569 / 2 = 284.5, halves to even
-    EXPECT_EQ(jex.canvasunit, 28);
-    EXPECT_EQ(jex.spritesize, 11);
-    EXPECT_EQ(jex.movestep, 1);
-    EXPECT_FALSE(windows.graphics.target.visible);
-    EXPECT_EQ(windows.graphics.target.width, 56);
-    EXPECT_EQ(windows.graphics.target.height, 56);
+    const FunniesWindow& f = windows.funnies;
+    // clang-format off
+    const std::pair<const Control*, const char*> captions[] = {
+        {&g.pname, "program name"}, {&g.mname, "my name"},     {&g.use2, "use"},
+        {&g.load, "load"},          {&g.printbutton, "print"}, {&g.save, "save"},
+        {&f.xheading, "X value"},   {&f.speed, "speed"},       {&f.penon, "on"},
+        {&f.penlabel, "pen"},       {&f.target, "target"},     {&g.change1, "change"}};
+    // clang-format on
+    for (auto [control, caption] : captions)
+        EXPECT_EQ(control->caption, caption);
 }
 
 struct CanvasCase {
@@ -154,6 +131,7 @@ TEST_P(CanvasUnits, FollowTheHeight) {
 // pixel so that the robot still moves.
 INSTANTIATE_TEST_SUITE_P(Heights, CanvasUnits,
                          ::testing::Values(CanvasCase{400, 200, 20, 8, 1},
+                                           CanvasCase{569, 284, 28, 11, 1}, // 284.5 halves to even
                                            CanvasCase{401, 200, 20, 8, 1},
                                            CanvasCase{439, 220, 22, 8, 1},
                                            CanvasCase{500, 250, 25, 10, 1},
