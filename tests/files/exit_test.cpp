@@ -100,17 +100,6 @@ TEST_F(Leaving, AnUnsavedProgramShowsTheExitWindowFirst) {
     EXPECT_TRUE(platform.ended);
 }
 
-TEST_F(Leaving, ACancelledSaveMakesExitAskEvenAfterAnEarlierSave) {
-    press(jex, {Key::forwards, Key::five});
-    platform.chosenfile = (myfolder() / "one.jex").string();
-    save_Click(jex);
-    platform.chosenfile.reset();
-    save_Click(jex);
-    exitbutton_Click(jex);
-    EXPECT_FALSE(platform.ended);
-    EXPECT_TRUE(jex.windows.exitwindow.shown);
-}
-
 using LoadGuard = FilesTest;
 
 TEST_F(LoadGuard, AnUnsavedProgramAsksFirst) {
