@@ -112,11 +112,7 @@ TEST_F(NameBoxes, LeavingABoxShowsTheListingAndClearsTheStatusLine) {
 // --- change and use ----------------------------------------------------------
 
 enum Button { change1, change2, use1, use2 };
-constexpr void (*clicks[])(JexState&) = {change1_Click, change2_Click, use1_Click, use2_Click};
-
-void click(JexState& jex, Button button) {
-    clicks[button](jex);
-}
+constexpr void (*click[])(JexState&) = {change1_Click, change2_Click, use1_Click, use2_Click};
 
 struct EditingCase {
     int editing; // the slot being edited before the click
@@ -132,12 +128,12 @@ class ChangeAndUse : public FilesTest, public ::testing::WithParamInterface<Edit
 
 TEST_P(ChangeAndUse, InEveryEditingState) {
     const EditingCase& c = GetParam();
-    if (c.editing != 0) click(jex, c.editing == 1 ? change1 : change2);
+    if (c.editing != 0) click[c.editing == 1 ? change1 : change2](jex);
     ASSERT_EQ(jex.currentslot, c.editing);
     const SlotArray<Int16> counts = jex.store.stepcount;
     platform.sounds.clear();
 
-    click(jex, c.button);
+    click[c.button](jex);
     EXPECT_EQ(jex.currentslot, c.afterwards);
     EXPECT_EQ(jex.windows.graphics.change1.caption, c.change1caption);
     EXPECT_EQ(jex.windows.graphics.change2.caption, c.change2caption);
@@ -178,7 +174,7 @@ TEST_F(ChangeAndUseWhileKeying, ACommandWaitingForItsNumberBlocksUseAndChange) {
     for (const Key command : {Key::forwards, Key::note, Key::repeat}) {
         press(jex, {Key::cm, command});
         for (const Button button : {use1, use2, change1, change2}) {
-            click(jex, button);
+            click[button](jex);
             EXPECT_EQ(jex.windows.graphics.warnings.caption, "expecting a number!");
             EXPECT_EQ(jex.store.stepcount[0], 1);
             EXPECT_EQ(jex.currentslot, 0);
