@@ -126,37 +126,28 @@ TEST_F(Printing, PenStrokesArePrintedInBlueFromTheCentreUpwards) {
     EXPECT_EQ(lines[3].numbers[6], 0);
 }
 
-TEST_F(Printing, TheBackgroundOnlyWhenAPictureWasLoaded) {
-    printprogram(jex);
-    EXPECT_TRUE(rig.only("paintpicture").empty());
-
-    PrintRig loaded;
-    loaded.jex.pictureloaded = true;
-    printprogram(loaded.jex);
-    ASSERT_EQ(loaded.only("paintpicture").size(), 1u);
-    EXPECT_EQ(loaded.only("paintpicture")[0].numbers, (std::vector<double>{0, 0, 640, 500}));
-    // Under everything else drawn.
-    EXPECT_EQ(loaded.calls()[5].operation, "paintpicture");
-}
-
-TEST_F(Printing, ARedOneDotFrameOnlyOverAShownTarget) {
+TEST_F(Printing, TheBackgroundAndTheTargetsRedFrameOnlyWhenShown) {
     Control& target = jex.windows.graphics.target;
     target.left = 400;
     target.top = 90;
     target.width = 50;
     target.height = 50;
     printprogram(jex);
+    EXPECT_TRUE(rig.only("paintpicture").empty());
     EXPECT_TRUE(rig.only("rectangle").empty());
 
     PrintRig shown;
+    shown.jex.pictureloaded = true;
     shown.jex.windows.graphics.target = target;
     shown.jex.windows.graphics.target.visible = true;
     printprogram(shown.jex);
+    ASSERT_EQ(shown.only("paintpicture").size(), 1u);
+    EXPECT_EQ(shown.only("paintpicture")[0].numbers, (std::vector<double>{0, 0, 640, 500}));
+    EXPECT_EQ(shown.calls()[5].operation, "paintpicture"); // under everything else drawn
     const std::vector<PrintCall> frames = shown.only("rectangle");
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(frames[0].numbers, (std::vector<double>{400, 90, 50, 50, 255, 0, 0}));
-    const std::vector<PrintCall> widths = shown.only("setlinewidth");
-    EXPECT_EQ(widths.back().numbers[0], 1);
+    EXPECT_EQ(shown.only("setlinewidth").back().numbers[0], 1); // one dot
 }
 
 TEST_F(Printing, RowsRunToTheLongestSlotWithShortSlotsLeftEmpty) {
