@@ -34,6 +34,14 @@ inline std::vector<std::string> fixturenames(const std::string& folder, const st
     return names;
 }
 
+// A good program grown past the given size by steps after its end.
+inline std::string hugefile(std::size_t size) {
+    std::string huge = bytesof(fixtures() / "good" / "square.jex");
+    while (huge.size() < size)
+        huge += "\"F\",10\r\n";
+    return huge;
+}
+
 // A stored file's name as a test's name.
 inline std::string paramname(const ::testing::TestParamInfo<std::string>& info) {
     std::string name = info.param;

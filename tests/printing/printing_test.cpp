@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the print button sends to the printer, on a printer that writes down
-// every operation.
+// every operation, and how a missing or refusing printer is met.
 #include "printing/printbutton.h"
 #include "printing/printlisting.h"
 #include "printrig.h"
@@ -23,12 +23,9 @@ class Printing : public ::testing::Test {
     }
 
     static PrintCall line(double x1, double y1, double x2, double y2, Colour c) {
-        return {"line", {x1, y1, x2, y2, double(c.red), double(c.green), double(c.blue)}, {}};
+        return PrintCall::shape("line", {x1, y1, x2, y2}, c);
     }
-    static PrintCall call(std::string operation, std::vector<double> numbers = {},
-                          std::string text = {}) {
-        return {std::move(operation), std::move(numbers), std::move(text)};
-    }
+    using call = PrintCall;
 
     PrintRig rig;
     JexState& jex = rig.jex;
@@ -129,37 +126,28 @@ TEST_F(Printing, PenStrokesArePrintedInBlueFromTheCentreUpwards) {
     EXPECT_EQ(lines[3].numbers[6], 0);
 }
 
-TEST_F(Printing, TheBackgroundOnlyWhenAPictureWasLoaded) {
-    printprogram(jex);
-    EXPECT_TRUE(rig.only("paintpicture").empty());
-
-    PrintRig loaded;
-    loaded.jex.pictureloaded = true;
-    printprogram(loaded.jex);
-    ASSERT_EQ(loaded.only("paintpicture").size(), 1u);
-    EXPECT_EQ(loaded.only("paintpicture")[0].numbers, (std::vector<double>{0, 0, 640, 500}));
-    // Under everything else drawn.
-    EXPECT_EQ(loaded.calls()[5].operation, "paintpicture");
-}
-
-TEST_F(Printing, ARedOneDotFrameOnlyOverAShownTarget) {
+TEST_F(Printing, TheBackgroundAndTheTargetsRedFrameOnlyWhenShown) {
     Control& target = jex.windows.graphics.target;
     target.left = 400;
     target.top = 90;
     target.width = 50;
     target.height = 50;
     printprogram(jex);
+    EXPECT_TRUE(rig.only("paintpicture").empty());
     EXPECT_TRUE(rig.only("rectangle").empty());
 
     PrintRig shown;
+    shown.jex.pictureloaded = true;
     shown.jex.windows.graphics.target = target;
     shown.jex.windows.graphics.target.visible = true;
     printprogram(shown.jex);
+    ASSERT_EQ(shown.only("paintpicture").size(), 1u);
+    EXPECT_EQ(shown.only("paintpicture")[0].numbers, (std::vector<double>{0, 0, 640, 500}));
+    EXPECT_EQ(shown.calls()[5].operation, "paintpicture"); // under everything else drawn
     const std::vector<PrintCall> frames = shown.only("rectangle");
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(frames[0].numbers, (std::vector<double>{400, 90, 50, 50, 255, 0, 0}));
-    const std::vector<PrintCall> widths = shown.only("setlinewidth");
-    EXPECT_EQ(widths.back().numbers[0], 1);
+    EXPECT_EQ(shown.only("setlinewidth").back().numbers[0], 1); // one dot
 }
 
 TEST_F(Printing, RowsRunToTheLongestSlotWithShortSlotsLeftEmpty) {
@@ -190,6 +178,66 @@ TEST_F(Printing, TheDateFollowsThePattern) {
     EXPECT_EQ(datetext("mm/dd/yy", date), "07/03/09");
     EXPECT_EQ(datetext("d.m.yyyy", date), "3.7.2009");
     EXPECT_EQ(datetext("yyyy-mm-dd", {31, 12, 1999}), "1999-12-31");
+}
+
+void drawsomething(PrintRig& rig) {
+    rig.jex.pictureloaded = true;
+    rig.jex.windows.graphics.target.visible = true;
+    rig.jex.trail.record({0, 0, 0, 50});
+    rig.fill(0, 2);
+    rig.fill(2, 1);
+}
+
+// "printer error", the failure sound, nothing more sent, and the half-built
+// document thrown away.
+void expectprintererror(const PrintRig& rig) {
+    EXPECT_EQ(rig.jex.windows.graphics.warnings.caption, "printer error");
+    EXPECT_EQ(rig.platform.soundnames(), std::vector<std::string>{"nay"});
+}
+
+TEST(PrintFailures, NoPrinterIsAPrinterError) {
+    PrintRig rig;
+    rig.platform.printer.available = false;
+    rig.jex.windows.graphics.warnings.caption = "finished!";
+    printbutton_Click(rig.jex);
+    expectprintererror(rig);
+    EXPECT_TRUE(rig.calls().empty());
+}
+
+TEST(PrintFailures, ARefusalAnywhereStopsThePrintAndAbandonsIt) {
+    PrintRig whole;
+    drawsomething(whole);
+    printprogram(whole.jex);
+    const std::vector<PrintCall> all = whole.calls();
+    ASSERT_EQ(all.back().operation, "enddocument");
+
+    for (std::size_t refused = 1; refused <= all.size(); ++refused) {
+        PrintRig rig;
+        drawsomething(rig);
+        rig.platform.printer.refuse = static_cast<int>(refused);
+        printprogram(rig.jex);
+
+        std::vector<PrintCall> expected(all.begin(), all.begin() + static_cast<long>(refused));
+        expected.push_back({"abandon"});
+        EXPECT_EQ(rig.calls(), expected)
+            << "refused " << all[refused - 1].operation << " at " << refused;
+        expectprintererror(rig);
+    }
+}
+
+TEST(PrintFailures, AWidthOfNoWholeDotIsAnError) {
+    // So coarse a printer that the robot's marking would be no dots wide; one
+    // that says nothing of its dots would make the widths endless.
+    // The first still draws the body, one dot wide.
+    for (auto [twipsperdot, bodylines] : {std::pair{300.0, 4u}, std::pair{0.0, 0u}}) {
+        PrintRig rig;
+        rig.platform.printer.page.twipsperdot = twipsperdot;
+        printprogram(rig.jex);
+        expectprintererror(rig);
+        EXPECT_EQ(rig.only("line").size(), bodylines) << twipsperdot;
+        EXPECT_TRUE(rig.only("print").empty());
+        EXPECT_EQ(rig.calls().back().operation, "abandon");
+    }
 }
 
 } // namespace

@@ -9,17 +9,17 @@ class RecordingPrintJob final : public PrintJob {
     explicit RecordingPrintJob(FakePrinter& printer) : printer_(printer) {}
 
     std::optional<PageSize> pagesize() override {
-        if (!take({"pagesize", {}, {}})) return std::nullopt;
+        if (!take({"pagesize"})) return std::nullopt;
         return printer_.page;
     }
     bool setscale(double width, double height) override {
-        return take({"setscale", {width, height}, {}});
+        return take({"setscale", {width, height}});
     }
-    bool setcurrentx(double x) override { return take({"setcurrentx", {x}, {}}); }
-    bool setcurrenty(double y) override { return take({"setcurrenty", {y}, {}}); }
+    bool setcurrentx(double x) override { return take({"setcurrentx", {x}}); }
+    bool setcurrenty(double y) override { return take({"setcurrenty", {y}}); }
     bool setfontsize(double points) override {
         fontsize_ = points;
-        return take({"setfontsize", {points}, {}});
+        return take({"setfontsize", {points}});
     }
     std::optional<double> textwidth(std::string_view text) override {
         if (!take({"textwidth", {}, std::string(text)})) return std::nullopt;
@@ -28,25 +28,19 @@ class RecordingPrintJob final : public PrintJob {
     bool printtext(std::string_view text, LineEnd end) override {
         return take({end == LineEnd::next ? "printline" : "print", {}, std::string(text)});
     }
-    bool newline() override { return take({"newline", {}, {}}); }
-    bool setlinewidth(int dots) override { return take({"setlinewidth", {double(dots)}, {}}); }
+    bool newline() override { return take({"newline"}); }
+    bool setlinewidth(int dots) override { return take({"setlinewidth", {double(dots)}}); }
     bool line(double x1, double y1, double x2, double y2, Colour colour) override {
-        return take(
-            {"line",
-             {x1, y1, x2, y2, double(colour.red), double(colour.green), double(colour.blue)},
-             {}});
+        return take(PrintCall::shape("line", {x1, y1, x2, y2}, colour));
     }
     bool rectangle(double left, double top, double width, double height, Colour colour) override {
-        return take({"rectangle",
-                     {left, top, width, height, double(colour.red), double(colour.green),
-                      double(colour.blue)},
-                     {}});
+        return take(PrintCall::shape("rectangle", {left, top, width, height}, colour));
     }
     bool paintpicture(double left, double top, double width, double height) override {
-        return take({"paintpicture", {left, top, width, height}, {}});
+        return take({"paintpicture", {left, top, width, height}});
     }
-    bool enddocument() override { return take({"enddocument", {}, {}}); }
-    void abandon() override { printer_.calls.push_back({"abandon", {}, {}}); }
+    bool enddocument() override { return take({"enddocument"}); }
+    void abandon() override { printer_.calls.push_back({"abandon"}); }
 
   private:
     bool take(PrintCall call) {
@@ -62,7 +56,6 @@ class RecordingPrintJob final : public PrintJob {
 
 std::unique_ptr<PrintJob> FakePrinter::startjob() {
     if (!available) return nullptr;
-    ++jobs;
     return std::make_unique<RecordingPrintJob>(*this);
 }
 

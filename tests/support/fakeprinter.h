@@ -7,15 +7,26 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace jex::testing {
 
 struct PrintCall {
+    PrintCall(std::string operation, std::vector<double> numbers = {}, std::string text = {})
+        : operation(std::move(operation)), numbers(std::move(numbers)), text(std::move(text)) {}
+
     std::string operation;
     std::vector<double> numbers; // a colour comes last, as red, green, blue
     std::string text;
     friend bool operator==(const PrintCall&, const PrintCall&) = default;
+
+    // A shape's call: its numbers, then its colour.
+    static PrintCall shape(std::string operation, std::vector<double> numbers, Colour colour) {
+        numbers.insert(numbers.end(),
+                       {double(colour.red), double(colour.green), double(colour.blue)});
+        return {std::move(operation), std::move(numbers), {}};
+    }
 };
 
 struct FakePrinter {
@@ -23,7 +34,6 @@ struct FakePrinter {
     PageSize page{11520, 15840, 2.4}; // 8 by 11 inches printable, 600 dots an inch
     int refuse = 0;                   // the operation of that number, from 1, fails
     double charwidth = 0.5;           // page units a character takes per point
-    int jobs = 0;
     std::vector<PrintCall> calls;
 
     std::unique_ptr<PrintJob> startjob();
