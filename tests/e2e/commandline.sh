@@ -3,23 +3,22 @@
 # The real program started from a terminal: it answers --help and --version
 # and leaves, refuses what it cannot use, and says in one line that it needs a
 # desktop when there is none, instead of aborting.
-# Usage: commandline.sh PROGRAM
+# Usage: commandline.sh PROGRAM [WORK-FOLDER]
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/servers.sh"
 
-program=${1:?usage: commandline.sh PROGRAM}
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$here/servers.sh"
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+e2e_begin "${2:-$PWD/e2e-commandline}" "${1:?usage: commandline.sh PROGRAM [WORK-FOLDER]}"
 
-# Runs the program with no display of any kind and a home of its own.
-# Sets status, out (standard output) and err (standard error).
-run_without_desktop() {
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$scratch" \
-        timeout 20 "$program" "$@" >"$scratch/out" 2>"$scratch/err"
+# run DISPLAY ARGUMENT...: the program with that display (none if empty) and
+# a home of its own. Sets status, out (standard output) and err (standard error).
+run() {
+    local display=$1
+    shift
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${display:+DISPLAY=$display} \
+        HOME="$e2e_scratch" timeout 20 "$e2e_program" "$@" >"$e2e_scratch/out" 2>"$e2e_scratch/err"
     status=$?
-    out=$(cat "$scratch/out")
-    err=$(cat "$scratch/err")
+    out=$(cat "$e2e_scratch/out")
+    err=$(cat "$e2e_scratch/err")
 }
 
 # check DESCRIPTION WANTED-STATUS STREAM-TEXT PATTERN
@@ -34,30 +33,23 @@ check() {
     fi
 }
 
-run_without_desktop --help
+run "" --help
 check "--help answers without a desktop" 0 "$out" '^Usage: jex \[PROGRAM\.jex\]'
 check "--help lists the keyboard's keys" 0 "$out" '^  go: G or Return'
-[ -z "$err" ] || e2e_fail "--help wrote to standard error: $err"
+e2e_check "--help writes nothing to standard error${err:+: $err}" test -z "$err"
 
-run_without_desktop --version
+run "" --version
 check "--version answers" 0 "$out" '^JEX simulator [0-9]+\.[0-9]+$'
 
-run_without_desktop --fullscreen
+run "" --fullscreen
 check "an unknown option is refused" 2 "$err" "unknown option: --fullscreen"
 
-run_without_desktop
-check "no desktop: one line and an error status" 1 "$err" \
+run ""
+check "no desktop: an error status and one line" 1 "$err" \
     '^jex needs a graphical desktop to show its windows, and none was found\.$'
-[ "$(wc -l <"$scratch/err")" -eq 1 ] || e2e_fail "no desktop: more than one line: $err"
+e2e_check "no desktop: that line is all ($err)" test "$(wc -l <"$e2e_scratch/err")" -eq 1
 
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:999 HOME="$scratch" \
-    timeout 20 "$program" >"$scratch/out" 2>"$scratch/err"
-status=$?
-err=$(cat "$scratch/err")
+run :999
 check "a display that does not answer counts as none" 1 "$err" 'needs a graphical desktop'
 
-if ((e2e_failures > 0)); then
-    echo "FAILED: $e2e_failures check(s)"
-    exit 1
-fi
-echo "All checks passed"
+e2e_finish
