@@ -14,18 +14,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using jex::testing::SimulatorRig;
+using jex::testing::StartedSimulatorTest;
 
-class FilesTest : public QObject {
+class FilesTest : public StartedSimulatorTest {
     Q_OBJECT
 
   private slots:
-    void init() {
-        rig = std::make_unique<SimulatorRig>();
-        rig->start();
-    }
-    void cleanup() { rig.reset(); }
-
     void savedThroughTheDialogAndLoadedBack() {
         rig->click(rig->buttons(), "forwards");
         rig->click(rig->buttons(), "five");
@@ -124,8 +118,6 @@ class FilesTest : public QObject {
         box->selectAll();
         QTest::keyClicks(box, text);
     }
-
-    std::unique_ptr<SimulatorRig> rig;
 };
 
 QTEST_MAIN(FilesTest)
