@@ -21,8 +21,7 @@ class FilesTest : public StartedSimulatorTest {
 
   private slots:
     void savedThroughTheDialogAndLoadedBack() {
-        rig->click(rig->buttons(), "forwards");
-        rig->click(rig->buttons(), "five");
+        rig->press({"forwards", "five"});
         typeinto("pf1", "zig");
         const QString file =
             QString::fromStdString((*jex::programsfolder() / "me" / "walk").string());

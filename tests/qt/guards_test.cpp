@@ -31,8 +31,7 @@ class GuardsTest : public StartedSimulatorTest {
     void everyButtonOnlyStopsARun() {
         QFETCH(int, window);
         QFETCH(QString, button);
-        rig->click(rig->buttons(), "forwards");
-        rig->click(rig->buttons(), "five");
+        rig->press({"forwards", "five"});
         const std::string before = rig->state().windows.program.programtext.lines.front().plain;
         jex::Control& target = rig->state().windows.graphics.target; // on the drawing
         target.visible = true;

@@ -80,17 +80,14 @@ bool near(const QImage& image, QPointF at, bool (*kind)(QRgb)) {
 
 } // namespace
 
-class PrintingTest : public QObject {
+class PrintingTest : public jex::testing::StartedSimulatorTest {
     Q_OBJECT
 
   private slots:
     void init() {
-        pdf = folder.filePath("page.pdf");
         QFile::remove(pdf);
-        rig = std::make_unique<SimulatorRig>(pdfprinter(pdf));
-        rig->start();
+        StartedSimulatorTest::init();
     }
-    void cleanup() { rig.reset(); }
 
     void thePageHoldsTheDrawingTheTitleAndTheListings() {
         jex::JexState& jex = rig->state();
@@ -197,6 +194,8 @@ class PrintingTest : public QObject {
     }
 
   private:
+    jex::qt::PrinterSource printer() override { return pdfprinter(pdf); }
+
     // Forward, right or left steps numbered 1, 2, ... in the slot.
     void fill(int slot, int count, const char* command) {
         jex::ProgramStore& store = rig->state().store;
@@ -223,8 +222,7 @@ class PrintingTest : public QObject {
     }
 
     QTemporaryDir folder;
-    QString pdf;
-    std::unique_ptr<SimulatorRig> rig;
+    const QString pdf = folder.filePath("page.pdf");
 };
 
 QTEST_MAIN(PrintingTest)

@@ -138,12 +138,13 @@ class StartedSimulatorTest : public QObject {
 
   protected slots:
     void init() {
-        rig = std::make_unique<SimulatorRig>();
+        rig = std::make_unique<SimulatorRig>(printer());
         rig->start();
     }
     void cleanup() { rig.reset(); }
 
   protected:
+    virtual qt::PrinterSource printer() { return {}; } // the system's default printer
     std::unique_ptr<SimulatorRig> rig;
 };
 
