@@ -9,8 +9,6 @@
 #include <QSlider>
 #include <QTimer>
 
-using jex::testing::SimulatorRig;
-
 namespace {
 
 const QColor pencolour(0, 0, 255);
@@ -30,13 +28,12 @@ QImage shown(QWidget* widget) {
 
 } // namespace
 
-class DrawingTest : public QObject {
+class DrawingTest : public jex::testing::StartedSimulatorTest {
     Q_OBJECT
 
   private slots:
     void init() {
-        rig = std::make_unique<SimulatorRig>();
-        rig->start();
+        StartedSimulatorTest::init();
         area = rig->find<jex::qt::CanvasView>(rig->graphics(), "Picture1");
         QVERIFY(area);
         QTest::keyClick(rig->find<QSlider>(rig->funnies(), "Slider1"), Qt::Key_End);
@@ -45,7 +42,6 @@ class DrawingTest : public QObject {
         home = QPoint(area->width() / 2, rig->state().canvashalf);
         step = rig->state().movestep;
     }
-    void cleanup() { rig.reset(); }
 
     void aSquareDrawnWithThePenDownStaysUnderTheRobot() {
         rig->click(rig->funnies(), "penon");
@@ -123,7 +119,6 @@ class DrawingTest : public QObject {
     }
 
   private:
-    std::unique_ptr<SimulatorRig> rig;
     jex::qt::CanvasView* area = nullptr;
     QPoint home;
     int step = 1;

@@ -14,21 +14,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using jex::testing::SimulatorRig;
+using jex::testing::StartedSimulatorTest;
 
-class FilesTest : public QObject {
+class FilesTest : public StartedSimulatorTest {
     Q_OBJECT
 
   private slots:
-    void init() {
-        rig = std::make_unique<SimulatorRig>();
-        rig->start();
-    }
-    void cleanup() { rig.reset(); }
-
     void savedThroughTheDialogAndLoadedBack() {
-        rig->click(rig->buttons(), "forwards");
-        rig->click(rig->buttons(), "five");
+        rig->press({"forwards", "five"});
         typeinto("pf1", "zig");
         const QString file =
             QString::fromStdString((*jex::programsfolder() / "me" / "walk").string());
@@ -124,8 +117,6 @@ class FilesTest : public QObject {
         box->selectAll();
         QTest::keyClicks(box, text);
     }
-
-    std::unique_ptr<SimulatorRig> rig;
 };
 
 QTEST_MAIN(FilesTest)

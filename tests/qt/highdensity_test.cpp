@@ -4,7 +4,6 @@
 // what is drawn is drawn at the screen's own resolution.
 #include "simulatorrig.h"
 
-#include "qt/canvasview.h"
 #include "qt/keybutton.h"
 
 #include <QIcon>
@@ -13,7 +12,7 @@
 
 #include <cstdlib>
 
-using jex::testing::SimulatorRig;
+using jex::testing::StartedSimulatorTest;
 
 namespace {
 
@@ -38,16 +37,10 @@ int differing(const QImage& a, const QImage& b) {
 
 } // namespace
 
-class HighDensityTest : public QObject {
+class HighDensityTest : public StartedSimulatorTest {
     Q_OBJECT
 
   private slots:
-    void init() {
-        rig = std::make_unique<SimulatorRig>();
-        rig->start();
-    }
-    void cleanup() { rig.reset(); }
-
     void theWindowsAreTheOrdinaryLayoutDoubled() {
         // The 1024 x 768 layout, as the end-to-end start-up test sees it,
         // in twice as many device pixels.
@@ -93,27 +86,15 @@ class HighDensityTest : public QObject {
         QVERIFY(differing(shown, stretched) > 300);
     }
 
+    // The drawing area's own density is checked by the drawing test's dense run.
     void theIconIsDrawnAtTheScreensDensity() {
         for (QWidget* window : rig->simulator->windows()) {
-            const QIcon icon = window->windowIcon();
-            QVERIFY(!icon.isNull());
-            const QPixmap large = icon.pixmap(QSize(64, 64), 2.0);
+            const QPixmap large = window->windowIcon().pixmap(QSize(64, 64), 2.0);
             QCOMPARE(large.size(), QSize(128, 128));
             QCOMPARE(large.devicePixelRatio(), 2.0);
-            const QImage picture = large.toImage();
-            QVERIFY(qAlpha(picture.pixel(64, 64)) == 255);
+            QCOMPARE(qAlpha(large.toImage().pixel(64, 64)), 255);
         }
     }
-
-    void theDrawingIsKeptAtTheScreensDensity() {
-        auto* area = rig->find<jex::qt::CanvasView>(rig->graphics(), "Picture1");
-        QVERIFY(area);
-        QCOMPARE(area->drawing().devicePixelRatio(), 2.0);
-        QCOMPARE(area->drawing().size(), area->size() * 2);
-    }
-
-  private:
-    std::unique_ptr<SimulatorRig> rig;
 };
 
 QTEST_MAIN(HighDensityTest)

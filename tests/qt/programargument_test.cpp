@@ -40,19 +40,16 @@ class ProgramArgumentTest : public QObject {
     }
 
     void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage_data() {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("not a program")
-            << QString::fromStdString((fixtures / "bad" / "junk.jex").string());
-        QTest::newRow("header in other letters")
-            << QString::fromStdString((fixtures / "bad" / "header-case.jex").string());
-        QTest::newRow("no such file")
-            << QString::fromStdString((fixtures / "nowhere.jex").string());
-        QTest::newRow("a folder") << QString::fromStdString(fixtures.string());
+        QTest::addColumn<QString>("file"); // in the fixtures' folder
+        QTest::newRow("not a program") << "bad/junk.jex";
+        QTest::newRow("header in other letters") << "bad/header-case.jex";
+        QTest::newRow("no such file") << "nowhere.jex";
+        QTest::newRow("a folder") << "bad";
     }
     void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage() {
         QFETCH(QString, file);
         SimulatorRig rig;
-        rig.start(std::filesystem::path(file.toStdString()));
+        rig.start(fixtures / file.toStdString());
         QCOMPARE(rig.startupsounds, std::vector<std::string>({"yea", "nay"}));
         QCOMPARE(rig.caption(rig.graphics(), "warnings"), QString("can't open file!"));
         QCOMPARE(rig.listing(), QStringList());

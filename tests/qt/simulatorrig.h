@@ -11,6 +11,7 @@
 #include "support/temphome.h"
 
 #include <QLabel>
+#include <QObject>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -100,7 +101,8 @@ class SimulatorRig {
 
     // Keys clicked one after another on the keypad.
     void press(std::initializer_list<const char*> keys) {
-        for (const char* key : keys) click(buttons(), key);
+        for (const char* key : keys)
+            click(buttons(), key);
     }
 
     // The listing box's lines as a pupil reads them.
@@ -128,6 +130,22 @@ class SimulatorRig {
 
   public:
     ScriptedDialogs* dialogs; // owned by the simulator
+};
+
+// Tests that each begin with a simulator that has just started up.
+class StartedSimulatorTest : public QObject {
+    Q_OBJECT
+
+  protected slots:
+    void init() {
+        rig = std::make_unique<SimulatorRig>(printer());
+        rig->start();
+    }
+    void cleanup() { rig.reset(); }
+
+  protected:
+    virtual qt::PrinterSource printer() { return {}; } // the system's default printer
+    std::unique_ptr<SimulatorRig> rig;
 };
 
 } // namespace jex::testing

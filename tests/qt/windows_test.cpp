@@ -1,34 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The four windows after start-up: where they are, what they are called, and
-// what the drawing area and the keys show.
+// what the drawing area, the listing box and the keys show.
 #include "simulatorrig.h"
 
-#include "qt/canvasview.h"
 #include "qt/keybutton.h"
 #include "qt/qtplatform.h"
 
 #include <QDir>
 #include <QImage>
-#include <QLabel>
+#include <QPainter>
 #include <QSvgRenderer>
 
 using jex::testing::SimulatorRig;
-
-namespace {
-
-// Away from the robot, which stands in the middle.
-QColor quartercolour(QWidget* widget) {
-    const QImage shot = widget->grab().toImage();
-    return shot.pixelColor(shot.width() / 4, shot.height() / 4);
-}
-
-} // namespace
 
 class WindowsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void windowsTileTheOffscreenScreen() {
+    void windowsTileTheOffscreenScreenUnderTheirTitles() {
         SimulatorRig rig;
         rig.start();
         // 800 x 800 pixels at 15 twips a pixel: the keypad in the bottom-right
@@ -40,10 +29,12 @@ class WindowsTest : public QObject {
             QRect(422, 0, 286, 519),   // program: 6330, 0, 4290 x 7790
             QRect(0, 0, 422, 773),     // graphics: 0, 0, 6330 x 11600
         };
+        const QStringList titles = {"JEX keypad", "JEX tools", "JEX", "JEX drawing"};
         const std::array<QWidget*, 4> windows = rig.simulator->windows();
         for (std::size_t i = 0; i < windows.size(); ++i) {
             QVERIFY(windows[i]->isVisible());
             QCOMPARE(QRect(windows[i]->pos(), windows[i]->size()), expected[i]);
+            QCOMPARE(windows[i]->windowTitle(), titles[int(i)]);
         }
     }
 
@@ -56,15 +47,15 @@ class WindowsTest : public QObject {
         // The drawing window in pixels: `load` is 6 pixels in, a third of the
         // 202-pixel column less its two gaps.
         QCOMPARE(rig.find(rig.graphics(), "load")->geometry(), QRect(6, 683, 63, 26));
-    }
-
-    void windowsAreTitledFromTheStringTable() {
-        SimulatorRig rig;
-        rig.start();
-        QStringList titles;
-        for (QWidget* window : rig.simulator->windows())
-            titles << window->windowTitle();
-        QCOMPARE(titles, QStringList({"JEX keypad", "JEX tools", "JEX", "JEX drawing"}));
+        // The drawing area: 422 pixels of window less 6 a side; from 6 below
+        // the name boxes (bottom 64) to 12 above the load button (top 683).
+        QCOMPARE(rig.find(rig.graphics(), "Picture1")->geometry(), QRect(6, 70, 410, 601));
+        // The listing box spaces its lines as its font asks: 18 points, 1.2
+        // lines of 20 twips to the point, 15 twips a pixel.
+        auto* box = rig.find<jex::qt::ListingView>(rig.program(), "programtext");
+        QCOMPARE(box->linespacing(), 1.2 * 18 * 20 / 15);
+        QCOMPARE(box->font().family(), QString("DejaVu Sans"));
+        QCOMPARE(box->font().pointSizeF(), 18.0);
     }
 
     void startupEndsWithOneSuccessSoundOverTheFinishedWindows() {
@@ -83,71 +74,38 @@ class WindowsTest : public QObject {
         QCOMPARE(checked, 1);
     }
 
-    void withoutAPictureFileTheDrawingAreaIsPlainGreen() {
-        SimulatorRig rig;
-        rig.start();
-        QVERIFY(!rig.state().pictureloaded);
-        auto* area = rig.find<jex::qt::CanvasView>(rig.graphics(), "Picture1");
-        QVERIFY(area);
-        // 422 pixels of window less 6 a side; from 6 below the name boxes
-        // (bottom 64) to 12 above the load button (top 683).
-        QCOMPARE(area->size(), QSize(410, 601));
-        QCOMPARE(quartercolour(area), QColor(0, 255, 0));
+    // A picture much smaller than the area, and a camera's photos, which are
+    // held at no more than 2500 pixels a side in their own proportions.
+    void aPictureFileIsStretchedOverTheDrawingArea_data() {
+        QTest::addColumn<QSize>("file");
+        QTest::addColumn<QSize>("kept");
+        QTest::newRow("small") << QSize(200, 100) << QSize(200, 100);
+        QTest::newRow("wide photo") << QSize(5000, 2000) << QSize(2500, 1000);
+        QTest::newRow("tall photo") << QSize(600, 3000) << QSize(500, 2500);
     }
-
     void aPictureFileIsStretchedOverTheDrawingArea() {
+        QFETCH(QSize, file);
+        QFETCH(QSize, kept);
         SimulatorRig rig;
-        // A picture of two halves, red above blue, much smaller than the area.
-        QImage picture(20, 10, QImage::Format_RGB32);
+        QImage picture(file, QImage::Format_RGB32); // left half red, right half blue
         picture.fill(Qt::red);
-        for (int y = 5; y < 10; ++y)
-            for (int x = 0; x < 20; ++x)
-                picture.setPixelColor(x, y, Qt::blue);
+        QPainter(&picture).fillRect(file.width() / 2, 0, file.width(), file.height(), Qt::blue);
         const QString folder =
             QString::fromStdString((rig.home.path() / "dorvane/jex/picture").string());
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(picture.save(folder + "/picture.jpg", "PNG"));
+        QVERIFY(picture.save(folder + "/picture.jpg", "JPEG", 50));
 
         rig.start();
         QVERIFY(rig.state().pictureloaded);
-        auto* area = rig.find<jex::qt::CanvasView>(rig.graphics(), "Picture1");
-        const QImage shot = area->grab().toImage();
-        const QColor top = shot.pixelColor(shot.width() / 2, shot.height() / 4);
-        const QColor bottom = shot.pixelColor(shot.width() / 2, shot.height() * 3 / 4);
-        const QColor corner = shot.pixelColor(shot.width() - 1, shot.height() - 1);
-        QVERIFY2(top.red() > 200 && top.blue() < 60, qPrintable(top.name()));
-        QVERIFY2(bottom.blue() > 200 && bottom.red() < 60, qPrintable(bottom.name()));
-        QVERIFY2(corner.blue() > 200 && corner.red() < 60, qPrintable(corner.name()));
-    }
-
-    void aLargePictureIsMadeSmallerOnceAsItIsRead() {
-        // A camera's photo, left half red and right half blue, held at no
-        // more than 2500 pixels a side in its own proportions.
-        struct Case {
-            QSize file, kept;
-        };
-        for (const Case& c : {Case{{5000, 2000}, {2500, 1000}}, Case{{600, 3000}, {500, 2500}}}) {
-            SimulatorRig rig;
-            QImage picture(c.file, QImage::Format_RGB32);
-            picture.fill(Qt::red);
-            for (int y = 0; y < picture.height(); ++y)
-                for (int x = picture.width() / 2; x < picture.width(); ++x)
-                    picture.setPixelColor(x, y, Qt::blue);
-            const QString folder =
-                QString::fromStdString((rig.home.path() / "dorvane/jex/picture").string());
-            QVERIFY(QDir().mkpath(folder));
-            QVERIFY(picture.save(folder + "/picture.jpg", "JPEG", 50));
-
-            rig.start();
-            QVERIFY(rig.state().pictureloaded);
-            const QImage& kept = rig.simulator->platform().backgroundpicture();
-            QCOMPARE(kept.size(), c.kept);
-            QCOMPARE(kept.pixelColor(kept.width() / 4, kept.height() / 2).red() > 200, true);
-            QCOMPARE(kept.pixelColor(kept.width() * 3 / 4, kept.height() / 2).blue() > 200, true);
-            const QImage shot = rig.find(rig.graphics(), "Picture1")->grab().toImage();
-            QVERIFY(shot.pixelColor(shot.width() / 4, shot.height() / 2).red() > 200);
-            QVERIFY(shot.pixelColor(shot.width() * 3 / 4, shot.height() / 2).blue() > 200);
-        }
+        QCOMPARE(rig.simulator->platform().backgroundpicture().size(), kept);
+        const QImage shot = rig.find(rig.graphics(), "Picture1")->grab().toImage();
+        const int w = shot.width(), h = shot.height();
+        for (QPoint red : {QPoint(w / 4, h / 2), QPoint(0, h - 1)})
+            QVERIFY2(shot.pixelColor(red).red() > 200 && shot.pixelColor(red).blue() < 60,
+                     qPrintable(shot.pixelColor(red).name()));
+        for (QPoint blue : {QPoint(w * 3 / 4, h / 2), QPoint(w - 1, h - 1)})
+            QVERIFY2(shot.pixelColor(blue).blue() > 200 && shot.pixelColor(blue).red() < 60,
+                     qPrintable(shot.pixelColor(blue).name()));
     }
 
     void everyKeyShowsItsFace() {
