@@ -26,7 +26,7 @@ const HeadingTrig& headingtrig(int heading) {
             values[h] = {std::cos(toradians(h)), std::sin(toradians(h))};
         return values;
     }();
-    return table[static_cast<std::size_t>((heading % 360 + 360) % 360)];
+    return table[static_cast<std::size_t>(normalheading(heading))];
 }
 
 int canvasx(const JexState& jex, int x) {
@@ -38,8 +38,9 @@ int canvasy(const JexState& jex, int y) {
 
 void drawrobot(JexState& jex) {
     jex.headingradians = toradians(jex.robotheading);
-    const double cosh = headingtrig(jex.robotheading).cos;
-    const double sinh = headingtrig(jex.robotheading).sin;
+    const HeadingTrig& trig = headingtrig(jex.robotheading);
+    const double cosh = trig.cos;
+    const double sinh = trig.sin;
     const double width = jex.spritesize;
     const double length = jex.canvasunit;
 

@@ -17,6 +17,12 @@ inline double toradians(int degrees) {
     return degrees * pi / 180;
 }
 
+// Any number of degrees as a heading of 0..359, whichever way and how far
+// the robot turned.
+inline int normalheading(int degrees) {
+    return (degrees % 360 + 360) % 360;
+}
+
 // The cosine and sine of a heading of 0..359 degrees, worked out once each:
 // every increment of a run needs them.
 struct HeadingTrig {

@@ -62,10 +62,7 @@ void drawtarget(JexState& jex) {
 }
 
 void graphicstarget_Click(JexState& jex) {
-    if (jex.running) {
-        stoprun(jex);
-        return;
-    }
+    if (stopifrunning(jex)) return;
     jex.windows.graphics.target.visible = false;
 }
 

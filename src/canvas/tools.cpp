@@ -10,17 +10,6 @@
 #include <string>
 
 namespace jex {
-namespace {
-
-// Every button of the window only stops a run that is in progress.
-bool stopped(JexState& jex) {
-    if (!jex.running) return false;
-    stoprun(jex);
-    return true;
-}
-
-} // namespace
-
 bool pendown(const JexState& jex) {
     return jex.windows.funnies.penon.background == penselected;
 }
@@ -54,23 +43,23 @@ void showreadouts(JexState& jex) {
 }
 
 void penon_Click(JexState& jex) {
-    if (!stopped(jex)) setpen(jex, true);
+    if (!stopifrunning(jex)) setpen(jex, true);
 }
 
 void penoff_Click(JexState& jex) {
-    if (!stopped(jex)) setpen(jex, false);
+    if (!stopifrunning(jex)) setpen(jex, false);
 }
 
 void centre_Click(JexState& jex) {
-    if (!stopped(jex)) centrerobot(jex);
+    if (!stopifrunning(jex)) centrerobot(jex);
 }
 
 void clear_Click(JexState& jex) {
-    if (!stopped(jex)) cleardrawing(jex);
+    if (!stopifrunning(jex)) cleardrawing(jex);
 }
 
 void target_Click(JexState& jex) {
-    if (!stopped(jex)) placetarget(jex);
+    if (!stopifrunning(jex)) placetarget(jex);
 }
 
 void Slider1_Change(JexState& jex, int value) {

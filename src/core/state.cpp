@@ -40,6 +40,12 @@ void initvariables(JexState& jex) {
 
 void stoprun(JexState& jex) { jex.running = false; }
 
+bool stopifrunning(JexState& jex) {
+    if (!jex.running) return false;
+    stoprun(jex);
+    return true;
+}
+
 void playwave(JexState& jex, std::string_view name) {
     std::string lowercase(name);
     std::transform(lowercase.begin(), lowercase.end(), lowercase.begin(),

@@ -74,6 +74,10 @@ void initvariables(JexState& jex);
 // The only way a run is asked to stop.
 void stoprun(JexState& jex);
 
+// The guard every button starts with: while a run is in progress a click only
+// asks it to stop. True when it did, and the click does nothing more.
+bool stopifrunning(JexState& jex);
+
 // Plays one of the program's sounds to its end; the name is matched without
 // regard to case.
 void playwave(JexState& jex, std::string_view name);

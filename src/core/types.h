@@ -15,6 +15,7 @@ using Int16 = std::int16_t;
 inline constexpr int slotcount = 3;  // 0 the main program, 1 function 1, 2 function 2
 inline constexpr int lastrow = 100;  // rows 0..100 of each slot
 inline constexpr int maxsteps = 99;  // the terminator needs row 100
+inline constexpr int maxopenrepeats = 3;  // repeat blocks open at once in a slot
 
 template <class T> using SlotArray = std::array<T, slotcount>;
 

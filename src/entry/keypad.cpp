@@ -14,7 +14,6 @@
 namespace jex {
 namespace {
 
-constexpr int maxopenrepeats = 3;
 constexpr int threedigits = 100;  // the smallest number with all its digits
 
 int lastnumber(const JexState& jex) {
@@ -58,10 +57,7 @@ void keypad_Click(JexState& jex, Key key) {
     case Key::endbutton: commandkey(jex, token::end); return;
     default: break;
     }
-    if (jex.running) {
-        stoprun(jex);
-        return;
-    }
+    if (stopifrunning(jex)) return;
     switch (key) {
     case Key::ce: ce(jex); return;
     case Key::cm: cm(jex); return;
@@ -73,16 +69,12 @@ void keypad_Click(JexState& jex, Key key) {
 }
 
 void commandkey(JexState& jex, std::string_view command) {
-    if (jex.running) {
-        stoprun(jex);
-        return;
-    }
-    const int s = jex.currentslot;
-    if (jex.entrystate[s] == entry::firstdigit || lastnumber(jex) == awaitingnumber) {
+    if (stopifrunning(jex)) return;
+    if (numberpending(jex)) {
         reportproblem(jex, textid::expectingnumber);
         return;
     }
-    if (jex.store.stepcount[s] == maxsteps) {
+    if (jex.store.stepcount[jex.currentslot] == maxsteps) {
         reportproblem(jex, textid::programfull);
         return;
     }
@@ -136,10 +128,7 @@ void appendstep(JexState& jex, std::string_view command) {
 }
 
 void digitkey(JexState& jex, int digit) {
-    if (jex.running) {
-        stoprun(jex);
-        return;
-    }
+    if (stopifrunning(jex)) return;
     const int s = jex.currentslot;
     if (jex.entrystate[s] != entry::command && numbercomplete(jex))
         jex.entrystate[s] = entry::command;

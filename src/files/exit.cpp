@@ -33,10 +33,7 @@ void style(Control& control, Colour background, Colour foreground, int caption) 
 } // namespace
 
 void exitbutton_Click(JexState& jex) {
-    if (jex.running) {
-        stoprun(jex);
-        return;
-    }
+    if (stopifrunning(jex)) return;
     if (jex.saved) {
         jex.platform.endprogram();
         return;

@@ -8,6 +8,7 @@
 #include "core/texts.h"
 #include "core/tokens.h"
 #include "entry/feedback.h"
+#include "entry/keypad.h"
 #include "files/loadsave.h"
 
 namespace jex {
@@ -19,10 +20,7 @@ Control& changebutton(JexState& jex, int slot) {
 
 // "change" on a function, or "end change" while it is being edited.
 void changefunction(JexState& jex, int slot) {
-    if (jex.running) {
-        stoprun(jex);
-        return;
-    }
+    if (stopifrunning(jex)) return;
     if (jex.currentslot == slot) {
         // Only the repeats have to balance: a number still missing is no
         // reason to stay in the function.
@@ -46,10 +44,7 @@ void changefunction(JexState& jex, int slot) {
 // complete step: it is refused while the last step waits for its number, and
 // afterwards the keypad expects a command, so no digit can change it.
 void usefunction(JexState& jex, int called) {
-    if (jex.running) {
-        stoprun(jex);
-        return;
-    }
+    if (stopifrunning(jex)) return;
     const int s = jex.currentslot;
     if (s >= called) {
         reportproblem(jex, textid::cantusehere);
@@ -64,21 +59,15 @@ void usefunction(JexState& jex, int called) {
         reportproblem(jex, textid::programfull);
         return;
     }
-    jex.store.stepcount[s] = static_cast<Int16>(n + 1);
-    jex.store.commands[n + 1][s] = called == 1 ? token::callone : token::calltwo;
+    appendstep(jex, called == 1 ? token::callone : token::calltwo);
     jex.store.arguments[n + 1][s] = Int16{0};
-    jex.store.commands[n + 2][s] = token::done;
     jex.entrystate[s] = entry::command;
-    refreshlisting(jex);
 }
 
 } // namespace
 
 void load_Click(JexState& jex) {
-    if (jex.running) {
-        stoprun(jex);
-        return;
-    }
+    if (stopifrunning(jex)) return;
     jex.windows.graphics.warnings.caption.clear();
     if (!jex.saved &&
         !jex.platform.askyesno(text(textid::programtitle), text(textid::notsavedcontinue)))
@@ -87,10 +76,7 @@ void load_Click(JexState& jex) {
 }
 
 void save_Click(JexState& jex) {
-    if (jex.running) {
-        stoprun(jex);
-        return;
-    }
+    if (stopifrunning(jex)) return;
     saveprogram(jex);
 }
 

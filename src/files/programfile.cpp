@@ -12,7 +12,6 @@
 namespace jex {
 namespace {
 
-constexpr int maxopenrepeats = 3;
 constexpr int largestcount = 999; // a counted command takes up to three digits
 constexpr int largestnote = 9;
 

@@ -14,10 +14,7 @@
 namespace jex {
 
 void printbutton_Click(JexState& jex) {
-    if (jex.running) {
-        stoprun(jex);
-        return;
-    }
+    if (stopifrunning(jex)) return;
     jex.windows.graphics.warnings.caption.clear();
     printprogram(jex);
 }

@@ -34,11 +34,6 @@ void showincrement(JexState& jex) {
     if (jex.robotspeed < pacing::waitbelow) pointonesec(jex);
 }
 
-// Headings stay within 0..359 whichever way and how far the robot turns.
-Int16 heading(int degrees) {
-    return static_cast<Int16>((degrees % 360 + 360) % 360);
-}
-
 // Increments `first`, `first + step`, ... up to `last`; a zero step (a
 // drawing area too small for any robot) would never get there.
 template <class Increment>
@@ -81,14 +76,14 @@ void turnrobot(JexState& jex, int angle, double increment) {
         eachincrement(roundhalfeven(increment), wholeincrement(increment), angle,
                       [&](int degrees) { turnsubstep(jex, degrees); });
     if (!cangoon(jex)) return;
-    jex.robotheading = heading(jex.turnstartheading + angle);
+    jex.robotheading = static_cast<Int16>(normalheading(jex.turnstartheading + angle));
     drawrobot(jex);
     placesprite(jex);
 }
 
 void turnsubstep(JexState& jex, int degrees) {
     if (!cangoon(jex)) return;
-    jex.robotheading = heading(jex.turnstartheading + degrees);
+    jex.robotheading = static_cast<Int16>(normalheading(jex.turnstartheading + degrees));
     drawrobot(jex);
     placesprite(jex);
     showincrement(jex);
