@@ -145,8 +145,8 @@ void newprog(JexState& jex) {
     namebox_Change(jex, NameBox::myname, jex.authorname);
     jex.saved = true;
     centre_Click(jex);
+    // Clearing paints the background picture over the whole drawing area.
     clear_Click(jex);
-    jex.platform.paintbackground();
 }
 
 } // namespace jex
