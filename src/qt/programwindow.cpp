@@ -10,9 +10,7 @@ programwindow::programwindow(JexState& jex, QtPlatform& platform)
     : ModelWindow(jex, platform, jex.windows.program, Units::twips), exitbutton_(this),
       nameheader_(this), programtext_(this) {
     ProgramWindow& model = jex.windows.program;
-    bind(exitbutton_, model.exitbutton, "exitbutton");
-    QObject::connect(&exitbutton_, &QPushButton::clicked, this,
-                     [this] { forward(exitbutton_Click); });
+    button(exitbutton_, model.exitbutton, "exitbutton", exitbutton_Click);
     bind(nameheader_, model.nameheader, "nameheader");
     bind(programtext_, model.programtext, "programtext");
 }
