@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/state.h"
-#include "windows/controls.h"
+#include "core/controls.h"
 
 #include <array>
 

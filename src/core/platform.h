@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/printjob.h"
-#include "windows/controls.h"
+#include "core/controls.h"
 
 #include <memory>
 #include <optional>

@@ -6,7 +6,7 @@
 #include "core/pentrail.h"
 #include "core/programstore.h"
 #include "core/types.h"
-#include "windows/controls.h"
+#include "core/controls.h"
 
 #include <array>
 #include <string>

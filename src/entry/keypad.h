@@ -3,17 +3,11 @@
 // the digit keys. Every key edits the slot being edited.
 #pragma once
 
-#include "windows/controls.h"
-
 #include <string_view>
 
 namespace jex {
 
 struct JexState;
-
-// A click on one of the 24 keys. While a run is in progress every key only
-// asks it to stop.
-void keypad_Click(JexState& jex, Key key);
 
 void commandkey(JexState& jex, std::string_view command);
 void addcommand(JexState& jex, std::string_view command);
@@ -27,8 +21,5 @@ void adddigit(JexState& jex, int digit);
 void ce(JexState& jex);  // removes the last step
 void cm(JexState& jex);  // clears the slot
 void rm(JexState& jex);  // puts back the program as after the last complete entry
-
-void go(JexState& jex);
-void test(JexState& jex);
 
 } // namespace jex

@@ -2,7 +2,7 @@
 // The 24 keys of the robot's keypad, in four rows of six.
 #pragma once
 
-#include "windows/controls.h"
+#include "core/controls.h"
 
 #include <string_view>
 

@@ -3,6 +3,7 @@
 
 #include "core/state.h"
 #include "entry/keypad.h"
+#include "run/keypadkeys.h"
 #include "entry/keys.h"
 #include "entry/timerwaits.h"
 

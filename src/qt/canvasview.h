@@ -4,7 +4,7 @@
 // over that picture and are painted over it, never into it.
 #pragma once
 
-#include "windows/controls.h"
+#include "core/controls.h"
 
 #include <QImage>
 #include <QPainter>

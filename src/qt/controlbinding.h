@@ -3,7 +3,7 @@
 #pragma once
 
 #include "qt/units.h"
-#include "windows/controls.h"
+#include "core/controls.h"
 
 #include <QRect>
 #include <QWidget>

@@ -5,7 +5,7 @@
 // into a text box the pupil has chosen types there and presses nothing.
 #pragma once
 
-#include "windows/controls.h"
+#include "core/controls.h"
 
 #include <QObject>
 

@@ -3,7 +3,7 @@
 // keypad, for pupils who find the mouse hard.
 #pragma once
 
-#include "windows/controls.h"
+#include "core/controls.h"
 
 #include <QString>
 #include <Qt>

@@ -3,7 +3,7 @@
 // from the top, an emphasised part in bold and underlined.
 #pragma once
 
-#include "windows/controls.h"
+#include "core/controls.h"
 
 #include <QWidget>
 

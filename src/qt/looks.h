@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/types.h"
-#include "windows/controls.h"
+#include "core/controls.h"
 
 #include <QColor>
 #include <QFont>

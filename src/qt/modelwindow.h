@@ -6,7 +6,7 @@
 #include "core/platform.h"
 #include "qt/controlbinding.h"
 #include "qt/units.h"
-#include "windows/controls.h"
+#include "core/controls.h"
 
 #include <QPushButton>
 #include <QWidget>

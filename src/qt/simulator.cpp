@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/simulator.h"
 
-#include "core/startup.h"
+#include "windows/startup.h"
 #include "core/state.h"
 #include "files/loadsave.h"
 #include "qt/buttonswindow.h"

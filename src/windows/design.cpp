@@ -2,7 +2,7 @@
 #include "core/textids.h"
 #include "core/texts.h"
 #include "files/exit.h"
-#include "windows/controls.h"
+#include "core/controls.h"
 
 namespace jex {
 namespace {

@@ -4,6 +4,7 @@
 #include "canvas/target.h"
 #include "canvas/tools.h"
 #include "entry/keypad.h"
+#include "run/keypadkeys.h"
 #include "run/runner.h"
 #include "support/keying.h"
 #include "support/runrig.h"

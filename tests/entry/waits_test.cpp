@@ -4,6 +4,7 @@
 #include "core/textids.h"
 #include "entry/feedback.h"
 #include "entry/keypad.h"
+#include "run/keypadkeys.h"
 #include "entry/timerwaits.h"
 #include "support/fakeplatform.h"
 

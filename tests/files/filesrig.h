@@ -3,7 +3,7 @@
 // the tests of files, names and leaving.
 #pragma once
 
-#include "core/startup.h"
+#include "windows/startup.h"
 #include "files/folders.h"
 #include "support/fakeplatform.h"
 #include "support/keying.h"

@@ -2,7 +2,7 @@
 // Saving, loading, the defaults file and the folders they use.
 #include "files/loadsave.h"
 
-#include "core/startup.h"
+#include "windows/startup.h"
 #include "core/texts.h"
 #include "files/programbuttons.h"
 #include "files/programfile.h"

@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "core/tokens.h"
 #include "entry/keypad.h"
+#include "run/keypadkeys.h"
 
 #include <initializer_list>
 #include <string>

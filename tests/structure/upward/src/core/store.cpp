@@ -2,4 +2,3 @@
 // A core file that reaches up into entry: the check has to name it.
 #include "core/state.h"
 #include "entry/feedback.h"
-#include "windows/controls.h"

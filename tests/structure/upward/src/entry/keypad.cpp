@@ -1,4 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starting a run from the keypad is allowed; printing from it is not.
-#include "printing/printbutton.h"
+// An entry file that starts a run: entry lies below run, so the check names it.
+#include "core/controls.h"
 #include "run/runner.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/startup.h"
+#include "windows/startup.h"
 #include "core/state.h"
 #include "core/tokens.h"
 #include "support/fakeplatform.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/startup.h"
+#include "windows/startup.h"
 
 #include "canvas/tools.h"
 #include "core/state.h"
