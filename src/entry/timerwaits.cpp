@@ -20,6 +20,10 @@ void Timer1_Timer(JexState& jex) {
 
 void pointonesec(JexState& jex) { waitticks(jex, 1); }
 
-void pointeightsec(JexState& jex) { waitticks(jex, 8); }
+void pointeightsec(JexState& jex) { waitticks(jex, pointeightticks); }
+
+void pointeightsecwhilerunning(JexState& jex) {
+    for (int tick = 0; tick < pointeightticks && jex.running; ++tick) pointonesec(jex);
+}
 
 } // namespace jex

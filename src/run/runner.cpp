@@ -225,7 +225,7 @@ void endslot(JexState& jex) {
 
 void stepgap(JexState& jex) {
     if (cangoon(jex) && jex.robotspeed < pacing::waitbelow)
-        pointeightsec(jex);
+        pointeightsecwhilerunning(jex);
     else
         jex.platform.doevents(false);
 }

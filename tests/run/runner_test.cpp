@@ -113,6 +113,47 @@ TEST_F(Runner, StopDuringAFlashLeavesTheRobotVisible) {
         EXPECT_TRUE(line->visible);
 }
 
+// Every wait of a run, whatever its kind, ends at the next tick once a click
+// has stopped the run; the click comes at tick 3 of each.
+TEST_F(Runner, StopDuringAnyWaitEndsTheRunAtTheNextTick) {
+    struct Case {
+        std::vector<std::string> steps;
+        int speed;
+        int robotyafter;
+        std::vector<std::string> sounds;
+    };
+    const std::vector<std::string> nay{"nay"};
+    const Case cases[] = {
+        {{"F 1", "F 1"}, 10, 1, nay},                 // the eight ticks between steps
+        {{"N 0", "N 1"}, 1, 0, {"note0", "nay"}},     // the ten ticks after a note
+        {{"FL 2"}, 10, 0, nay},                       // five ticks in each half of a flash
+        {{"P 20"}, 50, 0, nay},                       // a pause, at any speed
+        {{"F 100"}, 10, 15, nay},                     // a tick after each increment of a move
+        {{"RP 2", "P 1", "E"}, 1, 0, nay},            // between a repeat's steps
+    };
+    for (const Case& c : cases) {
+        RunRig one;
+        one.program(0, c.steps);
+        one.speed(c.speed);
+        one.platform.at(3, [&] { keypad_Click(one.jex, Key::go); });
+        gorun(one.jex, 1);
+        EXPECT_EQ(one.warnings(), "stopped!") << c.steps[0];
+        EXPECT_EQ(one.platform.soundnames(), c.sounds) << c.steps[0];
+        EXPECT_EQ(one.platform.sounds.back().tick, 3) << c.steps[0];
+        EXPECT_EQ(one.jex.roboty, c.robotyafter) << c.steps[0];
+    }
+}
+
+TEST_F(Runner, SpeedChangeDuringANotesWaitEndsThatWait) {
+    rig.program(0, {"N 0", "N 1"});
+    rig.speed(1);  // ten ticks after each note
+    platform.at(3, [&] { rig.speed(25); });
+    gorun(jex, 1);
+    EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"note0", "note1", "yea"}));
+    EXPECT_EQ(platform.sounds[1].tick, 3);
+    EXPECT_EQ(rig.warnings(), "finished!");
+}
+
 TEST_F(Runner, RunawayRunFailsTheTestAndIsStopped) {
     rig.program(0, {"RP 999", "RP 999", "P 1", "E", "E"});
     platform.ticklimit = 50;
@@ -132,6 +173,8 @@ TEST_F(Runner, NormalEndKeepsRunningUntilTheSuccessSoundHasPlayed) {
     EXPECT_TRUE(runningduringreport);
     EXPECT_EQ(rig.warnings(), "finished!");
     EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"yea"});
+    // The report's pause is no wait of the run: the click does not shorten it.
+    EXPECT_EQ(platform.sounds[0].tick, 8);
     EXPECT_EQ(jex.store.stepcount[0], 1);
 }
 
