@@ -72,6 +72,33 @@ TEST_P(Sprite, OutlineAndLinesFollowTheHeading) {
     EXPECT_FALSE(iscrashed(jex));
 }
 
+// The marking's quarter and half lengths (F and H) count one pixel more than
+// the robot's length before halving: at a slant, and with a length whose
+// half is a whole number, that pixel shows.
+TEST(SpriteMarking, QuarterAndHalfLengthsCountOnePixelMore) {
+    struct Case {
+        int side, heading;
+        std::array<Int16, 8> offsets;  // A..H
+        std::pair<int, int> q1, q3;
+    };
+    const Case cases[] = {
+        // canvasunit 25, spritesize 10: H is 26 sin h / 2 = 9.19, not 8.84.
+        {500, 45, {4, 4, 9, 9, 4, 4, 9, 9}, {242, 250}, {237, 255}},
+        // canvasunit 28, spritesize 11: F is 15 sin h / 2 = 7.49, not 6.99,
+        // and H is 29 sin h / 2 = 14.49, not 13.99.
+        {560, 90, {0, 5, 0, 14, 0, 7, 0, 14}, {273, 275}, {266, 275}},
+    };
+    for (const Case& c : cases) {
+        RunRig rig(c.side, c.side);
+        JexState& jex = rig.jex;
+        jex.robotheading = static_cast<Int16>(c.heading);
+        drawrobot(jex);
+        EXPECT_EQ(jex.spriteoffsets, c.offsets) << c.heading;
+        EXPECT_EQ(std::pair(pointx(jex, Q1), pointy(jex, Q1)), c.q1) << c.heading;
+        EXPECT_EQ(std::pair(pointx(jex, Q3), pointy(jex, Q3)), c.q3) << c.heading;
+    }
+}
+
 TEST(SpriteEdges, CrashIsACornerWithinSixPixelsOfAnEdge) {
     RunRig rig;  // facing up, the front corners are 13 rows above the centre
     struct Case {

@@ -34,6 +34,17 @@ TEST_F(Target, PlacedAwayFromTheCentreAndCaptionedWithItsPosition) {
     EXPECT_TRUE(target.visible);
 }
 
+TEST_F(Target, ExactlyItsSidePlusSixFromTheCentreIsStillTooNear) {
+    // 46 to the right and level with the centre lies on the edge of the
+    // robot's home, which belongs to it; 47 is clear. Likewise below it.
+    platform.randoms = {drawing(46), drawing(0), drawing(47), drawing(0)};
+    target_Click(jex);
+    EXPECT_EQ(std::tuple(jex.targetx, jex.targety), std::tuple(47, 0));
+    platform.randoms = {drawing(0), drawing(-46), drawing(0), drawing(-47)};
+    target_Click(jex);
+    EXPECT_EQ(std::tuple(jex.targetx, jex.targety), std::tuple(0, -47));
+}
+
 TEST_F(Target, StaysInsideTheDrawingArea) {
     platform.randoms = {0.0, 0.999999, 0.999999, 0.0};
     target_Click(jex);

@@ -105,9 +105,20 @@ TEST_F(Motion, TurnCrashesWhenTheTurningBodyReachesTheMargin) {
     putrobot(-235, 0);
     run({"R 90"}, 10);
     EXPECT_EQ(rig.warnings(), "crashed!");
-    EXPECT_GT(jex.robotheading, 0);
-    EXPECT_LT(jex.robotheading, 90);
+    // Turned in steps of 4 degrees, the body first reaches the margin at 24:
+    // the turn goes no further.
+    EXPECT_EQ(jex.robotheading, 24);
     EXPECT_TRUE(iscrashed(jex));
+}
+
+TEST_F(Motion, StoppedTurnStaysAtItsLastIncrement) {
+    // 4 degrees an increment, one tick each: a click in the fifth tick (on a
+    // tool, which only stops the run) leaves the robot at 20 degrees, as shown.
+    platform.at(5, [&] { centre_Click(jex); });
+    run({"R 90", "R 90"}, 10);
+    EXPECT_EQ(rig.warnings(), "stopped!");
+    EXPECT_EQ(jex.robotheading, 20);
+    EXPECT_EQ(jex.windows.funnies.JEXangle.caption, "20");
 }
 
 TEST_F(Motion, RunStartingInTheMarginCrashesBeforeItsFirstStep) {

@@ -59,6 +59,35 @@ TEST_F(Layout1024, WindowsTileTheScreenDownTo400TwipsAboveTheBottom) {
     EXPECT_EQ(boxof(p.programtext), (Box{0, 1004, 4290, 6306}));
 }
 
+TEST_F(Layout1024, WindowsAndTheDrawingAreaHaveTheirExactColours) {
+    const Colour green{0, 255, 0}, toolgreen{192, 255, 192}, toolblue{128, 128, 255},
+        blue{0, 0, 255}, red{255, 0, 0}, yellow{255, 255, 0}, white{255, 255, 255},
+        grey{64, 64, 64};
+    const GraphicsWindow& g = windows.graphics;
+    const FunniesWindow& f = windows.funnies;
+    const ProgramWindow& p = windows.program;
+    EXPECT_EQ(g.background, green);
+    EXPECT_EQ(p.background, green);
+    EXPECT_EQ(windows.buttons.background, grey);
+    EXPECT_EQ(f.background, toolgreen);
+    EXPECT_EQ(g.Picture1.background, green);
+    EXPECT_EQ(g.Picture1.foreground, blue);  // the pen's colour
+    for (const Control* label : {&f.xheading, &f.JEXX, &f.yheading, &f.JEXY, &f.angleheading,
+                                 &f.JEXangle, &f.speed, &f.penlabel})
+        EXPECT_EQ(label->background, toolgreen);
+    for (const Control* button : {&f.centre, &f.clear, &f.target})
+        EXPECT_EQ(button->background, toolblue);
+    EXPECT_EQ(p.exitbutton.background, blue);
+    EXPECT_EQ(p.nameheader.background, white);
+    EXPECT_EQ(p.nameheader.foreground, red);
+    for (const Control* yellowone : {&g.change1, &g.change2, &g.use1, &g.use2, &g.pf1, &g.pf2})
+        EXPECT_EQ(yellowone->background, yellow);
+    for (const Control* button : {&g.load, &g.printbutton, &g.save})
+        EXPECT_EQ(button->background, white);
+    for (const Control* label : {&g.pname, &g.mname, &g.warnings})
+        EXPECT_EQ(label->background, green);
+}
+
 TEST_F(Layout1024, ToolsStackFromTheTopAndFromTheBottomWithThePenUp) {
     const FunniesWindow& f = windows.funnies;
     EXPECT_EQ(boxof(f.xheading), (Box{90, 90, 1200, 331}));
