@@ -11,12 +11,14 @@
 
 namespace jex {
 
-// The printable area of the page in twips (1/1440 inch), and how many twips
-// one printer dot spans along x.
+// The printable area of the page in twips (1/1440 inch), and the printer's
+// dots per inch along x. The resolution is kept as printers state it, a
+// whole number, rather than as twips per dot (2.4 at 600 dots an inch),
+// which no binary fraction holds exactly.
 struct PageSize {
     double widthtwips = 0;
     double heighttwips = 0;
-    double twipsperdot = 1;
+    double dotsperinch = 1440;
 };
 
 enum class LineEnd { stay, next };
@@ -26,6 +28,9 @@ class PrintJob {
     virtual ~PrintJob() = default;
 
     virtual std::optional<PageSize> pagesize() = 0;
+
+    // What the job is called in the printer's queue.
+    virtual bool settitle(std::string_view title) = 0;
 
     // Page units from here on: the printable area is `width` units across and
     // `height` units down, origin at its top-left corner, y downwards.

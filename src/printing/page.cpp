@@ -23,6 +23,10 @@ const PageSize& Page::size() {
     return size_;
 }
 
+void Page::settitle(std::string_view title) {
+    if (!spoiled_) take(job_.settitle(title));
+}
+
 void Page::setscale(double width, double height) {
     // A page or drawing of no size would give a scale of no meaning.
     if (!spoiled_)

@@ -20,6 +20,7 @@ class Page {
     // Asked of the printer once; all zeros when it would not say.
     const PageSize& size();
 
+    void settitle(std::string_view title);
     void setscale(double width, double height);
     void setcurrentx(double x);
     void setcurrenty(double y);

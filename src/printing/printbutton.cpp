@@ -24,6 +24,8 @@ void printprogram(JexState& jex) {
     bool printed = false;
     if (job) {
         Page page(*job);
+        // Thirty printouts in one queue can be told apart by their names.
+        page.settitle(titletext(jex));
         setpage(jex, page);
         printdrawing(jex, page);
         printheader(jex, page);

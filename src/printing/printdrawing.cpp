@@ -14,10 +14,21 @@ constexpr double markingtwips = 122;
 // The pen line's width on paper, in printer dots before scaling.
 constexpr double pendots = 5;
 
-// How many twips of paper one twip of the screen's drawing area becomes.
-double papertwipspertwip(JexState& jex, Page& page) {
-    return page.size().widthtwips /
-           (jex.platform.screen().twipsperpixelx * jex.windows.graphics.Picture1.width);
+constexpr double twipsperinch = 1440;
+
+// `amount` / `per` of the screen's drawing area, scaled to the paper's
+// width. Worked out as one division of two products, so that a width that is
+// exactly a half on paper stays one and rounds to even: dividing in steps
+// would round on the way (122 / 2.4 x 15120 / (15 x 976) gives
+// 52.50000000000001, where the width is 52.5).
+double topaper(JexState& jex, Page& page, double amount, double per = 1) {
+    return amount * page.size().widthtwips /
+           (per * jex.platform.screen().twipsperpixelx * jex.windows.graphics.Picture1.width);
+}
+
+// Printer dots for a line the screen draws this many twips thick.
+double dotsfortwips(JexState& jex, Page& page, double twips) {
+    return topaper(jex, page, twips * page.size().dotsperinch, twipsperinch);
 }
 
 void printsprite(Page& page, const LineControl& line, Colour colour) {
@@ -39,7 +50,7 @@ void printdrawing(JexState& jex, Page& page) {
     const Control& area = jex.windows.graphics.Picture1;
     if (jex.pictureloaded) page.paintpicture(0, 0, area.width, area.height);
 
-    page.setlinewidth(pendots * papertwipspertwip(jex, page));
+    page.setlinewidth(topaper(jex, page, pendots));
     // The centre of the drawing area, in whole pixels.
     const int cx = area.width / 2;
     const int cy = area.height / 2;
@@ -57,14 +68,13 @@ void printdrawing(JexState& jex, Page& page) {
 
 void printrobot(JexState& jex, Page& page) {
     GraphicsWindow& graphics = jex.windows.graphics;
-    const double twipsperdot = page.size().twipsperdot;
 
-    page.setlinewidth(bodytwips / twipsperdot * papertwipspertwip(jex, page));
+    page.setlinewidth(dotsfortwips(jex, page, bodytwips));
     for (const LineControl* side :
          {&graphics.leftside, &graphics.rightside, &graphics.topside, &graphics.bottomside})
         printsprite(page, *side, printblack);
 
-    page.setlinewidth(markingtwips / twipsperdot * papertwipspertwip(jex, page));
+    page.setlinewidth(dotsfortwips(jex, page, markingtwips));
     for (const LineControl* key :
          {&graphics.keys3, &graphics.keys4, &graphics.keys2, &graphics.keys1})
         printsprite(page, *key, printwhite);

@@ -59,6 +59,10 @@ std::string datetext(std::string_view pattern, const CalendarDate& date) {
     return written;
 }
 
+std::string titletext(const JexState& jex) {
+    return jex.store.slotname[0] + text(textid::writtenby) + jex.authorname;
+}
+
 void printheader(JexState& jex, Page& page) {
     const int width = jex.windows.graphics.Picture1.width;
     page.setfontsize(datepoints);
@@ -70,7 +74,7 @@ void printheader(JexState& jex, Page& page) {
     page.setfontsize(titlepoints);
     const std::array<std::string, 3> pieces{jex.store.slotname[0], text(textid::writtenby),
                                             jex.authorname};
-    page.setcurrentx((width - page.textwidth(pieces[0] + pieces[1] + pieces[2])) / 2);
+    page.setcurrentx((width - page.textwidth(titletext(jex))) / 2);
     for (const std::string& piece : pieces)
         page.printtext(piece, LineEnd::stay);
 }

@@ -18,6 +18,10 @@ class Page;
 // anything else is copied.
 std::string datetext(std::string_view pattern, const CalendarDate& date);
 
+// "<program> written by <author>": the title under the drawing, and the
+// print job's name in the printer's queue.
+std::string titletext(const JexState& jex);
+
 // Starts directly under the drawing: the date at the right, then the title
 // "<program> written by <author>" centred.
 void printheader(JexState& jex, Page& page);

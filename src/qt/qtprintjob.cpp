@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/qtprintjob.h"
 
+#include "qt/cupsqueue.h"
 #include "qt/looks.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -23,7 +26,9 @@ std::unique_ptr<QPrinter> defaultprinter() {
 
 QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, QImage background)
     : printer_(std::move(printer)), background_(std::move(background)), pages_(1),
-      font_(QString::fromLatin1(fontfamily)) {}
+      font_(QString::fromLatin1(fontfamily)) {
+    printer_->setColorMode(QPrinter::Color);
+}
 
 QtPrintJob::~QtPrintJob() = default;
 
@@ -32,7 +37,13 @@ std::optional<PageSize> QtPrintJob::pagesize() {
         return std::nullopt;
     return PageSize{printer_->width() * twipsperinch / printer_->logicalDpiX(),
                     printer_->height() * twipsperinch / printer_->logicalDpiY(),
-                    twipsperinch / printer_->resolution()};
+                    static_cast<double>(printer_->resolution())};
+}
+
+bool QtPrintJob::settitle(std::string_view title) {
+    title_ = qtext(std::string(title));
+    printer_->setDocName(title_);
+    return true;
 }
 
 bool QtPrintJob::setscale(double width, double height) {
@@ -122,18 +133,38 @@ bool QtPrintJob::paintpicture(double left, double top, double width, double heig
 }
 
 bool QtPrintJob::enddocument() {
+    if (printer_->outputFormat() == QPrinter::NativeFormat) return sendtoprinterqueue();
+    return paintpages(*printer_) && printer_->printerState() != QPrinter::Error;
+}
+
+bool QtPrintJob::sendtoprinterqueue() {
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
+    {
+        // The same page, margins and dots as the printer's, so that
+        // everything measured on the printer lands where it was meant to.
+        QPdfWriter pdf(&document);
+        pdf.setResolution(printer_->resolution());
+        pdf.setPageLayout(printer_->pageLayout());
+        pdf.setTitle(title_);
+        if (!paintpages(pdf)) return false;
+    }
+    return sendtoqueue(printer_->printerName(), title_, document.data());
+}
+
+bool QtPrintJob::paintpages(QPagedPaintDevice& device) {
     QPainter painter;
-    if (!painter.begin(printer_.get())) return false;
+    if (!painter.begin(&device)) return false;
     for (std::size_t page = 0; page < pages_.size(); ++page) {
-        if (page > 0 && !printer_->newPage()) {
-            printer_->abort();
+        if (page > 0 && !device.newPage()) {
+            if (device.devType() == QInternal::Printer) static_cast<QPrinter&>(device).abort();
             return false;
         }
         for (const Drawing& drawing : pages_[page])
             drawing(painter);
     }
     pages_.clear();
-    return painter.end() && printer_->printerState() != QPrinter::Error;
+    return painter.end();
 }
 
 void QtPrintJob::abandon() {

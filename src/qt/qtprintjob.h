@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -26,7 +27,11 @@ std::unique_ptr<QPrinter> defaultprinter();
 
 // What is drawn is kept until the document ends and only then sent to the
 // printer in one go, so that an abandoned job leaves nothing behind: no half
-// page comes out of the printer.
+// page comes out of the printer. A printer writing a PDF file gets the pages
+// drawn straight into it; for a print queue the pages are made into a PDF
+// document here and handed to the print server, which says whether the queue
+// took the job (drawn on the printer itself, Qt reports success even when the
+// queue refuses it).
 class QtPrintJob final : public PrintJob {
   public:
     // `background` is the drawing area's picture, painted when asked.
@@ -34,6 +39,7 @@ class QtPrintJob final : public PrintJob {
     ~QtPrintJob() override;
 
     std::optional<PageSize> pagesize() override;
+    bool settitle(std::string_view title) override;
     bool setscale(double width, double height) override;
     bool setcurrentx(double x) override;
     bool setcurrenty(double y) override;
@@ -52,12 +58,15 @@ class QtPrintJob final : public PrintJob {
     using Drawing = std::function<void(QPainter&)>;
 
     bool draw(Drawing drawing);
+    bool paintpages(QPagedPaintDevice& device);
+    bool sendtoprinterqueue();
     QPointF topage(double x, double y) const; // page units to printer dots
     double lineheight() const;                // page units, at the current font
     QPen pen(Colour colour) const;
 
     std::unique_ptr<QPrinter> printer_;
     QImage background_;
+    QString title_;
     std::vector<std::vector<Drawing>> pages_;
     bool scaled_ = false;
     double dotsperunitx_ = 1, dotsperunity_ = 1;

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Prints from the real program the way a classroom computer does: a print
-# server with a PDF printer as the default, a program keyed in, a target
-# placed, "print" clicked. The page the printer writes is checked as a
-# picture (its text cannot be read back). Then, with the printer gone, "print"
-# must give the failure sound.
+# server with a PDF printer as the default, set to print grey unless a job
+# asks for colour, a program keyed in, a target placed, "print" clicked. The
+# page the printer writes is checked as a picture (its text cannot be read
+# back), and the job by its title. Then, with the queue rejecting jobs and
+# with the printer gone, "print" must give the failure sound and no page.
 # Usage: printing.sh PROGRAM [WORK-FOLDER]
 # The work folder keeps the printed page, its picture, the recording and logs.
 set -uo pipefail
@@ -17,6 +18,8 @@ printer=JEXPDF
 # The background picture's colour, printed across the page under the drawing.
 picture_colour='#2060c0'
 page_wait_seconds=30
+# "<program> written by <author>", as the PDF printer writes it into a file name.
+job_title=my_program_written_by_me
 
 # The PDF printer's backend runs only as root; elsewhere there is no printer
 # to test with.
@@ -27,6 +30,10 @@ fi
 e2e_begin "${2:-$PWD/e2e-printing}" "${1:?usage: printing.sh PROGRAM [WORK-FOLDER]}" \
     convert pdftoppm
 e2e_start_printer "$printer"
+# A queue whose own default is grey: only a job that asks for colour keeps
+# the picture and the pen line in colour.
+lpadmin -p "$printer" -o print-color-mode-default=monochrome >>"$e2e_work/cups.log" 2>&1 ||
+    e2e_fail "the printer's default could not be set to grey"
 outbox=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
 outbox_existed=$([ -d "$outbox" ] && echo yes)
 e2e_start_screen
@@ -44,6 +51,7 @@ target_shown=$(convert "$e2e_work/screen.png" -crop 634x570+6+72 +repage \
     -format "%[fx:int(mean*w*h+0.5)]" -fx 'r>0.9 && g>0.9 && b<0.2' info: 2>/dev/null)
 
 completed_jobs() { lpstat -W completed -o "$printer" 2>/dev/null | wc -l; }
+all_jobs() { lpstat -W all -o "$printer" 2>/dev/null | wc -l; }
 job_done() { [ "$(completed_jobs)" -gt "$before" ]; }
 page_written() {
     page=$(find "$outbox" -maxdepth 1 -name "*job_${job}.pdf" 2>/dev/null | head -n 1)
@@ -56,8 +64,12 @@ if e2e_wait_until "$page_wait_seconds" "$e2e_program_pid" job_done; then
     job=$(lpstat -W completed -o "$printer" | awk '{ print $1 }' | sed 's/.*-//' | sort -n |
         tail -n 1)
     if e2e_wait_until "$page_wait_seconds" "$e2e_program_pid" page_written; then
-        mv "$page" "$e2e_work/page.pdf"
         e2e_pass "the printer wrote the page of job $job $(e2e_since "$clicked") s after the click"
+        # The printer names the page after the job's title.
+        name=$(basename "$page")
+        e2e_check "the job is titled with the program and its author ($name)" \
+            test "${name#"$job_title"}" != "$name"
+        mv "$page" "$e2e_work/page.pdf"
     else
         e2e_fail "job $job finished but no page appeared in $outbox"
     fi
@@ -112,8 +124,20 @@ else
     e2e_fail "the printed page could not be read as a picture"
 fi
 
-# Leaves a second gap in the recording between the two reports.
+# A queue that rejects jobs takes none: no job, no page, the failure sound.
+# Leaves a second gap in the recording between each two reports.
 sleep 1.5
+cupsreject "$printer" >>"$e2e_work/cups.log" 2>&1 || e2e_fail "the queue could not be set to reject"
+jobs_before=$(all_jobs)
+: >"$e2e_scratch/rejected"
+e2e_click "${print_button[@]}"
+sleep 2.5
+e2e_check "the rejecting queue holds no new job ($(all_jobs) jobs, $jobs_before before)" \
+    test "$(all_jobs)" -eq "$jobs_before"
+late_pages=$(find "$outbox" -maxdepth 1 -name '*.pdf' -newer "$e2e_scratch/rejected" 2>/dev/null)
+e2e_check "the rejecting queue wrote no page" test -z "$late_pages"
+cupsaccept "$printer" >>"$e2e_work/cups.log" 2>&1
+
 lpadmin -x "$printer" >>"$e2e_work/cups.log" 2>&1
 e2e_click "${print_button[@]}"
 sleep 2.5
@@ -122,11 +146,12 @@ e2e_stop_recording "$e2e_work/printing.wav"
 mapfile -t bursts < <(e2e_sound_bursts "$e2e_work/printing.wav" 0.03 | awk '$1 == "burst" { print $3 }')
 # The success sound is one unbroken chime; the failure sound is two notes
 # with a short rest between them. The start-up's success sound comes first.
+failure_sound_at() { e2e_between "${bursts[$1]}" 0.25 0.45 && e2e_between "${bursts[$1 + 1]}" 0.4 0.6; }
 sounds_as_expected() {
-    [ ${#bursts[@]} -eq 4 ] && e2e_between "${bursts[1]}" 0.74 0.94 &&
-        e2e_between "${bursts[2]}" 0.25 0.45 && e2e_between "${bursts[3]}" 0.4 0.6
+    [ ${#bursts[@]} -eq 6 ] && e2e_between "${bursts[1]}" 0.74 0.94 && failure_sound_at 2 &&
+        failure_sound_at 4
 }
-e2e_check "the start-up's and the print's success sounds, then with no printer the failure \
-sound (lengths in s: ${bursts[*]:-none})" sounds_as_expected
+e2e_check "the start-up's and the print's success sounds, then the failure sound with the queue \
+rejecting and again with no printer (lengths in s: ${bursts[*]:-none})" sounds_as_expected
 cp "$e2e_scratch/cups/log/error_log" "$e2e_work/cups-error.log" 2>/dev/null
 e2e_finish

@@ -38,7 +38,9 @@ TEST_F(Printing, AnEmptyProgramPrintsTheWholeRecordInOrder) {
 
     const Colour black{0, 0, 0}, white{255, 255, 255};
     const std::vector<PrintCall> expected{
-        call("pagesize"), call("setlinewidth", {1}), call("setcurrentx", {0}),
+        // The job is named in the printer's queue as the page is titled.
+        call("settitle", {}, "my program written by me"), call("pagesize"),
+        call("setlinewidth", {1}), call("setcurrentx", {0}),
         call("setcurrenty", {0}),
         // 640 wide, and as many units down as the 8 x 11 inch page's shape gives.
         call("setscale", {640, 880}),
@@ -77,14 +79,17 @@ TEST_F(Printing, ScaleAndLineWidthsFollowThePageAndTheScreen) {
     };
     const std::vector<Case> cases{
         // A4's printable area at 300 dots an inch on a 96-dot screen.
-        {{11338, 16044, 4.8}, 15, 640, 480, 640.0 * 16044 / 11338, 6, 35, 30},
+        {{11338, 16044, 300}, 15, 640, 480, 640.0 * 16044 / 11338, 6, 35, 30},
         // A landscape page: the drawing still spans the width.
-        {{15840, 11520, 2.4}, 15, 640, 480, 640.0 * 11520 / 15840, 8, 99, 84},
+        {{15840, 11520, 600}, 15, 640, 480, 640.0 * 11520 / 15840, 8, 99, 84},
         // A 120-dot screen: 12 twips a pixel, so each pixel becomes more paper.
-        {{11520, 15840, 1.2}, 12, 600, 400, 825, 8, 192, 163},
+        {{11520, 15840, 1200}, 12, 600, 400, 825, 8, 192, 163},
         // Halves go to the even neighbour: 2.5 gives 2, 7.5 gives 8.
-        {{4800, 6600, 2.4}, 15, 640, 480, 880, 2, 30, 25},
-        {{14400, 19800, 2.4}, 15, 640, 480, 880, 8, 90, 76},
+        {{4800, 6600, 600}, 15, 640, 480, 880, 2, 30, 25},
+        {{14400, 19800, 600}, 15, 640, 480, 880, 8, 90, 76},
+        // The marking is exactly 122 / 2.4 x 15120 / (15 x 976) = 52.5 dots,
+        // a half however it is reached on paper: it goes to the even 52.
+        {{15120, 19800, 600}, 15, 976, 480, 976.0 * 19800 / 15120, 5, 62, 52},
     };
     for (const Case& c : cases) {
         PrintRig one;
@@ -103,7 +108,7 @@ TEST_F(Printing, ScaleAndLineWidthsFollowThePageAndTheScreen) {
             widths.push_back(w.numbers[0]);
         EXPECT_EQ(widths,
                   (std::vector<double>{1, double(c.pen), double(c.body), double(c.marking)}))
-            << "page " << c.page.widthtwips << " at " << c.page.twipsperdot << " twips a dot";
+            << "page " << c.page.widthtwips << " at " << c.page.dotsperinch << " dots an inch";
     }
 }
 
@@ -143,7 +148,7 @@ TEST_F(Printing, TheBackgroundAndTheTargetsRedFrameOnlyWhenShown) {
     printprogram(shown.jex);
     ASSERT_EQ(shown.only("paintpicture").size(), 1u);
     EXPECT_EQ(shown.only("paintpicture")[0].numbers, (std::vector<double>{0, 0, 640, 500}));
-    EXPECT_EQ(shown.calls()[5].operation, "paintpicture"); // under everything else drawn
+    EXPECT_EQ(shown.calls()[6].operation, "paintpicture"); // under everything else drawn
     const std::vector<PrintCall> frames = shown.only("rectangle");
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(frames[0].numbers, (std::vector<double>{400, 90, 50, 50, 255, 0, 0}));
@@ -227,14 +232,14 @@ TEST(PrintFailures, ARefusalAnywhereStopsThePrintAndAbandonsIt) {
 
 TEST(PrintFailures, AWidthOfNoWholeDotIsAnError) {
     // So coarse a printer that the robot's marking would be no dots wide; one
-    // that says nothing of its dots would make the widths endless.
+    // that says nothing of its dots would make every width none.
     // The first still draws the body, one dot wide.
-    for (auto [twipsperdot, bodylines] : {std::pair{300.0, 4u}, std::pair{0.0, 0u}}) {
+    for (auto [dotsperinch, bodylines] : {std::pair{4.8, 4u}, std::pair{0.0, 0u}}) {
         PrintRig rig;
-        rig.platform.printer.page.twipsperdot = twipsperdot;
+        rig.platform.printer.page.dotsperinch = dotsperinch;
         printprogram(rig.jex);
         expectprintererror(rig);
-        EXPECT_EQ(rig.only("line").size(), bodylines) << twipsperdot;
+        EXPECT_EQ(rig.only("line").size(), bodylines) << dotsperinch;
         EXPECT_TRUE(rig.only("print").empty());
         EXPECT_EQ(rig.calls().back().operation, "abandon");
     }

@@ -107,6 +107,10 @@ class PrintingTest : public jex::testing::StartedSimulatorTest {
 
         const QString text = QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"}));
         QVERIFY2(text.contains("zigzag written by Ana"), qPrintable(text));
+        // The document carries the same title as its name.
+        const QString info = QString::fromUtf8(run("pdfinfo", {pdf}));
+        QVERIFY2(QRegularExpression(R"((^|\n)Title: +zigzag written by Ana\n)").match(info).hasMatch(),
+                 qPrintable(info));
         QVERIFY(text.contains(QDate::currentDate().toString("dd/MM/yyyy")));
         QVERIFY(QRegularExpression(R"(zigzag +function 1 +function 2)").match(text).hasMatch());
         // The text read back has single spaces between words.

@@ -12,6 +12,9 @@ class RecordingPrintJob final : public PrintJob {
         if (!take({"pagesize"})) return std::nullopt;
         return printer_.page;
     }
+    bool settitle(std::string_view title) override {
+        return take({"settitle", {}, std::string(title)});
+    }
     bool setscale(double width, double height) override {
         return take({"setscale", {width, height}});
     }

@@ -31,7 +31,7 @@ struct PrintCall {
 
 struct FakePrinter {
     bool available = true;
-    PageSize page{11520, 15840, 2.4}; // 8 by 11 inches printable, 600 dots an inch
+    PageSize page{11520, 15840, 600}; // 8 by 11 inches printable, 600 dots an inch
     int refuse = 0;                   // the operation of that number, from 1, fails
     double charwidth = 0.5;           // page units a character takes per point
     std::vector<PrintCall> calls;
