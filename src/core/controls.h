@@ -72,6 +72,9 @@ struct Window {
     Colour background{192, 192, 192};
     Font font;
     int titletext = 0;  // string table number of the title
+    // Counts the requests to bring the window above the others and give it
+    // the keyboard: a shown window may lie hidden under another.
+    int frontrequests = 0;
 
     int right() const { return left + width; }
     int bottom() const { return top + height; }

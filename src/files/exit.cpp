@@ -38,8 +38,11 @@ void exitbutton_Click(JexState& jex) {
         jex.platform.endprogram();
         return;
     }
+    // Shown again, or already shown but perhaps lost under the drawing: either
+    // way it comes to the front, where the pupil cannot miss it.
     layoutexitwindow(jex);
     jex.windows.exitwindow.shown = true;
+    ++jex.windows.exitwindow.frontrequests;
 }
 
 void cancel_Click(JexState& jex) {

@@ -9,7 +9,8 @@ struct JexState;
 struct ExitWindow;
 
 // The exit button, and closing any window: stops a run in progress; otherwise
-// ends the program at once when it is saved, or shows the exit window.
+// ends the program at once when it is saved, or shows the exit window and
+// brings it to the front.
 void exitbutton_Click(JexState& jex);
 
 // The exit window's buttons have no run guard: "exit anyway" ends the program

@@ -23,9 +23,14 @@ bool ModelWindow::sync(const ScreenInfo& screen) {
         binding.sync(units);
     syncextras(screen);
     first_ = false;
-    if (model_.shown == isVisible()) return false;
-    setVisible(model_.shown);
-    return model_.shown;
+    const bool showing = model_.shown && !isVisible();
+    if (model_.shown != isVisible()) setVisible(model_.shown);
+    if (model_.shown && model_.frontrequests != frontrequests_) {
+        raise();
+        activateWindow();
+    }
+    frontrequests_ = model_.frontrequests;
+    return showing;
 }
 
 void ModelWindow::syncframe(const ScreenInfo& screen) {

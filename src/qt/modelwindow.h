@@ -71,6 +71,7 @@ class ModelWindow : public QWidget {
     QRect outer_;
     FrameMargins frame_;
     int titletext_ = 0;
+    int frontrequests_ = 0;
     Colour background_;
 };
 

@@ -261,6 +261,19 @@ e2e_launch() {
     sleep 2
 }
 
+# A window manager on the test's screen, for what only stacking and focus
+# show: it frames the windows and puts a clicked window on top. Without one
+# the keyboard follows the pointer and nothing is ever raised.
+e2e_start_window_manager() {
+    local pid
+    e2e_require_tools openbox xprop || exit 1
+    openbox --sm-disable >"$e2e_work/openbox.log" 2>&1 &
+    pid=$!
+    e2e_track "$pid"
+    e2e_wait_until 10 "$pid" e2e_window_manager_running || e2e_die "window manager did not start"
+}
+e2e_window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
 e2e_running() { kill -0 "$e2e_program_pid" 2>/dev/null; }
 e2e_ended() { ! e2e_running; }
 
@@ -274,6 +287,13 @@ e2e_stop_program() {
 # answer it.
 e2e_click() {
     xdotool mousemove "$1" "$2" click 1
+    sleep 0.3
+}
+
+# e2e_click_in WINDOW X Y: a click inside a window, wherever a window
+# manager has put it.
+e2e_click_in() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
     sleep 0.3
 }
 

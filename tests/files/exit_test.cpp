@@ -98,6 +98,33 @@ TEST_F(Leaving, AnUnsavedProgramShowsTheExitWindowFirst) {
     EXPECT_TRUE(platform.ended);
 }
 
+TEST_F(Leaving, EveryExitPressBringsTheExitWindowToTheFront) {
+    press(jex, {Key::forwards});
+    const ExitWindow& window = jex.windows.exitwindow;
+    exitbutton_Click(jex);
+    EXPECT_EQ(window.frontrequests, 1);
+    // Still shown, perhaps under the drawing: a second press brings it up again.
+    exitbutton_Click(jex);
+    EXPECT_TRUE(window.shown);
+    EXPECT_EQ(window.frontrequests, 2);
+    cancel_Click(jex);
+    exitbutton_Click(jex);
+    EXPECT_EQ(window.frontrequests, 3);
+    EXPECT_FALSE(platform.ended);
+}
+
+TEST_F(Leaving, TheExitWindowSpeaksInLargeTypeOnItsOwnColours) {
+    const ExitWindow& window = jex.windows.exitwindow;
+    const Colour green{0, 255, 0}, blue{0, 0, 255}, red{255, 0, 0};
+    for (const Control* row : {&window.Label1, &window.cancel, &window.exitanyway})
+        EXPECT_EQ(row->font.points, 18);
+    EXPECT_EQ(window.font.points, 18);
+    EXPECT_EQ(window.Label1.background, green);
+    EXPECT_EQ(window.cancel.background, blue);
+    EXPECT_EQ(window.exitanyway.background, red);
+    EXPECT_EQ(window.titletext, 0);
+}
+
 using LoadGuard = FilesTest;
 
 TEST_F(LoadGuard, AnUnsavedProgramAsksFirst) {
