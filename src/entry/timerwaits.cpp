@@ -23,7 +23,8 @@ void pointonesec(JexState& jex) { waitticks(jex, 1); }
 void pointeightsec(JexState& jex) { waitticks(jex, pointeightticks); }
 
 void pointeightsecwhilerunning(JexState& jex) {
-    for (int tick = 0; tick < pointeightticks && jex.running; ++tick) pointonesec(jex);
+    for (int tick = 0; tick < pointeightticks && jex.running; ++tick)
+        pointonesec(jex);
 }
 
 } // namespace jex

@@ -26,8 +26,8 @@ bool sendtoqueue(const QString& printername, const QString& title, const QByteAr
 
     cups_option_t* options = nullptr;
     const int optioncount = cupsAddOption(colourmode, colour, 0, &options);
-    const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, queue.constData(), name.constData(),
-                                  optioncount, options);
+    const int job =
+        cupsCreateJob(CUPS_HTTP_DEFAULT, queue.constData(), name.constData(), optioncount, options);
     cupsFreeOptions(optioncount, options);
     if (job <= 0) return false;
 

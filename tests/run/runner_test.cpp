@@ -124,12 +124,12 @@ TEST_F(Runner, StopDuringAnyWaitEndsTheRunAtTheNextTick) {
     };
     const std::vector<std::string> nay{"nay"};
     const Case cases[] = {
-        {{"F 1", "F 1"}, 10, 1, nay},                 // the eight ticks between steps
-        {{"N 0", "N 1"}, 1, 0, {"note0", "nay"}},     // the ten ticks after a note
-        {{"FL 2"}, 10, 0, nay},                       // five ticks in each half of a flash
-        {{"P 20"}, 50, 0, nay},                       // a pause, at any speed
-        {{"F 100"}, 10, 15, nay},                     // a tick after each increment of a move
-        {{"RP 2", "P 1", "E"}, 1, 0, nay},            // between a repeat's steps
+        {{"F 1", "F 1"}, 10, 1, nay},             // the eight ticks between steps
+        {{"N 0", "N 1"}, 1, 0, {"note0", "nay"}}, // the ten ticks after a note
+        {{"FL 2"}, 10, 0, nay},                   // five ticks in each half of a flash
+        {{"P 20"}, 50, 0, nay},                   // a pause, at any speed
+        {{"F 100"}, 10, 15, nay},                 // a tick after each increment of a move
+        {{"RP 2", "P 1", "E"}, 1, 0, nay},        // between a repeat's steps
     };
     for (const Case& c : cases) {
         RunRig one;
@@ -146,7 +146,7 @@ TEST_F(Runner, StopDuringAnyWaitEndsTheRunAtTheNextTick) {
 
 TEST_F(Runner, SpeedChangeDuringANotesWaitEndsThatWait) {
     rig.program(0, {"N 0", "N 1"});
-    rig.speed(1);  // ten ticks after each note
+    rig.speed(1); // ten ticks after each note
     platform.at(3, [&] { rig.speed(25); });
     gorun(jex, 1);
     EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"note0", "note1", "yea"}));
