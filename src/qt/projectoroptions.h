@@ -15,7 +15,7 @@ inline constexpr int exportwidth = 1024;
 inline constexpr int exportheight = 768;
 // The screens an export can be laid out for, in pixels each way.
 inline constexpr int smallestscreen = 480;
-inline constexpr int largestscreen = 8192;
+inline constexpr int largestscreen = 4096;
 inline constexpr int smallestzoom = 100; // per cent
 inline constexpr int largestzoom = 300;
 
