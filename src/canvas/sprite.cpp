@@ -123,9 +123,9 @@ double distancetoline(const LineControl& line, double x, double y) {
     const double length = distancesquared(line.x1, line.y1, line.x2, line.y2);
     double along = 0;
     if (length > 0)
-        along = std::clamp(((x - line.x1) * (line.x2 - line.x1) + (y - line.y1) * (line.y2 - line.y1)) /
-                               length,
-                           0.0, 1.0);
+        along = std::clamp(
+            ((x - line.x1) * (line.x2 - line.x1) + (y - line.y1) * (line.y2 - line.y1)) / length,
+            0.0, 1.0);
     return std::sqrt(distancesquared(x, y, line.x1 + along * (line.x2 - line.x1),
                                      line.y1 + along * (line.y2 - line.y1)));
 }

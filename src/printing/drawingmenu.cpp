@@ -47,8 +47,7 @@ std::optional<std::string> askwhere(JexState& jex, int title, int filter,
 }
 
 bool savepicture(JexState& jex) {
-    const auto path =
-        askwhere(jex, textid::savepicture, textid::picturefilter, pictureextension);
+    const auto path = askwhere(jex, textid::savepicture, textid::picturefilter, pictureextension);
     return path && jex.platform.savepicture(*path);
 }
 

@@ -11,9 +11,9 @@
 namespace jex::qt {
 
 struct ExportRequest {
-    std::filesystem::path output;      // ends .png for the picture, .pdf for the page
+    std::filesystem::path output; // ends .png for the picture, .pdf for the page
     std::filesystem::path programfile;
-    ScreenSize screen;                 // the screen the windows are laid out for
+    ScreenSize screen; // the screen the windows are laid out for
 };
 
 enum ExportStatus { exported = 0, exportfailed = 1 };

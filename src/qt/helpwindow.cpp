@@ -94,8 +94,8 @@ void HelpWindow::showhelp() {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect available = screen->availableGeometry();
             size = size.boundedTo(available.size() * largestshare);
-            setGeometry(QRect(QPoint(), size).translated(available.center() -
-                                                         QRect(QPoint(), size).center()));
+            setGeometry(QRect(QPoint(), size)
+                            .translated(available.center() - QRect(QPoint(), size).center()));
         } else {
             resize(size);
         }

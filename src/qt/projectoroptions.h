@@ -28,7 +28,7 @@ struct ScreenSize {
 struct ProjectorOptions {
     std::optional<std::string> exportto; // the picture (.png) or page (.pdf)
     std::optional<ScreenSize> screen;
-    std::optional<int> zoom;              // per cent
+    std::optional<int> zoom; // per cent
 };
 
 struct ProjectorReading {

@@ -12,13 +12,20 @@ namespace {
 
 // What each key that is not a digit does.
 constexpr std::pair<Key, int> keysdo[] = {
-    {Key::forwards, textid::forwardsdoes}, {Key::backwards, textid::backwardsdoes},
-    {Key::leftbutton, textid::leftdoes},   {Key::rightbutton, textid::rightdoes},
-    {Key::note, textid::notedoes},         {Key::flash, textid::flashdoes},
-    {Key::pause, textid::pausedoes},       {Key::repeat, textid::repeatdoes},
-    {Key::endbutton, textid::enddoes},     {Key::go, textid::godoes},
-    {Key::test, textid::testdoes},         {Key::cm, textid::cmdoes},
-    {Key::ce, textid::cedoes},             {Key::rm, textid::rmdoes},
+    {Key::forwards, textid::forwardsdoes},
+    {Key::backwards, textid::backwardsdoes},
+    {Key::leftbutton, textid::leftdoes},
+    {Key::rightbutton, textid::rightdoes},
+    {Key::note, textid::notedoes},
+    {Key::flash, textid::flashdoes},
+    {Key::pause, textid::pausedoes},
+    {Key::repeat, textid::repeatdoes},
+    {Key::endbutton, textid::enddoes},
+    {Key::go, textid::godoes},
+    {Key::test, textid::testdoes},
+    {Key::cm, textid::cmdoes},
+    {Key::ce, textid::cedoes},
+    {Key::rm, textid::rmdoes},
 };
 
 int whatkeydoes(Key key) {

@@ -78,7 +78,8 @@ TEST_F(DrawingMenu, APictureIsOfferedInTheAuthorsFolderUnderTheProgramsName) {
 
 TEST_F(DrawingMenu, ANameTooLongForAFileIsCutWithoutSplittingACharacter) {
     std::string accented;
-    for (int i = 0; i < 150; ++i) accented += "é";
+    for (int i = 0; i < 150; ++i)
+        accented += "é";
     // 251 bytes and ".png" make the longest name a file system takes.
     jex.store.slotname[0] = "b" + accented;
     EXPECT_EQ(offeredfilename(jex, ".png"), "b" + accented.substr(0, 250) + ".png");

@@ -80,10 +80,10 @@ class ExportTest : public QObject {
 
     void whatCannotBeReadOrWrittenIsToldInOneLine() {
         std::ostringstream unreadable;
-        QCOMPARE(int(jex::qt::exportdrawing(
-                     {folder.filePath("x.png").toStdString(), "/no/such/program.jex", {}},
-                     unreadable)),
-                 1);
+        QCOMPARE(
+            int(jex::qt::exportdrawing(
+                {folder.filePath("x.png").toStdString(), "/no/such/program.jex", {}}, unreadable)),
+            1);
         QCOMPARE(QString::fromStdString(unreadable.str()),
                  QString("jex: cannot read the program file /no/such/program.jex\n"));
         QVERIFY(!QFile::exists(folder.filePath("x.png")));

@@ -15,10 +15,9 @@ class ProjectorOptionsTest : public QObject {
 
   private slots:
     void anExportNamesItsOutputAndTheProgramInAnyOrder() {
-        for (const Arguments& arguments :
-             {Arguments{"--export", "out.png", "square.jex"},
-              Arguments{"square.jex", "--export", "out.png"},
-              Arguments{"--export", "out.png", "--", "square.jex"}}) {
+        for (const Arguments& arguments : {Arguments{"--export", "out.png", "square.jex"},
+                                           Arguments{"square.jex", "--export", "out.png"},
+                                           Arguments{"--export", "out.png", "--", "square.jex"}}) {
             const CommandLine line = readcommandline(arguments);
             QCOMPARE(int(line.request), int(CommandLine::Request::start));
             QCOMPARE(line.projector.exportto, std::optional<std::string>("out.png"));
