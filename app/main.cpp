@@ -2,6 +2,7 @@
 #include "core/textids.h"
 #include "core/texts.h"
 #include "qt/commandline.h"
+#include "qt/exportdrawing.h"
 #include "qt/simulator.h"
 
 #include <QApplication>
@@ -35,6 +36,18 @@ int main(int argc, char* argv[]) {
     case CommandLine::Request::start:
         break;
     }
+
+    // An export needs no desktop: the drawing is made off the screen.
+    if (line.projector.exportto) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        jex::qt::quiettoolkit();
+        int toolkitargc = 1;
+        QApplication application(toolkitargc, argv);
+        const jex::qt::ExportRequest request{*line.projector.exportto, *line.programfile,
+                                             line.projector.screen.value_or(jex::qt::ScreenSize{})};
+        return jex::qt::exportdrawing(request, std::cerr);
+    }
+    if (line.projector.zoom) jex::qt::applyzoom(*line.projector.zoom);
 
     // Without a screen the toolkit would abort with a message of its own.
     const jex::qt::Desktop desktop = jex::qt::finddesktop();

@@ -5,6 +5,7 @@
 #include "core/numbers.h"
 #include "core/state.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace jex {
@@ -109,6 +110,36 @@ std::array<LineControl*, 8> spritelines(JexState& jex) {
     GraphicsWindow& g = jex.windows.graphics;
     return {&g.keys3,    &g.keys4,     &g.keys2,   &g.keys1,
             &g.leftside, &g.rightside, &g.topside, &g.bottomside};
+}
+
+namespace {
+
+double distancesquared(double x1, double y1, double x2, double y2) {
+    return (x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1);
+}
+
+// From a point to the nearest point of a line from one end to the other.
+double distancetoline(const LineControl& line, double x, double y) {
+    const double length = distancesquared(line.x1, line.y1, line.x2, line.y2);
+    double along = 0;
+    if (length > 0)
+        along = std::clamp(
+            ((x - line.x1) * (line.x2 - line.x1) + (y - line.y1) * (line.y2 - line.y1)) / length,
+            0.0, 1.0);
+    return std::sqrt(distancesquared(x, y, line.x1 + along * (line.x2 - line.x1),
+                                     line.y1 + along * (line.y2 - line.y1)));
+}
+
+} // namespace
+
+bool robotcovers(const GraphicsWindow& graphics, double x, double y) {
+    for (const LineControl* line :
+         {&graphics.leftside, &graphics.rightside, &graphics.topside, &graphics.bottomside,
+          &graphics.keys1, &graphics.keys2, &graphics.keys3, &graphics.keys4})
+        if (line->visible && line->thickness > 0 &&
+            distancetoline(*line, x, y) <= line->thickness / 2.0)
+            return true;
+    return false;
 }
 
 } // namespace jex

@@ -60,4 +60,10 @@ void placesideline(JexState& jex, LineControl& line, SpritePoint from, SpritePoi
 // The eight lines, marking first, in the order a flash switches them.
 std::array<LineControl*, 8> spritelines(JexState& jex);
 
+// Whether the robot as shown covers a point of the drawing area (its pixels,
+// from the top-left corner): the point lies within half a line's thickness
+// of one of the visible lines. The robot lies over the target, so a click
+// there is on the robot, not on the target.
+bool robotcovers(const GraphicsWindow& graphics, double x, double y);
+
 } // namespace jex

@@ -89,6 +89,15 @@ public:
 
     // A new document on the default printer, or none when there is no printer.
     virtual std::unique_ptr<PrintJob> startprintjob() = 0;
+    // The same document written to a PDF file instead, on the page the
+    // printer would use; none when no such document can be made.
+    virtual std::unique_ptr<PrintJob> startpdfjob(const std::string& path) = 0;
+
+    // The drawing area as it is shown (background, pen lines, target and
+    // robot), at the screen's full pixel density: onto the clipboard, or into
+    // a PNG file. False when the file could not be written.
+    virtual void copypicture() = 0;
+    virtual bool savepicture(const std::string& path) = 0;
 
     // Ends the program at once; no further handler runs.
     virtual void endprogram() = 0;

@@ -100,4 +100,53 @@ inline constexpr int listing = 413;
 inline constexpr int drawingarea = 414;
 inline constexpr int firstkeypadname = 420;  // the 24 keys follow in keypad order
 
+
+// The drawing as a picture or a page
+inline constexpr int copypicture = 500;
+inline constexpr int savepicture = 501;
+inline constexpr int savepage = 502;
+inline constexpr int picturefilter = 503;
+inline constexpr int pagefilter = 504;
+inline constexpr int picturecopied = 505;
+
+// The export and the projector's zoom on the command line
+inline constexpr int exportusage = 510;
+inline constexpr int exportoption = 511;
+inline constexpr int screenoption = 512;
+inline constexpr int zoomoption = 513;
+inline constexpr int exportneedsfiletype = 514;
+inline constexpr int exportneedsprogram = 515;
+inline constexpr int screenneedssize = 516;
+inline constexpr int screenneedsexport = 517;
+inline constexpr int zoomneedspercent = 518;
+inline constexpr int zoomwithexport = 519;
+inline constexpr int cannotreadprogram = 520;
+inline constexpr int cannotwrite = 521;
+
+// The help window: its title, headings, the F1 key, then a name and what it
+// does for each keypad key (digits first, then in keypad order) and each tool
+inline constexpr int helptitle = 530;
+inline constexpr int helpkeypad = 531;
+inline constexpr int helpkeyboard = 532;
+inline constexpr int helptools = 533;
+inline constexpr int helpkeydoes = 535;
+inline constexpr int digitsname = 540;
+inline constexpr int digitsdo = 541;
+inline constexpr int forwardsdoes = 542;
+inline constexpr int backwardsdoes = 543;
+inline constexpr int leftdoes = 544;
+inline constexpr int rightdoes = 545;
+inline constexpr int notedoes = 546;
+inline constexpr int flashdoes = 547;
+inline constexpr int pausedoes = 548;
+inline constexpr int repeatdoes = 549;
+inline constexpr int enddoes = 550;
+inline constexpr int godoes = 551;
+inline constexpr int testdoes = 552;
+inline constexpr int cmdoes = 553;
+inline constexpr int cedoes = 554;
+inline constexpr int rmdoes = 555;
+inline constexpr int firsttoolhelp = 560; // name, then what it does, for each tool
+inline constexpr int lasttoolhelp = 579;
+
 } // namespace jex::textid

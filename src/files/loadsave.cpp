@@ -96,17 +96,18 @@ void loadprogram(JexState& jex) {
     openprogram(jex, *chosen);
 }
 
-void openprogram(JexState& jex, const std::filesystem::path& file) {
+bool openprogram(JexState& jex, const std::filesystem::path& file) {
     const auto bytes = readwholefile(file, largestprogramfile);
     const ReadResult read = bytes ? readprogram(*bytes) : ReadResult{};
     if (!read.program) {
         reportproblem(jex, textid::cantopenfile);
-        return;
+        return false;
     }
     installprogram(jex, *read.program);
     newprog(jex);
     jex.windows.graphics.change1.caption = text(textid::change);
     jex.windows.graphics.change2.caption = text(textid::change);
+    return true;
 }
 
 void getdefault(JexState& jex) {

@@ -21,8 +21,8 @@ void saveprogram(JexState& jex);
 void loadprogram(JexState& jex);
 
 // Reads a program file already chosen, with the load button's checks and
-// its report.
-void openprogram(JexState& jex, const std::filesystem::path& file);
+// its report. True when the program was read.
+bool openprogram(JexState& jex, const std::filesystem::path& file);
 
 // Reads the defaults file, if there is a good one, without a word either way.
 void getdefault(JexState& jex);

@@ -23,15 +23,7 @@ void printprogram(JexState& jex) {
     std::unique_ptr<PrintJob> job = jex.platform.startprintjob();
     bool printed = false;
     if (job) {
-        Page page(*job);
-        // Thirty printouts in one queue can be told apart by their names.
-        page.settitle(titletext(jex));
-        setpage(jex, page);
-        printdrawing(jex, page);
-        printheader(jex, page);
-        printlisting(jex, page);
-        page.enddocument();
-        printed = !page.spoiled();
+        printed = printpage(jex, *job);
         if (!printed) job->abandon();
     }
     // The printer is let go before the report, whose pause lets clicks in.
@@ -40,6 +32,18 @@ void printprogram(JexState& jex) {
         reportsuccess(jex, textid::printfinished);
     else
         reportproblem(jex, textid::printererror);
+}
+
+bool printpage(JexState& jex, PrintJob& job) {
+    Page page(job);
+    // Thirty printouts in one queue can be told apart by their names.
+    page.settitle(titletext(jex));
+    setpage(jex, page);
+    printdrawing(jex, page);
+    printheader(jex, page);
+    printlisting(jex, page);
+    page.enddocument();
+    return !page.spoiled();
 }
 
 } // namespace jex

@@ -5,6 +5,7 @@
 namespace jex {
 
 struct JexState;
+class PrintJob;
 
 // While a run is in progress the click only asks it to stop; otherwise it
 // prints.
@@ -15,5 +16,9 @@ void printbutton_Click(JexState& jex);
 // "printer error" when there is no printer or it refuses anything, in which
 // case the document is thrown away rather than left half built.
 void printprogram(JexState& jex);
+
+// The page itself on a job that is already open, ended and handed over. False
+// when the job refused anything; the caller then abandons it.
+bool printpage(JexState& jex, PrintJob& job);
 
 } // namespace jex

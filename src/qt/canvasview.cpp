@@ -3,7 +3,10 @@
 
 #include "qt/looks.h"
 
+#include <QContextMenuEvent>
 #include <QPaintEvent>
+#include <QPixmap>
+#include <QResizeEvent>
 
 #include <algorithm>
 
@@ -33,10 +36,41 @@ QRect linearea(const LineControl& line) {
 
 } // namespace
 
+SpriteLayer::SpriteLayer(CanvasView& canvas) : QWidget(&canvas), canvas_(canvas) {
+    setObjectName(QStringLiteral("robot"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void SpriteLayer::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    canvas_.paintsprite(painter);
+}
+
 CanvasView::CanvasView(const GraphicsWindow& model, QWidget* parent)
-    : QWidget(parent), model_(model) {
+    : QWidget(parent), model_(model), spritelayer_(*this) {
     // The drawing covers the whole area: nothing behind it needs painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QPixmap CanvasView::picture() {
+    endpen();
+    return grab();
+}
+
+void CanvasView::liftsprite() {
+    spritelayer_.raise();
+}
+
+void CanvasView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    spritelayer_.setGeometry(rect());
+}
+
+void CanvasView::contextMenuEvent(QContextMenuEvent* event) {
+    if (!menuasked) return;
+    event->accept();
+    menuasked(event->globalPos());
 }
 
 void CanvasView::paintpicture(const QImage& picture, QSize size, const QColor& background) {
@@ -115,7 +149,6 @@ void CanvasView::paintEvent(QPaintEvent* event) {
     if (!covered.contains(event->rect()))
         painter.fillRect(event->rect(), palette().color(QPalette::Window));
     painter.drawImage(QPointF(0, 0), drawing_);
-    paintsprite(painter);
 }
 
 void CanvasView::paintsprite(QPainter& painter) const {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing area. What is drawn on it stays in a picture of its own, so
 // that it survives being covered and uncovered; the robot's eight lines lie
-// over that picture and are painted over it, never into it.
+// over that picture and are painted over it, never into it. The robot lies
+// over the target too, so a pupil sees it arrive there.
 #pragma once
 
 #include "core/controls.h"
@@ -12,8 +13,24 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 namespace jex::qt {
+
+class CanvasView;
+
+// The layer the robot is painted on, above every control of the drawing area.
+// Clicks go through it to whatever lies beneath.
+class SpriteLayer final : public QWidget {
+  public:
+    explicit SpriteLayer(CanvasView& canvas);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    const CanvasView& canvas_;
+};
 
 class CanvasView final : public QWidget {
   public:
@@ -36,12 +53,25 @@ class CanvasView final : public QWidget {
     // The drawing as it stands, pen lines and all, without the sprite.
     const QImage& drawing();
 
+    // The drawing area as it is shown: the drawing, the target and the robot,
+    // at the screen's full pixel density.
+    QPixmap picture();
+
+    // Keeps the robot's layer above the controls laid on the drawing area.
+    void liftsprite();
+
+    // Asked for the drawing area's own menu, at that point of the screen.
+    std::function<void(QPoint)> menuasked;
+
+    void paintsprite(QPainter& painter) const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void endpen();
-    void paintsprite(QPainter& painter) const;
     QRect spritearea() const;
 
     const GraphicsWindow& model_;
@@ -53,6 +83,7 @@ class CanvasView final : public QWidget {
     QRect unpainted_; // asked for and not yet painted
     QRect shownsprite_;
     std::array<LineControl, 8> spritelines_{};
+    SpriteLayer spritelayer_;
 };
 
 } // namespace jex::qt

@@ -11,8 +11,13 @@
 
 namespace jex::qt {
 
-CommandLine readcommandline(const std::vector<std::string_view>& arguments) {
+CommandLine readcommandline(const std::vector<std::string_view>& given) {
     CommandLine line;
+    // The export's and the projector's options are read apart, and checked
+    // once the program file is known.
+    ProjectorReading projector = takeprojectoroptions(given, line.projector);
+    if (!projector.mistake.empty()) return {CommandLine::Request::mistake, {}, projector.mistake};
+    const std::vector<std::string_view>& arguments = projector.rest;
     bool optionsended = false;
     for (std::string_view argument : arguments) {
         if (!optionsended && argument == "--") {
@@ -31,12 +36,16 @@ CommandLine readcommandline(const std::vector<std::string_view>& arguments) {
             line.programfile = argument;
         }
     }
+    if (std::string mistake = checkprojectoroptions(line.projector, line.programfile.has_value());
+        !mistake.empty())
+        return {CommandLine::Request::mistake, {}, mistake};
     return line;
 }
 
 std::string helptext() {
-    return text(textid::usage) + '\n' + text(textid::whatitdoes) + "\n\n" +
-           text(textid::helpoption) + '\n' + text(textid::versionoption) + "\n\n" +
+    return text(textid::usage) + '\n' + text(textid::exportusage) + '\n' +
+           text(textid::whatitdoes) + "\n\n" + text(textid::helpoption) + '\n' +
+           text(textid::versionoption) + '\n' + projectorhelp() + '\n' +
            keyboardhelp().toStdString();
 }
 

@@ -3,6 +3,8 @@
 // exists: start (with a program file to open), or answer and leave.
 #pragma once
 
+#include "qt/projectoroptions.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,6 +18,7 @@ struct CommandLine {
     Request request = Request::start;
     std::optional<std::string> programfile;
     std::string mistake; // what was wrong, when the request is a mistake
+    ProjectorOptions projector{}; // --export, --screen, --zoom
 };
 
 // The arguments after the program's own name.

@@ -7,7 +7,17 @@
 namespace jex::qt {
 namespace {
 
-const QString programextension = QStringLiteral("jex");
+// The extension of the filter's first pattern ("jex" for "*.jex"), which a
+// name typed without one gets.
+QString filterextension(const std::string& filter) {
+    const QString text = QString::fromStdString(filter);
+    const qsizetype start = text.indexOf(QLatin1String("*."));
+    if (start < 0) return {};
+    qsizetype end = start + 2;
+    while (end < text.size() && text[end].isLetterOrNumber())
+        ++end;
+    return text.mid(start + 2, end - start - 2);
+}
 
 std::optional<std::string> askfile(const FileRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(nullptr, QString::fromStdString(request.title),
@@ -18,7 +28,7 @@ std::optional<std::string> askfile(const FileRequest& request, QFileDialog::Acce
     dialog.setNameFilter(namefilters(request.filter));
     // The extension goes on before the dialog checks for a file it would
     // replace, so that the check is about the file really written.
-    dialog.setDefaultSuffix(programextension);
+    dialog.setDefaultSuffix(filterextension(request.filter));
     dialog.selectFile(QString::fromStdString(request.filename));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();

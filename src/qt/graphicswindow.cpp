@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/graphicswindow.h"
 
+#include "canvas/sprite.h"
 #include "canvas/target.h"
 #include "core/state.h"
 #include "files/programbuttons.h"
+#include "printing/drawingmenu.h"
 #include "printing/printbutton.h"
+#include "qt/looks.h"
 
+#include <QAction>
 #include <QFocusEvent>
+#include <QMenu>
 
 namespace jex::qt {
 
@@ -35,6 +40,30 @@ graphicswindow::graphicswindow(JexState& jex, QtPlatform& platform)
 
     bind(Picture1_, model.Picture1, "Picture1");
     button(target_, model.target, "target", graphicstarget_Click);
+    target_.covered = [&model](QPointF point) { return robotcovers(model, point.x(), point.y()); };
+    Picture1_.liftsprite();
+    Picture1_.menuasked = [this](QPoint where) { showdrawingmenu(where); };
+}
+
+bool TargetButton::hitButton(const QPoint& pos) const {
+    if (!QPushButton::hitButton(pos)) return false;
+    // The centre of the pixel clicked, in the drawing area's pixels.
+    const QPointF point = QPointF(mapToParent(pos)) + QPointF(0.5, 0.5);
+    return !(covered && covered(point));
+}
+
+void graphicswindow::showdrawingmenu(QPoint where) {
+    std::vector<DrawingMenuEntry> entries;
+    forward([&entries](JexState& state) { entries = Picture1_RightClick(state); });
+    if (entries.empty()) return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("drawingmenu"));
+    for (const DrawingMenuEntry& entry : entries)
+        menu.addAction(qtext(entry.caption))->setData(static_cast<int>(entry.item));
+    const QAction* chosen = menu.exec(where);
+    if (!chosen) return;
+    const auto item = static_cast<DrawingMenuItem>(chosen->data().toInt());
+    forward([item](JexState& state) { drawingmenu_Click(state, item); });
 }
 
 graphicswindow::~graphicswindow() {

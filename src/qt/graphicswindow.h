@@ -24,6 +24,17 @@ class NameEdit final : public QLineEdit {
     void focusOutEvent(QFocusEvent* event) override;
 };
 
+// The target: the robot lies over it, so where the robot covers it a click is
+// on the robot and not on the target.
+class TargetButton final : public QPushButton {
+  public:
+    explicit TargetButton(QWidget* parent) : QPushButton(parent) {}
+    std::function<bool(QPointF)> covered; // in the parent's pixels
+
+  protected:
+    bool hitButton(const QPoint& pos) const override;
+};
+
 class graphicswindow final : public ModelWindow {
   public:
     graphicswindow(JexState& jex, QtPlatform& platform);
@@ -34,12 +45,13 @@ class graphicswindow final : public ModelWindow {
   private:
     void syncextras(const ScreenInfo& screen) override;
     void namebox(NameEdit& widget, const Control& control, const char* name, NameBox box);
+    void showdrawingmenu(QPoint where);
 
     QLabel pname_, mname_, warnings_;
     NameEdit progname_, myname_, pf1_, pf2_;
     QPushButton load_, printbutton_, save_, change1_, change2_, use1_, use2_;
     CanvasView Picture1_;
-    QPushButton target_;
+    TargetButton target_;
 };
 
 } // namespace jex::qt

@@ -2,12 +2,14 @@
 #include "qt/qtplatform.h"
 
 #include "core/state.h"
+#include "entry/timerwaits.h"
 #include "qt/canvasview.h"
 #include "qt/looks.h"
 #include "qt/modelwindow.h"
 #include "qt/pulsesoundplayer.h"
 #include "qt/windowframe.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDate>
 #include <QTime>
@@ -67,6 +69,10 @@ void QtPlatform::doevents(bool waitformore) {
     // would cost far more than the step, and no eye could follow it.
     if (waitformore || !sincesync_.isValid() || sincesync_.hasExpired(frametime)) syncwindows();
     newwindows_ = false;
+    if (waitformore && skipwaits_ && jex_) {
+        Timer1_Timer(*jex_);
+        waitformore = false;
+    }
     // Looping on AllEvents would spin a core while a wait counts ticks;
     // waiting for the next event sleeps until the timer or the pupil acts.
     QCoreApplication::processEvents(waitformore ? QEventLoop::WaitForMoreEvents
@@ -102,6 +108,11 @@ void QtPlatform::awaitnewwindows() {
 
 ScreenInfo QtPlatform::screen() {
     ScreenInfo info;
+    if (pretendscreen_) {
+        info.widthpixels = pretendscreen_->width();
+        info.heightpixels = pretendscreen_->height();
+        return info;
+    }
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         info.widthpixels = primary->geometry().width();
         info.heightpixels = primary->geometry().height();
@@ -202,6 +213,22 @@ std::unique_ptr<PrintJob> QtPlatform::startprintjob() {
     std::unique_ptr<QPrinter> printer = printers_();
     if (!printer || !printer->isValid()) return nullptr;
     return std::make_unique<QtPrintJob>(std::move(printer), hiddenpicture_);
+}
+
+std::unique_ptr<PrintJob> QtPlatform::startpdfjob(const std::string& path) {
+    return std::make_unique<QtPrintJob>(pdfprinter(QString::fromStdString(path)), hiddenpicture_);
+}
+
+void QtPlatform::copypicture() {
+    if (!canvas_) return;
+    syncwindows();
+    QGuiApplication::clipboard()->setPixmap(canvas_->picture());
+}
+
+bool QtPlatform::savepicture(const std::string& path) {
+    if (!canvas_) return false;
+    syncwindows();
+    return canvas_->picture().save(QString::fromStdString(path), "PNG");
 }
 
 void QtPlatform::endprogram() {

@@ -10,6 +10,7 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QSize>
 
 #include <array>
 #include <cstdint>
@@ -58,11 +59,21 @@ class QtPlatform final : public Platform {
     double random() override;
     CalendarDate today() override;
     std::unique_ptr<PrintJob> startprintjob() override;
+    std::unique_ptr<PrintJob> startpdfjob(const std::string& path) override;
+    void copypicture() override;
+    bool savepicture(const std::string& path) override;
     void endprogram() override;
     std::optional<std::string> asksavefile(const FileRequest& request) override;
     std::optional<std::string> askopenfile(const FileRequest& request) override;
     bool askyesno(const std::string& title, const std::string& question) override;
     double textwidth(const Font& font, std::string_view text) override;
+
+    // Lays the windows out for a screen of that many pixels at 96 dots an
+    // inch, with no window manager's frames, instead of the real screen.
+    void pretendscreen(QSize pixels) { pretendscreen_ = pixels; }
+    // Lets each wait for the timer's next tick count that tick at once, so a
+    // run goes through its waits without taking their time.
+    void skipwaits() { skipwaits_ = true; }
 
     // The picture the hidden window holds.
     const QImage& backgroundpicture() const { return hiddenpicture_; }
@@ -80,6 +91,8 @@ class QtPlatform final : public Platform {
     CanvasView* canvas_ = nullptr;
     QImage hiddenpicture_;
     std::optional<FrameMargins> frame_;
+    std::optional<QSize> pretendscreen_;
+    bool skipwaits_ = false;
     bool newwindows_ = false; // shown, and no event handled since
     QElapsedTimer sincesync_;
     std::mt19937 generator_;

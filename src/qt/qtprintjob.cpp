@@ -24,6 +24,16 @@ std::unique_ptr<QPrinter> defaultprinter() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
+std::unique_ptr<QPrinter> pdfprinter(const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setColorMode(QPrinter::Color);
+    if (const QPrinterInfo info = QPrinterInfo::defaultPrinter(); !info.isNull())
+        printer->setPageLayout(QPrinter(info, QPrinter::HighResolution).pageLayout());
+    return printer;
+}
+
 QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, QImage background)
     : printer_(std::move(printer)), background_(std::move(background)), pages_(1),
       font_(QString::fromLatin1(fontfamily)) {

@@ -25,6 +25,10 @@ using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
 // (a plain QPrinter would quietly take the first one it finds).
 std::unique_ptr<QPrinter> defaultprinter();
 
+// A printer that writes a PDF file, on the paper and margins of the default
+// printer when there is one: the page "print" would send.
+std::unique_ptr<QPrinter> pdfprinter(const QString& path);
+
 // What is drawn is kept until the document ends and only then sent to the
 // printer in one go, so that an abandoned job leaves nothing behind: no half
 // page comes out of the printer. A printer writing a PDF file gets the pages

@@ -8,6 +8,7 @@
 #include "qt/exitwindow.h"
 #include "qt/funnieswindow.h"
 #include "qt/graphicswindow.h"
+#include "qt/helpwindow.h"
 #include "qt/keyboardkeypad.h"
 #include "qt/programwindow.h"
 #include "qt/qtplatform.h"
@@ -31,7 +32,10 @@ Simulator::Simulator(SimulatorOptions options)
         *state_,
         {buttons_.get(), funnies_.get(), program_.get(), graphics_.get(), exitwindow_.get()},
         graphics_->Picture1());
+    if (options.screensize) platform_->pretendscreen(*options.screensize);
+    if (options.skipwaits) platform_->skipwaits();
     keyboard_ = std::make_unique<KeyboardKeypad>(*buttons_, windows());
+    helpkey_ = std::make_unique<HelpKey>(windows());
     nameforscreenreaders(windows());
     // Drawn from its SVG at whatever size and density the desktop asks for.
     const QIcon icon(QStringLiteral(":/icons/jex.svg"));

@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+#include <QSize>
+
 class QWidget;
 
 namespace jex {
@@ -23,6 +25,7 @@ namespace jex::qt {
 
 class QtPlatform;
 class KeyboardKeypad;
+class HelpKey;
 class buttonswindow;
 class funnieswindow;
 class programwindow;
@@ -39,6 +42,10 @@ struct SimulatorOptions {
     // Hands out the printer each print goes to, or none for no printer; by
     // default the system's default printer.
     PrinterSource printer;
+    // Lays the windows out for a screen of that size instead of the real one.
+    std::optional<QSize> screensize{};
+    // Runs go through their waits at once instead of taking their time.
+    bool skipwaits = false;
 };
 
 class Simulator {
@@ -65,6 +72,9 @@ class Simulator {
         return *exitwindow_;
     }
 
+    // F1 and the help window it opens.
+    HelpKey& help() { return *helpkey_; }
+
     // The four windows in the order they are shown.
     std::array<QWidget*, 4> windows();
 
@@ -77,6 +87,7 @@ class Simulator {
     std::unique_ptr<graphicswindow> graphics_;
     std::unique_ptr<class exitwindow> exitwindow_;
     std::unique_ptr<KeyboardKeypad> keyboard_;
+    std::unique_ptr<HelpKey> helpkey_;
 };
 
 } // namespace jex::qt

@@ -57,6 +57,15 @@ public:
     double random() override;
     CalendarDate today() override { return date; }
     std::unique_ptr<PrintJob> startprintjob() override { return printer.startjob(); }
+    std::unique_ptr<PrintJob> startpdfjob(const std::string& path) override {
+        pdfpaths.push_back(path);
+        return pdfprinter.startjob();
+    }
+    void copypicture() override { ++picturescopied; }
+    bool savepicture(const std::string& path) override {
+        picturepaths.push_back(path);
+        return picturewritable;
+    }
     void endprogram() override { ended = true; }
     std::optional<std::string> asksavefile(const FileRequest& request) override;
     std::optional<std::string> askopenfile(const FileRequest& request) override;
@@ -99,6 +108,12 @@ public:
     std::vector<double> randoms;  // handed out in turn by random(), then 0.5
     CalendarDate date{6, 12, 2026};
     FakePrinter printer;
+    // PDF pages get a printer of their own, so a test can set each apart.
+    FakePrinter pdfprinter;
+    std::vector<std::string> pdfpaths;
+    int picturescopied = 0;
+    bool picturewritable = true;
+    std::vector<std::string> picturepaths;
 
     // The pupil's answers to the dialogs, and what the dialogs were asked.
     std::optional<std::string> chosenfile;  // nothing for a cancel

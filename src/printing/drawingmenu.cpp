@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "printing/drawingmenu.h"
+
+#include "core/platform.h"
+#include "core/state.h"
+#include "core/textids.h"
+#include "core/texts.h"
+#include "entry/feedback.h"
+#include "files/folders.h"
+#include "printing/printbutton.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace jex {
+namespace {
+
+constexpr std::string_view pictureextension = ".png";
+constexpr std::string_view pageextension = ".pdf";
+constexpr std::size_t longestfilename = 255; // bytes, as most file systems allow
+
+bool endswith(std::string_view name, std::string_view extension) {
+    if (name.size() < extension.size()) return false;
+    return std::equal(extension.begin(), extension.end(), name.end() - extension.size(),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
+}
+
+// Asks where to save, in the author's folder; the path chosen, with the
+// extension added when it was not typed, or nothing for a cancel.
+std::optional<std::string> askwhere(JexState& jex, int title, int filter,
+                                    std::string_view extension) {
+    makeprogramfolders(jex);
+    const auto folder = authorfolder(jex.authorname);
+    if (!folder) return std::nullopt;
+    const auto chosen = jex.platform.asksavefile(
+        {text(title), folder->string(), offeredfilename(jex, extension), text(filter)});
+    if (!chosen || chosen->empty()) return std::nullopt;
+    std::string path = *chosen;
+    if (!endswith(path, extension)) path += extension;
+    return path;
+}
+
+bool savepicture(JexState& jex) {
+    const auto path = askwhere(jex, textid::savepicture, textid::picturefilter, pictureextension);
+    return path && jex.platform.savepicture(*path);
+}
+
+bool savepage(JexState& jex) {
+    const auto path = askwhere(jex, textid::savepage, textid::pagefilter, pageextension);
+    if (!path) return false;
+    std::unique_ptr<PrintJob> job = jex.platform.startpdfjob(*path);
+    if (!job) return false;
+    if (printpage(jex, *job)) return true;
+    job->abandon();
+    return false;
+}
+
+} // namespace
+
+std::vector<DrawingMenuEntry> Picture1_RightClick(JexState& jex) {
+    if (stopifrunning(jex)) return {};
+    return {{DrawingMenuItem::copypicture, text(textid::copypicture)},
+            {DrawingMenuItem::savepicture, text(textid::savepicture)},
+            {DrawingMenuItem::savepage, text(textid::savepage)}};
+}
+
+void drawingmenu_Click(JexState& jex, DrawingMenuItem item) {
+    // The menu is gone by now, but a run may have started while it was open.
+    if (stopifrunning(jex)) return;
+    GraphicsWindow& graphics = jex.windows.graphics;
+    graphics.warnings.caption.clear();
+    switch (item) {
+    case DrawingMenuItem::copypicture:
+        jex.platform.copypicture();
+        graphics.warnings.caption = text(textid::picturecopied);
+        return;
+    case DrawingMenuItem::savepicture:
+        if (!savepicture(jex)) reportproblem(jex, textid::cancelled);
+        return;
+    case DrawingMenuItem::savepage:
+        if (!savepage(jex)) reportproblem(jex, textid::cancelled);
+        return;
+    }
+}
+
+std::string offeredfilename(const JexState& jex, std::string_view extension) {
+    std::string name = safefoldername(jex.store.slotname[0]);
+    if (name.empty()) name = safefoldername(text(textid::myprogram));
+    // The extension has to fit too; a character is not cut in two.
+    std::size_t length = std::min(name.size(), longestfilename - extension.size());
+    while (length > 0 && length < name.size() &&
+           (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80)
+        --length;
+    name.resize(length);
+    return name + std::string(extension);
+}
+
+} // namespace jex
