@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/languages.h"
 #include "core/textids.h"
 #include "core/texts.h"
 #include "qt/commandline.h"
+#include "qt/languagefolders.h"
 #include "qt/simulator.h"
 
 #include <QApplication>
 
 #include <filesystem>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string_view>
@@ -16,12 +19,30 @@ namespace {
 
 enum ExitStatus { success = 0, nodesktop = 1, mistake = 2 };
 
+// The language asked for on the command line, or else the desktop's. A
+// language asked for by name that has no table is said to be missing.
+void chooselanguage(const std::vector<std::string_view>& arguments) {
+    const auto environment = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    const std::optional<std::string> asked = jex::qt::askedlanguage(arguments);
+    const std::vector<std::string> wanted =
+        asked && !asked->empty() ? std::vector<std::string>{*asked}
+                                 : jex::desktoplanguages(environment);
+    const std::optional<std::string> chosen =
+        jex::chooselanguage(wanted, jex::qt::languagefolders());
+    if (asked && !asked->empty() && !chosen)
+        std::cerr << jex::text(jex::textid::nosuchlanguage) << *asked << '\n';
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     using jex::qt::CommandLine;
-    const CommandLine line =
-        jex::qt::readcommandline(std::vector<std::string_view>(argv + 1, argv + argc));
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    chooselanguage(arguments);
+    const CommandLine line = jex::qt::readcommandline(arguments);
     switch (line.request) {
     case CommandLine::Request::help:
         std::cout << jex::qt::helptext();

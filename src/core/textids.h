@@ -100,4 +100,9 @@ inline constexpr int listing = 413;
 inline constexpr int drawingarea = 414;
 inline constexpr int firstkeypadname = 420;  // the 24 keys follow in keypad order
 
+// Languages
+inline constexpr int languageoption = 480;
+inline constexpr int nosuchlanguage = 481;   // followed by the language asked for
+inline constexpr int languagemissing = 482;
+
 } // namespace jex::textid
