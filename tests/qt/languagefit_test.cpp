@@ -27,13 +27,28 @@ namespace textid = jex::textid;
 
 namespace {
 
-// What a control's frame and padding leave for its text, in pixels: buttons
-// have a one-pixel border and no padding, labels two pixels of padding a
-// side, text boxes a border, two pixels of padding and the caret besides.
-int roomfor(const QWidget& widget) {
-    if (qobject_cast<const QPushButton*>(&widget)) return widget.width() - 2 * 1;
-    if (qobject_cast<const QLineEdit*>(&widget)) return widget.width() - 2 * (1 + 2) - 1;
-    return widget.width() - 2 * 2;
+// The width a control needs to show a text whole, as Qt lays it out: a button
+// or a centred label as wide as its size hint for that text; a label that
+// starts its text at the left needs the hint's margin before the text and its
+// padding (2 pixels) after it; a text box its border, padding and caret.
+int needed(QWidget& widget, const QString& text) {
+    const int textwidth = QFontMetrics(widget.font()).horizontalAdvance(text);
+    if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+        const QString before = button->text();
+        button->setText(text);
+        const int hint = button->sizeHint().width();
+        button->setText(before);
+        return hint;
+    }
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        const QString before = label->text();
+        label->setText(text);
+        const int hint = label->sizeHint().width();
+        label->setText(before);
+        if (label->alignment() & Qt::AlignHCenter) return hint;
+        return textwidth + (hint - textwidth) / 2 + 2;
+    }
+    return textwidth + 2 * (1 + 2) + 1;
 }
 
 QString shown(int number) {
@@ -51,20 +66,20 @@ class Measure {
     explicit Measure(bool english) : english_(english) {}
 
     // Notes a text wider than the room its control gives it.
-    void fit(const QWidget* widget, const QString& text, const QString& where) {
+    void fit(QWidget* widget, const QString& text, const QString& where) {
         if (!widget) {
             failures << where + ": no such control";
             return;
         }
-        const int width = QFontMetrics(widget->font()).horizontalAdvance(text);
-        const int room = roomfor(*widget);
+        const int width = needed(*widget, text);
+        const int room = widget->width();
         if (english_) {
             englishwidths[where] = width;
             if (width > room)
                 qInfo("The English %s is %d pixels wider than its control", qPrintable(where),
                       width - room);
         } else if (width > std::max(room, englishwidths.value(where))) {
-            failures << QStringLiteral("%1: \"%2\" is %3 pixels, the control has %4")
+            failures << QStringLiteral("%1: \"%2\" needs %3 pixels, the control has %4")
                             .arg(where, text)
                             .arg(width)
                             .arg(room);
@@ -106,13 +121,13 @@ class LanguageFitTest : public QObject {
 
         // Every caption as the windows show it after start-up.
         for (QWidget* window : rig.simulator->windows()) {
-            for (const QWidget* control : window->findChildren<QWidget*>()) {
+            for (QWidget* control : window->findChildren<QWidget*>()) {
                 if (!control->isVisible()) continue;
-                if (const auto* label = qobject_cast<const QLabel*>(control))
+                if (auto* label = qobject_cast<QLabel*>(control))
                     measure.fit(label, label->text(), label->objectName());
-                else if (const auto* button = qobject_cast<const QPushButton*>(control))
+                else if (auto* button = qobject_cast<QPushButton*>(control))
                     measure.fit(button, button->text(), button->objectName());
-                else if (const auto* box = qobject_cast<const QLineEdit*>(control))
+                else if (auto* box = qobject_cast<QLineEdit*>(control))
                     measure.fit(box, box->text(), box->objectName());
             }
         }
