@@ -7,6 +7,8 @@
 #include "qt/simulator.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <filesystem>
 #include <cstdlib>
@@ -21,7 +23,8 @@ enum ExitStatus { success = 0, nodesktop = 1, mistake = 2 };
 
 // The language asked for on the command line, or else the desktop's. A
 // language asked for by name that has no table is said to be missing.
-void chooselanguage(const std::vector<std::string_view>& arguments) {
+// Answers the table in use, empty for English.
+std::string chooselanguage(const std::vector<std::string_view>& arguments) {
     const auto environment = [](const char* name) {
         const char* value = std::getenv(name);
         return std::string(value ? value : "");
@@ -34,6 +37,7 @@ void chooselanguage(const std::vector<std::string_view>& arguments) {
         jex::chooselanguage(wanted, jex::qt::languagefolders());
     if (asked && !asked->empty() && !chosen)
         std::cerr << jex::text(jex::textid::nosuchlanguage) << *asked << '\n';
+    return chosen.value_or(std::string());
 }
 
 } // namespace
@@ -41,7 +45,7 @@ void chooselanguage(const std::vector<std::string_view>& arguments) {
 int main(int argc, char* argv[]) {
     using jex::qt::CommandLine;
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    chooselanguage(arguments);
+    const std::string language = chooselanguage(arguments);
     const CommandLine line = jex::qt::readcommandline(arguments);
     switch (line.request) {
     case CommandLine::Request::help:
@@ -71,6 +75,13 @@ int main(int argc, char* argv[]) {
     int toolkitargc = 1;
     QApplication application(toolkitargc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("jex"));
+    // The toolkit's own words (the file dialog's) in the same language, where
+    // the system has them.
+    QTranslator toolkit;
+    if (!language.empty() &&
+        toolkit.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&toolkit);
     // The file manager gives a full path, a terminal perhaps a relative one.
     std::optional<std::filesystem::path> programfile;
     if (line.programfile) {

@@ -104,5 +104,7 @@ inline constexpr int firstkeypadname = 420;  // the 24 keys follow in keypad ord
 inline constexpr int languageoption = 480;
 inline constexpr int nosuchlanguage = 481;   // followed by the language asked for
 inline constexpr int languagemissing = 482;
+inline constexpr int yes = 483;  // the answers of a Yes or No question; & marks the key
+inline constexpr int no = 484;
 
 } // namespace jex::textid
