@@ -10,8 +10,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string_view>
@@ -30,9 +30,9 @@ std::string chooselanguage(const std::vector<std::string_view>& arguments) {
         return std::string(value ? value : "");
     };
     const std::optional<std::string> asked = jex::qt::askedlanguage(arguments);
-    const std::vector<std::string> wanted =
-        asked && !asked->empty() ? std::vector<std::string>{*asked}
-                                 : jex::desktoplanguages(environment);
+    const std::vector<std::string> wanted = asked && !asked->empty()
+                                                ? std::vector<std::string>{*asked}
+                                                : jex::desktoplanguages(environment);
     const std::optional<std::string> chosen =
         jex::chooselanguage(wanted, jex::qt::languagefolders());
     if (asked && !asked->empty() && !chosen)

@@ -85,7 +85,7 @@ std::optional<TextTable> readlanguage(std::string_view name,
 }
 
 std::optional<std::string> chooselanguage(const std::vector<std::string>& wanted,
-                           const std::vector<std::filesystem::path>& folders) {
+                                          const std::vector<std::filesystem::path>& folders) {
     for (const std::string& code : wanted) {
         for (const std::string& name : tablenames(code)) {
             if (auto language = readlanguage(name, folders)) {

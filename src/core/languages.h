@@ -37,6 +37,6 @@ std::optional<TextTable> readlanguage(std::string_view name,
 // table correcting it. Answers the table name in use, empty for English, or
 // nothing when no wanted language was found and English speaks instead.
 std::optional<std::string> chooselanguage(const std::vector<std::string>& wanted,
-                           const std::vector<std::filesystem::path>& folders);
+                                          const std::vector<std::filesystem::path>& folders);
 
 } // namespace jex

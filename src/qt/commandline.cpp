@@ -65,8 +65,7 @@ std::optional<std::string> askedlanguage(const std::vector<std::string_view>& ar
 std::string helptext() {
     return text(textid::usage) + '\n' + text(textid::whatitdoes) + "\n\n" +
            text(textid::helpoption) + '\n' + text(textid::versionoption) + '\n' +
-           text(textid::languageoption) + "\n\n" +
-           keyboardhelp().toStdString();
+           text(textid::languageoption) + "\n\n" + keyboardhelp().toStdString();
 }
 
 std::string versiontext() {

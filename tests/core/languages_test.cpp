@@ -45,8 +45,8 @@ TEST(TableNames, GoFromTheRegionToTheLanguageAndNeverOutOfTheFolder) {
     EXPECT_EQ(tablenames("de_AT.UTF-8@euro"), (Names{"de_AT", "de"}));
     EXPECT_EQ(tablenames("cy_GB"), (Names{"cy_GB", "cy"}));
     EXPECT_EQ(tablenames("fr.UTF-8"), Names{"fr"});
-    for (const char* refused : {"", "../de", "de/..", "de_", "_DE", "d e", "de_AT_x", "/etc/x",
-                                "..", "de-AT"})
+    for (const char* refused :
+         {"", "../de", "de/..", "de_", "_DE", "d e", "de_AT_x", "/etc/x", "..", "de-AT"})
         EXPECT_EQ(tablenames(refused), Names{}) << refused;
 }
 
@@ -83,7 +83,8 @@ TEST_F(LanguageFolders, ATeachersTableCorrectsTheInstalledOneEntryByEntry) {
     const auto teacher = folder("teacher");
     write(installed / "fr.txt", "130 \"avance\"\n131 \"recule\"\n");
     // Written on Windows: a byte order mark and CR LF line ends.
-    write(teacher / "fr.txt", "\xEF\xBB\xBF" "131 \"en arrière\"\r\n132 \"à gauche\"\r\n");
+    write(teacher / "fr.txt", "\xEF\xBB\xBF"
+                              "131 \"en arrière\"\r\n132 \"à gauche\"\r\n");
     EXPECT_EQ(chooselanguage({"fr"}, {installed, teacher}), "fr");
     EXPECT_EQ(text(textid::forward), "avance");
     EXPECT_EQ(text(textid::backward), "en arrière");

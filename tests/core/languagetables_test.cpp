@@ -36,7 +36,8 @@ TextTable tableof(const std::string& language) {
 
 std::string listed(const std::vector<int>& numbers, const TextTable& from) {
     std::ostringstream lines;
-    for (int number : numbers) lines << "\n  " << number << " \"" << from.at(number) << '"';
+    for (int number : numbers)
+        lines << "\n  " << number << " \"" << from.at(number) << '"';
     return lines.str();
 }
 
@@ -62,8 +63,8 @@ TEST_P(EveryLanguage, HasExactlyTheEnglishNumbers) {
         if (!englishtable().contains(number)) extra.push_back(number);
     EXPECT_TRUE(missing.empty()) << GetParam() << ".txt lacks these English texts:"
                                  << listed(missing, englishtable());
-    EXPECT_TRUE(extra.empty()) << GetParam() << ".txt has numbers English does not:"
-                               << listed(extra, table);
+    EXPECT_TRUE(extra.empty()) << GetParam()
+                               << ".txt has numbers English does not:" << listed(extra, table);
 }
 
 TEST_P(EveryLanguage, KeepsTheSpacesAtTheEndsWhereTheEnglishHasThem) {
@@ -87,7 +88,8 @@ TEST_P(EveryLanguage, KeepsTheSpacesAtTheEndsWhereTheEnglishHasThem) {
 
 TEST_P(EveryLanguage, KeepsTheFormsTheProgramTakesApart) {
     // One filter entry: a description, then the pattern between bars.
-    EXPECT_TRUE(std::regex_match(table[textid::filefilter], std::regex(R"([^|]*[^| ] \|\*\.jex\|)")))
+    EXPECT_TRUE(
+        std::regex_match(table[textid::filefilter], std::regex(R"([^|]*[^| ] \|\*\.jex\|)")))
         << table[textid::filefilter];
     // The date has its day, month and year, each once.
     const std::string date =

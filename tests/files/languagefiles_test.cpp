@@ -30,7 +30,9 @@ class InLanguage {
     InLanguage(const InLanguage&) = delete;
     InLanguage& operator=(const InLanguage&) = delete;
 
-    std::filesystem::path folder() const { return *programsfolder() / safefoldername(jex.authorname); }
+    std::filesystem::path folder() const {
+        return *programsfolder() / safefoldername(jex.authorname);
+    }
 
     // The square of the file example, keyed in: F 10, R 90, a call of
     // function 1, and B 5 in function 1; then saved as `name`.
@@ -82,7 +84,8 @@ TEST(ProgramFilesInEveryLanguage, AnEnglishFileOpensUnchangedAndSavesBackToTheSa
     const std::string file = bytesof(fixtures() / "good" / "square.jex");
     for (const char* language : {"de", "fr", "es", "nl", "pl", "cy"}) {
         InLanguage speaking(language);
-        std::filesystem::copy_file(fixtures() / "good" / "square.jex", speaking.folder() / "in.jex");
+        std::filesystem::copy_file(fixtures() / "good" / "square.jex",
+                                   speaking.folder() / "in.jex");
         speaking.rig.platform.chosenfile = (speaking.folder() / "in.jex").string();
         loadprogram(speaking.jex);
         EXPECT_EQ(speaking.jex.store.slotname[1], "function 1") << language;

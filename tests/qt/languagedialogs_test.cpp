@@ -20,9 +20,14 @@ class LanguageDialogsTest : public QObject {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("yes");
         QTest::addColumn<QString>("no");
-        QTest::newRow("en") << QString() << "&Yes" << "&No";
-        QTest::newRow("de") << "de" << "&Ja" << "&Nein";
-        QTest::newRow("cy") << "cy" << "&Ie" << "&Na";
+        QTest::newRow("en") << QString() << "&Yes"
+                            << "&No";
+        QTest::newRow("de") << "de"
+                            << "&Ja"
+                            << "&Nein";
+        QTest::newRow("cy") << "cy"
+                            << "&Ie"
+                            << "&Na";
     }
 
     void theAnswersSpeakTheLanguage() {
@@ -37,7 +42,8 @@ class LanguageDialogsTest : public QObject {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
-            answers << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::No)->text();
+            answers << box->button(QMessageBox::Yes)->text()
+                    << box->button(QMessageBox::No)->text();
             box->button(QMessageBox::No)->click();
         });
         jex::qt::QtDialogs dialogs;

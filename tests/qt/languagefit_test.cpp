@@ -13,8 +13,8 @@
 #include "qt/simulator.h"
 
 #include <QDir>
-#include <QHash>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -137,12 +137,12 @@ class LanguageFitTest : public QObject {
         for (const char* button : {"change1", "change2"})
             measure.fit(rig.find(graphics, button), shown(textid::endchange), button);
         const int messages[] = {
-            textid::programfull,   textid::toomanyrepeats,   textid::nomatchingrepeat,
+            textid::programfull,     textid::toomanyrepeats,   textid::nomatchingrepeat,
             textid::expectingnumber, textid::expectingcommand, textid::cantusehere,
-            textid::toolong,       textid::nomatchingend,    textid::nothingtorubout,
-            textid::running,       textid::stopped,          textid::finished,
-            textid::crashed,       textid::parked,           textid::missed,
-            textid::cantopenfile,  textid::cancelled,        textid::printfinished,
+            textid::toolong,         textid::nomatchingend,    textid::nothingtorubout,
+            textid::running,         textid::stopped,          textid::finished,
+            textid::crashed,         textid::parked,           textid::missed,
+            textid::cantopenfile,    textid::cancelled,        textid::printfinished,
             textid::printererror};
         for (int message : messages)
             measure.fit(rig.find(graphics, "warnings"), shown(message),
