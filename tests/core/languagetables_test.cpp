@@ -86,6 +86,23 @@ TEST_P(EveryLanguage, KeepsTheSpacesAtTheEndsWhereTheEnglishHasThem) {
     }
 }
 
+// A message that ends with "!" keeps its tone; a question stays a question.
+// One word cut short to fit its button ("impr.") ends no sentence.
+TEST_P(EveryLanguage, EndsItsSentencesAsTheEnglishDoes) {
+    const auto ending = [](const std::string& s) {
+        const auto last = s.find_last_not_of(' ');
+        const char c = last == std::string::npos ? ' ' : s[last];
+        if (c == '.' && s.find(' ') == std::string::npos) return ' ';
+        return std::string_view("!?.").find(c) == std::string_view::npos ? ' ' : c;
+    };
+    for (const auto& [number, translated] : table) {
+        const auto english = englishtable().find(number);
+        if (english == englishtable().end()) continue;
+        EXPECT_EQ(ending(translated), ending(english->second))
+            << GetParam() << " " << number << " \"" << translated << '"';
+    }
+}
+
 TEST_P(EveryLanguage, KeepsTheFormsTheProgramTakesApart) {
     // One filter entry: a description, then the pattern between bars.
     EXPECT_TRUE(
