@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/languages.h"
 #include "core/textids.h"
 #include "core/texts.h"
 #include "qt/commandline.h"
 #include "qt/exportdrawing.h"
+#include "qt/languagefolders.h"
 #include "qt/simulator.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -17,12 +22,32 @@ namespace {
 
 enum ExitStatus { success = 0, nodesktop = 1, mistake = 2 };
 
+// The language asked for on the command line, or else the desktop's. A
+// language asked for by name that has no table is said to be missing.
+// Answers the table in use, empty for English.
+std::string chooselanguage(const std::vector<std::string_view>& arguments) {
+    const auto environment = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    const std::optional<std::string> asked = jex::qt::askedlanguage(arguments);
+    const std::vector<std::string> wanted = asked && !asked->empty()
+                                                ? std::vector<std::string>{*asked}
+                                                : jex::desktoplanguages(environment);
+    const std::optional<std::string> chosen =
+        jex::chooselanguage(wanted, jex::qt::languagefolders());
+    if (asked && !asked->empty() && !chosen)
+        std::cerr << jex::text(jex::textid::nosuchlanguage) << *asked << '\n';
+    return chosen.value_or(std::string());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     using jex::qt::CommandLine;
-    const CommandLine line =
-        jex::qt::readcommandline(std::vector<std::string_view>(argv + 1, argv + argc));
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const std::string language = chooselanguage(arguments);
+    const CommandLine line = jex::qt::readcommandline(arguments);
     switch (line.request) {
     case CommandLine::Request::help:
         std::cout << jex::qt::helptext();
@@ -63,6 +88,13 @@ int main(int argc, char* argv[]) {
     int toolkitargc = 1;
     QApplication application(toolkitargc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("jex"));
+    // The toolkit's own words (the file dialog's) in the same language, where
+    // the system has them.
+    QTranslator toolkit;
+    if (!language.empty() &&
+        toolkit.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&toolkit);
     // The file manager gives a full path, a terminal perhaps a relative one.
     std::optional<std::filesystem::path> programfile;
     if (line.programfile) {

@@ -148,5 +148,11 @@ inline constexpr int cedoes = 554;
 inline constexpr int rmdoes = 555;
 inline constexpr int firsttoolhelp = 560; // name, then what it does, for each tool
 inline constexpr int lasttoolhelp = 579;
+// Languages
+inline constexpr int languageoption = 480;
+inline constexpr int nosuchlanguage = 481;   // followed by the language asked for
+inline constexpr int languagemissing = 482;
+inline constexpr int yes = 483;  // the answers of a Yes or No question; & marks the key
+inline constexpr int no = 484;
 
 } // namespace jex::textid

@@ -2,13 +2,19 @@
 #include "core/texts.h"
 
 #include <charconv>
-#include <map>
 
 namespace jex {
 namespace {
 
-std::map<int, std::string> parsetable(std::string_view source) {
-    std::map<int, std::string> table;
+TextTable& languagetable() {
+    static TextTable table;
+    return table;
+}
+
+} // namespace
+
+TextTable readtable(std::string_view source) {
+    TextTable table;
     while (!source.empty()) {
         const auto end = source.find('\n');
         std::string_view line = source.substr(0, end);
@@ -27,16 +33,20 @@ std::map<int, std::string> parsetable(std::string_view source) {
     return table;
 }
 
-const std::map<int, std::string>& table() {
-    static const std::map<int, std::string> parsed = parsetable(stringtablesource());
+const TextTable& englishtable() {
+    static const TextTable parsed = readtable(stringtablesource());
     return parsed;
 }
 
-} // namespace
+void uselanguage(TextTable table) {
+    languagetable() = std::move(table);
+}
 
 std::string text(int number) {
-    const auto found = table().find(number);
-    return found == table().end() ? std::string{} : found->second;
+    if (const auto translated = languagetable().find(number); translated != languagetable().end())
+        return translated->second;
+    const auto found = englishtable().find(number);
+    return found == englishtable().end() ? std::string{} : found->second;
 }
 
 } // namespace jex

@@ -8,8 +8,15 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <iterator>
 
 namespace jex::qt {
+namespace {
+
+constexpr std::string_view languageoption = "--language";
+constexpr std::string_view languageprefix = "--language=";
+
+} // namespace
 
 CommandLine readcommandline(const std::vector<std::string_view>& given) {
     CommandLine line;
@@ -19,8 +26,15 @@ CommandLine readcommandline(const std::vector<std::string_view>& given) {
     if (!projector.mistake.empty()) return {CommandLine::Request::mistake, {}, projector.mistake};
     const std::vector<std::string_view>& arguments = projector.rest;
     bool optionsended = false;
+    bool languagenext = false;
     for (std::string_view argument : arguments) {
-        if (!optionsended && argument == "--") {
+        if (languagenext) {
+            languagenext = false;
+        } else if (!optionsended && argument == languageoption) {
+            languagenext = true;
+        } else if (!optionsended && argument.starts_with(languageprefix)) {
+            continue;
+        } else if (!optionsended && argument == "--") {
             optionsended = true;
         } else if (!optionsended && (argument == "--help" || argument == "-h")) {
             return {CommandLine::Request::help, {}, {}};
@@ -39,14 +53,28 @@ CommandLine readcommandline(const std::vector<std::string_view>& given) {
     if (std::string mistake = checkprojectoroptions(line.projector, line.programfile.has_value());
         !mistake.empty())
         return {CommandLine::Request::mistake, {}, mistake};
+    if (askedlanguage(arguments) == "")
+        return {CommandLine::Request::mistake, {}, text(textid::languagemissing)};
     return line;
+}
+
+std::optional<std::string> askedlanguage(const std::vector<std::string_view>& arguments) {
+    std::optional<std::string> language;
+    for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
+        if (*argument == "--") break;
+        if (*argument == languageoption)
+            language = std::next(argument) == arguments.end() ? "" : std::string(*++argument);
+        else if (argument->starts_with(languageprefix))
+            language = std::string(argument->substr(languageprefix.size()));
+    }
+    return language;
 }
 
 std::string helptext() {
     return text(textid::usage) + '\n' + text(textid::exportusage) + '\n' +
            text(textid::whatitdoes) + "\n\n" + text(textid::helpoption) + '\n' +
-           text(textid::versionoption) + '\n' + projectorhelp() + '\n' +
-           keyboardhelp().toStdString();
+           text(textid::versionoption) + '\n' + text(textid::languageoption) + '\n' +
+           projectorhelp() + '\n' + keyboardhelp().toStdString();
 }
 
 std::string versiontext() {

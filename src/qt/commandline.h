@@ -21,8 +21,13 @@ struct CommandLine {
     ProjectorOptions projector{}; // --export, --screen, --zoom
 };
 
-// The arguments after the program's own name.
+// The arguments after the program's own name. `--language xx` is passed over
+// here: the language is chosen before anything is said.
 CommandLine readcommandline(const std::vector<std::string_view>& arguments);
+
+// The language asked for with `--language xx` (or `--language=xx`), if any;
+// an empty text when the option has no language after it.
+std::optional<std::string> askedlanguage(const std::vector<std::string_view>& arguments);
 
 // The texts the program answers with on its standard output or error.
 std::string helptext();

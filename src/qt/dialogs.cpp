@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/dialogs.h"
 
+#include "core/textids.h"
+#include "core/texts.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace jex::qt {
 namespace {
@@ -48,6 +52,9 @@ bool QtDialogs::askyesno(const std::string& title, const std::string& question) 
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
+    // The answers speak the program's language, whatever the toolkit's.
+    box.button(QMessageBox::Yes)->setText(QString::fromStdString(text(textid::yes)));
+    box.button(QMessageBox::No)->setText(QString::fromStdString(text(textid::no)));
     return box.exec() == QMessageBox::Yes;
 }
 

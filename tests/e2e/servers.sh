@@ -10,6 +10,9 @@ e2e_pids=()
 e2e_failures=0
 e2e_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 e2e_windows=("JEX keypad" "JEX tools" "JEX" "JEX drawing")
+# The program speaks English unless a test sets a locale here, as NAME=VALUE
+# assignments (LANG=de_DE.UTF-8); its windows' titles are then that language's.
+e2e_locale=()
 # Samples louder than this are sound; the null sink's floor is near zero.
 e2e_sound_threshold=100
 
@@ -246,7 +249,8 @@ e2e_launch() {
     mkdir -p -m 700 "$home" "$home.runtime"
     started=$(date +%s.%N)
     env -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS \
-        -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI \
+        -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI -u LANGUAGE -u LC_ALL -u LC_MESSAGES \
+        LANG=C.UTF-8 "${e2e_locale[@]}" \
         HOME="$home" XDG_RUNTIME_DIR="$home.runtime" QT_QPA_PLATFORM=xcb \
         PULSE_SERVER="${PULSE_SERVER:-unix:$e2e_scratch/no-sound-server}" \
         "$e2e_program" "$@" >"$e2e_work/$name.log" 2>&1 &

@@ -30,6 +30,14 @@ version=$(dpkg-deb -f "$package" Version)
 e2e_check "usr/bin/jex runs and reports version $version" \
     test "$("$program" --version 2>&1)" = "JEX simulator $version"
 
+# The languages, found by the installed program beside its bin folder.
+tables=$(find "$root/usr/share/jex/languages" -name '*.txt' -printf '%f ' 2>/dev/null)
+e2e_check "usr/share/jex/languages holds the six languages: $tables" \
+    test "$(wc -w <<<"$tables")" -ge 6
+e2e_check "usr/bin/jex speaks German in a German locale" \
+    grep -q '^Aufruf: jex' <<<"$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 \
+        HOME="$work" "$program" --help 2>&1)"
+
 # The menu entry.
 desktop=$root/usr/share/applications/jex.desktop
 entry() { sed -n "s/^$1=//p" "$desktop" 2>/dev/null; }

@@ -44,6 +44,38 @@ class CommandLineTest : public QObject {
         // It gets the message of any file that cannot be opened.
         QTest::newRow("an empty name is a file")
             << QStringList{""} << Request::start << QStringList{""} << "";
+        // The language is chosen before the line is read; reading passes it over.
+        QTest::newRow("a language and a file")
+            << QStringList{"--language", "de", "square.jex"} << Request::start
+            << QStringList{"square.jex"} << "";
+        QTest::newRow("a language in one argument")
+            << QStringList{"square.jex", "--language=fr"} << Request::start
+            << QStringList{"square.jex"} << "";
+        QTest::newRow("a language named like a file is no file")
+            << QStringList{"--language", "x.jex"} << Request::start << none << "";
+        QTest::newRow("a language missing")
+            << QStringList{"--language"} << Request::mistake << none
+            << "jex: --language needs a language, for example: --language de";
+        QTest::newRow("a language empty")
+            << QStringList{"--language=", "a.jex"} << Request::mistake << none
+            << "jex: --language needs a language, for example: --language de";
+        QTest::newRow("after -- it is a file")
+            << QStringList{"--", "--language"} << Request::start << QStringList{"--language"}
+            << "";
+    }
+
+    void askedLanguage() {
+        using Asked = std::optional<std::string>;
+        const auto asked = [](std::initializer_list<std::string_view> arguments) {
+            return jex::qt::askedlanguage(arguments);
+        };
+        QCOMPARE(asked({}), Asked{});
+        QCOMPARE(asked({"square.jex"}), Asked{});
+        QCOMPARE(asked({"--language", "cy"}), Asked{"cy"});
+        QCOMPARE(asked({"--help", "--language=pl"}), Asked{"pl"});
+        QCOMPARE(asked({"--language", "de", "--language", "nl"}), Asked{"nl"});
+        QCOMPARE(asked({"--language"}), Asked{""});
+        QCOMPARE(asked({"--", "--language", "de"}), Asked{});
     }
     void arguments() {
         QFETCH(QStringList, arguments);

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The shipped languages' tables against the English one: the same numbers,
+// the same spaces at the ends, the file filter and the date in their forms,
+// and default names a program file can hold.
+#include "core/textids.h"
+#include "core/texts.h"
+#include "files/cp1252.h"
+#include "printing/printlisting.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <sstream>
+
+namespace jex {
+namespace {
+
+const std::filesystem::path shipped = JEX_LANGUAGES;
+
+std::vector<std::string> languages() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(shipped))
+        if (entry.path().extension() == ".txt") names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TextTable tableof(const std::string& language) {
+    std::ifstream in(shipped / (language + ".txt"), std::ios::binary);
+    return readtable(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+std::string listed(const std::vector<int>& numbers, const TextTable& from) {
+    std::ostringstream lines;
+    for (int number : numbers)
+        lines << "\n  " << number << " \"" << from.at(number) << '"';
+    return lines.str();
+}
+
+TEST(LanguageTables, AtLeastTheSixLanguagesAreShipped) {
+    const std::vector<std::string> expected{"cy", "de", "es", "fr", "nl", "pl"};
+    const std::vector<std::string> found = languages();
+    for (const std::string& language : expected)
+        EXPECT_NE(std::find(found.begin(), found.end(), language), found.end()) << language;
+}
+
+class EveryLanguage : public ::testing::TestWithParam<std::string> {
+  protected:
+    TextTable table = tableof(GetParam());
+};
+
+// A number missing is listed with its English text, ready to be translated
+// and added to the table.
+TEST_P(EveryLanguage, HasExactlyTheEnglishNumbers) {
+    std::vector<int> missing, extra;
+    for (const auto& [number, english] : englishtable())
+        if (!table.contains(number)) missing.push_back(number);
+    for (const auto& [number, translated] : table)
+        if (!englishtable().contains(number)) extra.push_back(number);
+    EXPECT_TRUE(missing.empty()) << GetParam() << ".txt lacks these English texts:"
+                                 << listed(missing, englishtable());
+    EXPECT_TRUE(extra.empty()) << GetParam()
+                               << ".txt has numbers English does not:" << listed(extra, table);
+}
+
+TEST_P(EveryLanguage, KeepsTheSpacesAtTheEndsWhereTheEnglishHasThem) {
+    for (const auto& [number, translated] : table) {
+        const auto english = englishtable().find(number);
+        if (english == englishtable().end()) continue;
+        EXPECT_FALSE(translated.empty()) << number;
+        const auto spacesbefore = [](const std::string& s) {
+            return std::min(s.find_first_not_of(' '), s.size());
+        };
+        const auto spacesafter = [](const std::string& s) {
+            const auto last = s.find_last_not_of(' ');
+            return last == std::string::npos ? s.size() : s.size() - last - 1;
+        };
+        EXPECT_EQ(spacesbefore(translated), spacesbefore(english->second))
+            << GetParam() << " " << number << " \"" << translated << '"';
+        EXPECT_EQ(spacesafter(translated), spacesafter(english->second))
+            << GetParam() << " " << number << " \"" << translated << '"';
+    }
+}
+
+// A message that ends with "!" keeps its tone; a question stays a question.
+// One word cut short to fit its button ("impr.") ends no sentence.
+TEST_P(EveryLanguage, EndsItsSentencesAsTheEnglishDoes) {
+    const auto ending = [](const std::string& s) {
+        const auto last = s.find_last_not_of(' ');
+        const char c = last == std::string::npos ? ' ' : s[last];
+        if (c == '.' && s.find(' ') == std::string::npos) return ' ';
+        return std::string_view("!?.").find(c) == std::string_view::npos ? ' ' : c;
+    };
+    for (const auto& [number, translated] : table) {
+        const auto english = englishtable().find(number);
+        if (english == englishtable().end()) continue;
+        EXPECT_EQ(ending(translated), ending(english->second))
+            << GetParam() << " " << number << " \"" << translated << '"';
+    }
+}
+
+TEST_P(EveryLanguage, KeepsTheFormsTheProgramTakesApart) {
+    // One filter entry: a description, then the pattern between bars.
+    EXPECT_TRUE(
+        std::regex_match(table[textid::filefilter], std::regex(R"([^|]*[^| ] \|\*\.jex\|)")))
+        << table[textid::filefilter];
+    // The date has its day, month and year, each once.
+    const std::string date =
+        datetext(table[textid::datepattern], CalendarDate{.day = 25, .month = 11, .year = 2034});
+    for (const char* part : {"25", "11", "34"})
+        EXPECT_NE(date.find(part), std::string::npos) << table[textid::datepattern] << ": " << date;
+    EXPECT_EQ(std::regex_replace(date, std::regex("[0-9]"), "").find_first_of("dmy"),
+              std::string::npos)
+        << date;
+    // A tool tip puts the key's name before its keyboard keys.
+    const std::string tip = table[textid::keytooltip];
+    EXPECT_LT(tip.find("%1"), tip.find("%2")) << tip;
+    EXPECT_NE(tip.find("%2"), std::string::npos) << tip;
+}
+
+// The default names are written into program files, which hold Windows-1252:
+// each must come back from the file as it went in.
+TEST_P(EveryLanguage, DefaultNamesSurviveAProgramFile) {
+    for (int name : {textid::myprogram, textid::functionone, textid::functiontwo, textid::me}) {
+        const std::string& translated = table[name];
+        EXPECT_EQ(cp1252toutf8(utf8tocp1252(translated)), translated) << GetParam() << " " << name;
+        EXPECT_EQ(translated.find_first_of("\",\r\n"), std::string::npos) << translated;
+    }
+    // The two functions stay apart in the listing and in the file.
+    EXPECT_NE(table[textid::functionone], table[textid::functiontwo]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, EveryLanguage, ::testing::ValuesIn(languages()),
+                         [](const auto& language) { return language.param; });
+
+} // namespace
+} // namespace jex

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Yes or No question answers in the program's language.
+#include "core/languages.h"
+#include "core/texts.h"
+#include "qt/dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class LanguageDialogsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() { jex::uselanguage({}); }
+
+    void theAnswersSpeakTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("yes");
+        QTest::addColumn<QString>("no");
+        QTest::newRow("en") << QString() << "&Yes"
+                            << "&No";
+        QTest::newRow("de") << "de"
+                            << "&Ja"
+                            << "&Nein";
+        QTest::newRow("cy") << "cy"
+                            << "&Ie"
+                            << "&Na";
+    }
+
+    void theAnswersSpeakTheLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, yes);
+        QFETCH(QString, no);
+        if (!language.isEmpty())
+            QCOMPARE(jex::chooselanguage({language.toStdString()}, {JEX_LANGUAGES}),
+                     language.toStdString());
+        QStringList answers;
+        // The question waits for its answer; it is read and answered "no".
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            answers << box->button(QMessageBox::Yes)->text()
+                    << box->button(QMessageBox::No)->text();
+            box->button(QMessageBox::No)->click();
+        });
+        jex::qt::QtDialogs dialogs;
+        QVERIFY(!dialogs.askyesno("JEX", jex::text(169)));
+        QCOMPARE(answers, (QStringList{yes, no}));
+    }
+};
+
+QTEST_MAIN(LanguageDialogsTest)
+#include "languagedialogs_test.moc"
