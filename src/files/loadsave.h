@@ -27,8 +27,8 @@ void openprogram(JexState& jex, const std::filesystem::path& file);
 // Reads the defaults file, if there is a good one, without a word either way.
 void getdefault(JexState& jex);
 
-// Puts a program read from a file into memory, every slot ready for a new
-// command.
+// Puts a program read from a file into memory, every slot's keypad expecting
+// what its last step needs: that step's missing number, or a command.
 void installprogram(JexState& jex, const ProgramFile& program);
 
 // Shows the main program of a program just read, with its names, the robot at

@@ -33,6 +33,10 @@ inline constexpr std::size_t longesttextfield = 255; // bytes
 // line end would split the line. Names lose them before they are stored.
 std::string writablename(std::string_view name);
 
+// The bytes a text field holds for a text; the reader takes no more than
+// `longesttextfield` of them.
+std::string fieldbytes(std::string_view text);
+
 // The file's bytes.
 std::string writeprogram(const ProgramFile& program);
 
