@@ -112,6 +112,13 @@ TEST_F(Keypad, CmClearsOnlyTheSlotBeingEdited) {
     EXPECT_EQ(jex.openrepeats[0], 1);
 }
 
+TEST_F(Keypad, TheEndKeyTakesTheBackup) {
+    press(jex, {Key::repeat, Key::two, Key::forwards, Key::five, Key::endbutton, Key::cm, Key::rm});
+    EXPECT_EQ(steps(), 3);
+    EXPECT_EQ(step(jex, 3), "E -2");
+    EXPECT_EQ(jex.openrepeats[0], 0);
+}
+
 TEST_F(Keypad, RmBeforeAnyBackupLeavesEmptyWellFormedSlots) {
     press(jex, {Key::forwards});  // no digit yet: no backup has been taken
     press(jex, {Key::rm});
