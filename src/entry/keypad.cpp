@@ -169,7 +169,8 @@ Int16 entrystatefor(const JexState& jex, int slot) {
 }
 
 void settleentrystates(JexState& jex) {
-    for (int s = 0; s < slotcount; ++s) jex.entrystate[s] = entrystatefor(jex, s);
+    for (int s = 0; s < slotcount; ++s)
+        jex.entrystate[s] = entrystatefor(jex, s);
 }
 
 } // namespace jex

@@ -133,10 +133,10 @@ TEST_F(Saving, LeftoversOfKilledSavesGoAtTheNextSave) {
     platform.chosenfile = (myfolder() / "new.jex").string();
     save_Click(jex);
     ::close(live);
-    EXPECT_EQ(filesin(myfolder()),
-              (std::vector<std::string>{".jex-saving-LOCKED", ".jex-saving-short",
-                                        ".jex-saving-toolong1", ".notes.jex.Ab12Cd", "keep.jex",
-                                        "new.jex"}));
+    EXPECT_EQ(
+        filesin(myfolder()),
+        (std::vector<std::string>{".jex-saving-LOCKED", ".jex-saving-short", ".jex-saving-toolong1",
+                                  ".notes.jex.Ab12Cd", "keep.jex", "new.jex"}));
 }
 
 // The dialog offers the program's name made safe as a file name in the

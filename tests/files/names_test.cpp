@@ -89,7 +89,8 @@ TEST_F(NameBoxes, ABoxNeverHoldsMoreThanAFileCarries) {
     const std::string nowidth[] = {"\u00AD", "\u200B", "\u200F", "\u2060", "\uFEFF", "\u0301"};
     for (const Box& box : boxes) {
         std::string fitting = "ab";
-        for (std::size_t i = 0; i < 253; ++i) fitting += nowidth[i % std::size(nowidth)];
+        for (std::size_t i = 0; i < 253; ++i)
+            fitting += nowidth[i % std::size(nowidth)];
         platform.sounds.clear();
         namebox_Change(jex, box.box, fitting);
         EXPECT_EQ(shown(jex, box), fitting) << box.defaultname;

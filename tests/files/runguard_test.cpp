@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // While a program runs, a click on change, use, load, save or print only
 // stops the run: nothing is edited, asked, written or printed.
-#include "files/programbuttons.h"
 #include "canvas/tools.h"
+#include "files/programbuttons.h"
 #include "filesrig.h"
 #include "printing/printbutton.h"
 
@@ -44,13 +44,13 @@ TEST_P(RunGuard, AClickDuringARunOnlyStopsIt) {
     EXPECT_FALSE(jex.saved);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryButton, RunGuard,
-    ::testing::Values(Guarded{"change1", change1_Click}, Guarded{"change2", change2_Click},
-                      Guarded{"use1", use1_Click}, Guarded{"use2", use2_Click},
-                      Guarded{"load", load_Click}, Guarded{"save", save_Click},
-                      Guarded{"print", printbutton_Click}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryButton, RunGuard,
+                         ::testing::Values(Guarded{"change1", change1_Click},
+                                           Guarded{"change2", change2_Click},
+                                           Guarded{"use1", use1_Click}, Guarded{"use2", use2_Click},
+                                           Guarded{"load", load_Click}, Guarded{"save", save_Click},
+                                           Guarded{"print", printbutton_Click}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace jex::testing

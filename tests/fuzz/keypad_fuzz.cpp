@@ -27,9 +27,20 @@ using namespace jex;
 
 // Characters a pupil can type or paste, among them some that take no width
 // and some the file cannot hold.
-constexpr std::array<std::string_view, 14> typeable = {
-    "a", "W", " ", "\xC3\xA9", "\"", "\r\n", "\t", "\xE2\x80\x8B", "\xC2\xAD", "\xCC\x81",
-    "\xEF\xBB\xBF", "\xE6\xBC\xA2", "\xE2\x82\xAC", "\xE2\x81\xA0"};
+constexpr std::array<std::string_view, 14> typeable = {"a",
+                                                       "W",
+                                                       " ",
+                                                       "\xC3\xA9",
+                                                       "\"",
+                                                       "\r\n",
+                                                       "\t",
+                                                       "\xE2\x80\x8B",
+                                                       "\xC2\xAD",
+                                                       "\xCC\x81",
+                                                       "\xEF\xBB\xBF",
+                                                       "\xE6\xBC\xA2",
+                                                       "\xE2\x82\xAC",
+                                                       "\xE2\x81\xA0"};
 
 // Nothing is ever run, so nothing waits; names are measured as the fake of
 // the rule tests measures them, with the characters of no width left out.

@@ -117,7 +117,8 @@ class FilesTest : public StartedSimulatorTest {
         const QString nowidth = QString::fromUtf8("\u00AD\u200B\u200C\u200D\u200E\u200F"
                                                   "\u2060\uFEFF\u0301");
         QString typed = "ab";
-        while (typed.size() < 300) typed += nowidth;
+        while (typed.size() < 300)
+            typed += nowidth;
         for (const char* name : {"progname", "myname", "pf1", "pf2"}) {
             auto* box = rig->find<QLineEdit>(rig->graphics(), name);
             box->setFocus();

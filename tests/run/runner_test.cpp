@@ -258,10 +258,14 @@ TEST_F(Runner, ProgramsTheKeypadCannotMakeEndTheRunAsStopped) {
 // digits keyed on after a restore) are kept as they are; when the run comes
 // to one whose number the robot cannot do, it ends there as stopped.
 TEST_F(Runner, AStepWithANumberOutOfItsRangeOrMissingEndsTheRunThere) {
-    for (const auto& [bad, highlight] :
-         {std::pair{"F -1", "forward "}, {"N -1", "note "}, {"N 53", "note  53"},
-          {"P 1000", "pause  1000"}, {"FL 0", "flash  0"}, {"RP -1", "repeat "},
-          {"RP 0", "repeat  0"}, {"RP 1000", "repeat  1000"}}) {
+    for (const auto& [bad, highlight] : {std::pair{"F -1", "forward "},
+                                         {"N -1", "note "},
+                                         {"N 53", "note  53"},
+                                         {"P 1000", "pause  1000"},
+                                         {"FL 0", "flash  0"},
+                                         {"RP -1", "repeat "},
+                                         {"RP 0", "repeat  0"},
+                                         {"RP 1000", "repeat  1000"}}) {
         rig.program(0, {"N 1", "PF1", "N 3"});
         rig.program(1, {"N 2", bad, "N 4"});
         platform.sounds.clear();
@@ -275,8 +279,8 @@ TEST_F(Runner, AStepWithANumberOutOfItsRangeOrMissingEndsTheRunThere) {
 }
 
 TEST_F(Runner, TheTestKeyRefusesTheSameSteps) {
-    for (const auto& [bad, highlight] : {std::pair{"RP 1000", "repeat  1000"},
-                                         {"N 10", "note  10"}, {"P 0", "pause  0"}}) {
+    for (const auto& [bad, highlight] :
+         {std::pair{"RP 1000", "repeat  1000"}, {"N 10", "note  10"}, {"P 0", "pause  0"}}) {
         rig.program(0, {"F 5", bad});
         platform.sounds.clear();
         press(jex, {Key::test});
