@@ -16,7 +16,7 @@ struct ProgramFile;
 void saveprogram(JexState& jex);
 
 // Asks for a file and reads it. A file that cannot be read or is not a program
-// this system could have made is refused with "can't open file!" and leaves
+// a keypad could have made is refused with "can't open file!" and leaves
 // everything as it was.
 void loadprogram(JexState& jex);
 

@@ -40,8 +40,10 @@ std::string fieldbytes(std::string_view text);
 // The file's bytes.
 std::string writeprogram(const ProgramFile& program);
 
-// A file is taken only when it is a program this system could have made;
-// otherwise `refusal` says what is wrong with it. Nothing is stored anywhere.
+// A file is taken whenever its structure is sound and it holds only steps a
+// keypad could have made, however odd (the runner refuses at run time what it
+// cannot do); otherwise `refusal` says what is wrong with it. Nothing is
+// stored anywhere.
 struct ReadResult {
     std::optional<ProgramFile> program;
     std::string refusal;
