@@ -28,13 +28,6 @@ bool numbercomplete(const JexState& jex) {
     return jex.store.commands[n][s] == token::note || number >= threedigits;
 }
 
-// What the keypad expects after the slot's last step, read from the step.
-Int16 entrystatefor(const JexState& jex, int slot) {
-    const int n = jex.store.stepcount[slot];
-    if (n == 0 || valueof(jex.store.arguments[n][slot]) != awaitingnumber) return entry::command;
-    return jex.store.commands[n][slot] == token::note ? entry::lastdigit : entry::firstdigit;
-}
-
 } // namespace
 
 void commandkey(JexState& jex, std::string_view command) {
@@ -165,8 +158,19 @@ void rm(JexState& jex) {
     restore(jex);
     // The restored steps decide what the keypad expects next, so that digits
     // never run on into a number that was already complete.
-    for (int s = 0; s < slotcount; ++s) jex.entrystate[s] = entrystatefor(jex, s);
+    settleentrystates(jex);
     refreshlisting(jex);
+}
+
+Int16 entrystatefor(const JexState& jex, int slot) {
+    const int n = jex.store.stepcount[slot];
+    if (n == 0 || valueof(jex.store.arguments[n][slot]) != awaitingnumber) return entry::command;
+    return jex.store.commands[n][slot] == token::note ? entry::lastdigit : entry::firstdigit;
+}
+
+void settleentrystates(JexState& jex) {
+    for (int s = 0; s < slotcount; ++s)
+        jex.entrystate[s] = entrystatefor(jex, s);
 }
 
 } // namespace jex

@@ -3,6 +3,8 @@
 // the digit keys. Every key edits the slot being edited.
 #pragma once
 
+#include "core/types.h"
+
 #include <string_view>
 
 namespace jex {
@@ -21,5 +23,11 @@ void adddigit(JexState& jex, int digit);
 void ce(JexState& jex);  // removes the last step
 void cm(JexState& jex);  // clears the slot
 void rm(JexState& jex);  // puts back the program as after the last complete entry
+
+// What the keypad expects after a slot's last step, read from the step: its
+// number's first digit (or a note's digit) while that number is missing, else
+// a command. Steps put back or read from a file set every slot's state so.
+Int16 entrystatefor(const JexState& jex, int slot);
+void settleentrystates(JexState& jex);
 
 } // namespace jex

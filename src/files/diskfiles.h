@@ -16,8 +16,11 @@ namespace jex {
 std::optional<std::string> readwholefile(const std::filesystem::path& file, std::size_t largest);
 
 // Writes a temporary file in the same folder and renames it over the target
-// only once it is complete on the disk. False when anything failed; the
-// target is then as it was.
+// only once it is complete on the disk, then makes the folder's new entry
+// last too. A target that exists but may not be written is left alone.
+// Temporary files of earlier saves into the folder that were killed half way
+// are removed first. False when anything failed; the target is then as it
+// was, unless only the folder's sync failed after the rename.
 bool replacefile(const std::filesystem::path& file, std::string_view bytes);
 
 } // namespace jex

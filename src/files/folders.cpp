@@ -15,7 +15,6 @@
 namespace jex {
 namespace {
 
-constexpr std::size_t longestfoldername = 255; // bytes, as most file systems allow
 constexpr char standin = '_';
 
 #ifndef _WIN32
@@ -70,13 +69,17 @@ std::optional<std::filesystem::path> programsfolder() {
     return *root / "jex" / "programs";
 }
 
-std::string safefoldername(std::string_view author) {
+std::string safename(std::string_view text, std::size_t longest) {
     std::string name;
-    for (const char c : author)
+    for (const char c : text)
         name += refusedinname(static_cast<unsigned char>(c)) ? standin : c;
-    // A leading dot covers "." and "..", and hidden folders a pupil cannot find.
+    // A leading dot covers "." and "..", and hidden files a pupil cannot find.
     if (!name.empty() && name.front() == '.') name.front() = standin;
-    return cututf8(std::move(name), longestfoldername);
+    return cututf8(std::move(name), longest);
+}
+
+std::string safefoldername(std::string_view author) {
+    return safename(author, longestfilename);
 }
 
 std::optional<std::filesystem::path> authorfolder(std::string_view author) {

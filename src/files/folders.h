@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace jex {
@@ -16,6 +17,15 @@ struct JexState;
 std::optional<std::filesystem::path> dorvanefolder();
 std::optional<std::filesystem::path> picturefolder();
 std::optional<std::filesystem::path> programsfolder();
+
+// The longest name of a file or folder, in bytes, as most file systems allow.
+inline constexpr std::size_t longestfilename = 255;
+
+// A text as the name of a file or folder of at most `longest` bytes: path
+// separators, what Windows refuses and a leading dot become "_", so that the
+// name stays in the folder it is made in, and the text is cut without
+// splitting a character.
+std::string safename(std::string_view text, std::size_t longest);
 
 // An author's name as a folder name: a name that would leave the programs
 // folder or that the file system refuses has those characters replaced. An

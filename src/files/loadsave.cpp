@@ -9,6 +9,7 @@
 #include "core/tokens.h"
 #include "entry/backup.h"
 #include "entry/feedback.h"
+#include "entry/keypad.h"
 #include "entry/listing.h"
 #include "files/diskfiles.h"
 #include "files/folders.h"
@@ -49,7 +50,12 @@ ProgramFile programinmemory(const JexState& jex) {
 // The save's work; false for every way it can fail.
 bool trysave(JexState& jex) {
     makeprogramfolders(jex);
-    const auto request = filerequest(textid::save, jex.authorname, jex.store.slotname[0]);
+    // The program's name offered as the file's name stays in the author's
+    // folder and leaves room for the extension; what the pupil then types or
+    // picks is theirs.
+    const auto request =
+        filerequest(textid::save, jex.authorname,
+                    safename(jex.store.slotname[0], longestfilename - extension.size()));
     if (!request) return false;
     const auto chosen = jex.platform.asksavefile(*request);
     if (!chosen) return false;
@@ -130,10 +136,9 @@ void getdefault(JexState& jex) {
 void installprogram(JexState& jex, const ProgramFile& program) {
     jex.store = program.store;
     jex.authorname = program.authorname;
-    for (int s = 0; s < slotcount; ++s) {
-        jex.entrystate[s] = entry::command;
+    settleentrystates(jex);
+    for (int s = 0; s < slotcount; ++s)
         jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
-    }
 }
 
 void newprog(JexState& jex) {

@@ -16,7 +16,7 @@ struct ProgramFile;
 void saveprogram(JexState& jex);
 
 // Asks for a file and reads it. A file that cannot be read or is not a program
-// this system could have made is refused with "can't open file!" and leaves
+// a keypad could have made is refused with "can't open file!" and leaves
 // everything as it was.
 void loadprogram(JexState& jex);
 
@@ -27,8 +27,8 @@ bool openprogram(JexState& jex, const std::filesystem::path& file);
 // Reads the defaults file, if there is a good one, without a word either way.
 void getdefault(JexState& jex);
 
-// Puts a program read from a file into memory, every slot ready for a new
-// command.
+// Puts a program read from a file into memory, every slot's keypad expecting
+// what its last step needs: that step's missing number, or a command.
 void installprogram(JexState& jex, const ProgramFile& program);
 
 // Shows the main program of a program just read, with its names, the robot at

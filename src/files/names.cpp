@@ -48,7 +48,10 @@ BoxRule ruleof(JexState& jex, NameBox which) {
             graphics.font,   static_cast<double>(graphics.myname.width)};
 }
 
+// Within the width it is shown in, and within what a program file can carry:
+// characters that take no width at all still take a byte each in the file.
 bool fits(JexState& jex, const BoxRule& rule, const std::string& text) {
+    if (fieldbytes(text).size() > longesttextfield) return false;
     return jex.platform.textwidth(rule.font, text + std::string(rule.trailingspaces, ' ')) <=
            rule.limitpixels;
 }
@@ -63,8 +66,8 @@ std::vector<std::size_t> characterends(const std::string& text) {
 }
 
 // The longest front part that fits, as taking characters off the end one by
-// one finds it; a longer text is never narrower, so halving finds it at once
-// even in a pasted page of text.
+// one finds it; a longer text is never narrower nor shorter in the file, so
+// halving finds it at once even in a pasted page of text.
 std::string fittingfront(JexState& jex, const BoxRule& rule, const std::string& text) {
     const std::vector<std::size_t> ends = characterends(text);
     std::size_t fitting = 0; // characters known to fit

@@ -12,9 +12,10 @@ struct JexState;
 enum class NameBox { progname, myname, pf1, pf2 };
 
 // A new text in a box, typed by the pupil or set by the program: a double
-// quote or a control character is dropped, a text too wide loses characters
-// from its end until it fits ("Too long!"), and the name is stored, or the
-// default name when the box is empty.
+// quote or a control character is dropped, a text too wide, or longer than a
+// program file's text field, loses characters from its end until it fits
+// ("Too long!"), and the name is stored, or the default name when the box is
+// empty.
 void namebox_Change(JexState& jex, NameBox box, std::string newtext);
 
 // Leaving a box shows the listing again and clears the status line.

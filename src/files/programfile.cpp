@@ -12,13 +12,14 @@
 namespace jex {
 namespace {
 
-constexpr int largestcount = 999; // a counted command takes up to three digits
-constexpr int largestnote = 9;
-
 // --- Writing --------------------------------------------------------------
 
 std::string textfield(std::string_view text) {
-    return '"' + writablename(utf8tocp1252(text)) + '"';
+    std::string bytes = fieldbytes(text);
+    // Names are kept within the limit as they are typed; anything longer
+    // loses its end rather than make a file that cannot be read.
+    if (bytes.size() > longesttextfield) bytes.resize(longesttextfield);
+    return '"' + bytes + '"';
 }
 
 std::string numberfield(const Argument& number) {
@@ -173,7 +174,7 @@ class Reader {
             const Line line = next();
             const std::string command = text(line.first, "command");
             const int value = number(line.second, "argument of " + command);
-            checkstep(command, value, slot, step == count, open);
+            checkstep(command, value, slot, open);
             store.commands[step][slot] = command;
             store.arguments[step][slot] = static_cast<Int16>(value);
         }
@@ -182,36 +183,36 @@ class Reader {
         if (text(terminator.first, "terminator") != token::done)
             throw Refused("slot without its terminator");
         if (terminator.second.kind == Field::Kind::text) throw Refused("terminator with a text");
-        // A removed step leaves its number in the row that becomes the terminator.
-        if (terminator.second.kind == Field::Kind::number) {
-            const int stale = terminator.second.number;
-            if (stale < endmarker || stale > largestcount) throw Refused("terminator number");
-            store.arguments[count + 1][slot] = static_cast<Int16>(stale);
-        }
+        // A removed step leaves its number, whatever it was, in the row that
+        // becomes the terminator.
+        if (terminator.second.kind == Field::Kind::number)
+            store.arguments[count + 1][slot] = static_cast<Int16>(terminator.second.number);
         store.commands[count + 1][slot] = token::done;
     }
 
-    // Only what the keypad and the use buttons can make: a number that is
-    // still missing only on the last step, three repeats open at most, an end
-    // only for an open repeat, calls where they are allowed.
-    static void checkstep(std::string_view command, int value, int slot, bool last, int& open) {
-        const bool pending = last && value == awaitingnumber;
-        if (command == token::note) {
-            if (!pending && (value < 0 || value > largestnote)) throw Refused("note number");
-        } else if (command == token::forwards || command == token::backwards ||
-                   command == token::left || command == token::right || command == token::pause ||
-                   command == token::flash) {
-            if (!pending && (value < 1 || value > largestcount)) throw Refused("step number");
+    // Whatever the keypad and the use buttons can make, however odd: a number
+    // still missing (-1) anywhere, since a call can follow it; numbers of any
+    // size and a note above 9, since digits keyed after a restore run on into
+    // the number restored; a call or an end step with digits keyed onto its
+    // number. The runner refuses the steps it cannot do when it reaches them.
+    // Never made: a number below -1 where digits build it, an end step's
+    // number above its marker, more than three repeats open, an end without a
+    // repeat, a call where the use buttons refuse it.
+    static void checkstep(std::string_view command, int value, int slot, int& open) {
+        if (command == token::forwards || command == token::backwards || command == token::left ||
+            command == token::right || command == token::pause || command == token::flash ||
+            command == token::note) {
+            if (value < awaitingnumber) throw Refused("negative number");
         } else if (command == token::repeat) {
-            if (!pending && (value < 1 || value > largestcount)) throw Refused("repeat number");
+            if (value < awaitingnumber) throw Refused("negative repeat count");
             if (++open > maxopenrepeats) throw Refused("too many repeats open");
         } else if (command == token::end) {
-            if (value != endmarker) throw Refused("end without its marker");
+            if (value > endmarker) throw Refused("end without its marker");
             if (--open < 0) throw Refused("end without a repeat");
         } else if (command == token::callone) {
-            if (value != 0 || slot != 0) throw Refused("call of function 1 out of place");
+            if (value < 0 || slot != 0) throw Refused("call of function 1 out of place");
         } else if (command == token::calltwo) {
-            if (value != 0 || slot == 2) throw Refused("call of function 2 out of place");
+            if (value < 0 || slot == 2) throw Refused("call of function 2 out of place");
         } else {
             throw Refused("unknown command: " + std::string(command));
         }
@@ -222,6 +223,10 @@ class Reader {
 };
 
 } // namespace
+
+std::string fieldbytes(std::string_view text) {
+    return writablename(utf8tocp1252(text));
+}
 
 std::string writablename(std::string_view name) {
     std::string result;

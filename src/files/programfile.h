@@ -33,11 +33,17 @@ inline constexpr std::size_t longesttextfield = 255; // bytes
 // line end would split the line. Names lose them before they are stored.
 std::string writablename(std::string_view name);
 
+// The bytes a text field holds for a text; the reader takes no more than
+// `longesttextfield` of them.
+std::string fieldbytes(std::string_view text);
+
 // The file's bytes.
 std::string writeprogram(const ProgramFile& program);
 
-// A file is taken only when it is a program this system could have made;
-// otherwise `refusal` says what is wrong with it. Nothing is stored anywhere.
+// A file is taken whenever its structure is sound and it holds only steps a
+// keypad could have made, however odd (the runner refuses at run time what it
+// cannot do); otherwise `refusal` says what is wrong with it. Nothing is
+// stored anywhere.
 struct ReadResult {
     std::optional<ProgramFile> program;
     std::string refusal;

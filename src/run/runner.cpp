@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 #include <tuple>
 #include <type_traits>
 
@@ -31,11 +32,30 @@ bool waitingfornumber(const JexState& jex) {
 }
 
 // A program the keypad could not have made (a fourth nested repeat, calls
-// too deep, a command the robot does not know) cannot go on: the run ends as
+// too deep, a command the robot does not know), or a step whose number the
+// robot cannot do, cannot go on: the run ends as
 // stopped, with the step that could not be done highlighted.
 void refusestep(JexState& jex, int slot) {
     stoprun(jex);
     ++jex.steppointer[slot];
+}
+
+// The numbers the keypad gives: up to three digits, a note one digit.
+constexpr int largestcount = 999;
+constexpr int largestnote = 9;
+
+// Whether a step's number is one the runner can do. Moves and turns take any
+// whole number; a pause, a flash and a repeat one of up to three digits, a
+// note a single digit. A number still missing (-1) none of them can do. Calls
+// and end steps take no number, so digits keyed onto theirs change nothing.
+bool candostep(std::string_view command, int number) {
+    if (command == token::forwards || command == token::backwards || command == token::left ||
+        command == token::right)
+        return number != awaitingnumber;
+    if (command == token::pause || command == token::flash || command == token::repeat)
+        return number >= 1 && number <= largestcount;
+    if (command == token::note) return number >= 0 && number <= largestnote;
+    return true;
 }
 
 void blinkwait(JexState& jex) {
@@ -77,7 +97,10 @@ void testrun(JexState& jex) {
     jex.steppointer[slot] = jex.store.stepcount[slot];
     const std::string& command = jex.store.commands[jex.steppointer[slot]][slot];
     if (command == token::repeat) {
-        testblink(jex);
+        if (candostep(command, valueof(jex.store.arguments[jex.steppointer[slot]][slot])))
+            testblink(jex);
+        else
+            refusestep(jex, slot);
     } else if (command == token::callone || command == token::calltwo) {
         runsteps(jex);
     } else if (command != token::done) {
@@ -126,6 +149,10 @@ void docommand(JexState& jex, Int16& step, Int16& slot) {
     const std::string& command = jex.store.commands[step][slot];
     const int argument = valueof(jex.store.arguments[step][slot]);
     const int speed = jex.robotspeed;
+    if (!candostep(command, argument)) {
+        refusestep(jex, slot);
+        return;
+    }
     // After most steps comes the pause between steps, then the next step.
     const auto next = [&] {
         stepgap(jex);

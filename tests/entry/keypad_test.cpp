@@ -112,6 +112,13 @@ TEST_F(Keypad, CmClearsOnlyTheSlotBeingEdited) {
     EXPECT_EQ(jex.openrepeats[0], 1);
 }
 
+TEST_F(Keypad, TheEndKeyTakesTheBackup) {
+    press(jex, {Key::repeat, Key::two, Key::forwards, Key::five, Key::endbutton, Key::cm, Key::rm});
+    EXPECT_EQ(steps(), 3);
+    EXPECT_EQ(step(jex, 3), "E -2");
+    EXPECT_EQ(jex.openrepeats[0], 0);
+}
+
 TEST_F(Keypad, RmBeforeAnyBackupLeavesEmptyWellFormedSlots) {
     press(jex, {Key::forwards});  // no digit yet: no backup has been taken
     press(jex, {Key::rm});
@@ -190,8 +197,10 @@ TEST_F(Keypad, GoAndTestRefuseWhileANumberThatMustComeIsMissing) {
     EXPECT_EQ(warnings(), "expecting a number!");
     press(jex, {Key::two, Key::forwards, Key::one, Key::go});
     EXPECT_EQ(warnings(), "finished!");
-    press(jex, {Key::note, Key::test}); // test waits only for a first digit
-    EXPECT_EQ(warnings(), "finished!");
+    // Test waits only for a first digit; a note without its digit cannot be
+    // played, and the run ends on it.
+    press(jex, {Key::note, Key::test});
+    EXPECT_EQ(warnings(), "stopped!");
 }
 
 TEST_F(Keypad, EachSlotKeepsItsOwnEntryState) {

@@ -10,7 +10,10 @@
 #include "fixtures.h"
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -93,6 +96,64 @@ TEST_F(Saving, ACancelOrAFailureSaysCancelledAndMarksTheProgramUnsaved) {
     EXPECT_EQ(filesin(myfolder()), (std::vector<std::string>{"folder.jex", "square.jex"}));
 }
 
+// A name of any length the file system allows saves: the temporary file's
+// name does not grow with it.
+TEST_F(Saving, ANameAsLongAsTheFileSystemAllowsSaves) {
+    const std::string longest = std::string(251, 'a') + ".jex";
+    platform.chosenfile = (myfolder() / longest).string();
+    save_Click(jex);
+    EXPECT_TRUE(jex.saved);
+    EXPECT_EQ(filesin(myfolder()), std::vector<std::string>{longest});
+}
+
+// A teacher's master copy made read-only is not replaced.
+TEST_F(Saving, AWriteProtectedFileIsAFailureAndStaysAsItWas) {
+    const std::filesystem::path master = myfolder() / "master.jex";
+    std::filesystem::copy_file(fixtures() / "good" / "nested.jex", master);
+    std::filesystem::permissions(master, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::group_read |
+                                             std::filesystem::perms::others_read);
+    keysquare(jex);
+    platform.chosenfile = master.string();
+    save_Click(jex);
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "cancelled!");
+    EXPECT_FALSE(jex.saved);
+    EXPECT_EQ(bytesof(master), bytesof(fixtures() / "good" / "nested.jex"));
+    EXPECT_EQ(filesin(myfolder()), std::vector<std::string>{"master.jex"});
+}
+
+// What a killed save left behind goes at the next save into the folder; a
+// save still going on (its file locked) and everything else stay.
+TEST_F(Saving, LeftoversOfKilledSavesGoAtTheNextSave) {
+    for (const char* name : {".jex-saving-Ab12Cd", ".jex-saving-LOCKED", ".jex-saving-short",
+                             ".jex-saving-toolong1", ".notes.jex.Ab12Cd", "keep.jex"})
+        std::ofstream(myfolder() / name) << "x";
+    const int live = ::open((myfolder() / ".jex-saving-LOCKED").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+    platform.chosenfile = (myfolder() / "new.jex").string();
+    save_Click(jex);
+    ::close(live);
+    EXPECT_EQ(
+        filesin(myfolder()),
+        (std::vector<std::string>{".jex-saving-LOCKED", ".jex-saving-short", ".jex-saving-toolong1",
+                                  ".notes.jex.Ab12Cd", "keep.jex", "new.jex"}));
+}
+
+// The dialog offers the program's name made safe as a file name in the
+// author's folder, with room left for the extension.
+TEST_F(Saving, TheNameOfferedStaysInTheAuthorsFolder) {
+    for (const auto& [name, offered] :
+         {std::pair<std::string, std::string>{"square 1/2", "square 1_2"},
+          {"../../x", "_._.._x"},
+          {std::string(300, 'n'), std::string(251, 'n')}}) {
+        jex.store.slotname[0] = name;
+        platform.chosenfile.reset();
+        save_Click(jex);
+        ASSERT_FALSE(platform.savesasked.empty());
+        EXPECT_EQ(platform.savesasked.back().filename, offered) << name;
+    }
+}
+
 using Loading = FilesTest;
 
 TEST_F(Loading, BringsEveryWindowIntoLineWithTheProgramRead) {
@@ -130,6 +191,30 @@ TEST_F(Loading, BringsEveryWindowIntoLineWithTheProgramRead) {
 
     press(jex, {Key::cm, Key::rm}); // the backup holds the program read
     EXPECT_EQ(jex.store.stepcount[0], 9);
+}
+
+// Steps a keypad leaves behind are loaded as they are, listed as they are,
+// and each slot's keypad expects what its last step needs.
+TEST_F(Loading, OddStepsAreKeptAndTheKeypadCanFinishTheLastStep) {
+    platform.chosenfile = (fixtures() / "good" / "keypad-oddities.jex").string();
+    load_Click(jex);
+    ASSERT_EQ(jex.store.stepcount[0], 6);
+    std::vector<std::string> listed;
+    for (const PrintedLine& line : jex.windows.program.programtext.lines)
+        listed.push_back(line.plain);
+    EXPECT_EQ(listed, (std::vector<std::string>{" forward ", " function 1", " repeat ",
+                                                "  function 2", " end ", " note  53"}));
+    EXPECT_EQ(jex.entrystate, (SlotArray<Int16>{0, 0, 0}));
+
+    platform.chosenfile = (fixtures() / "good" / "pending.jex").string();
+    load_Click(jex);
+    EXPECT_EQ(jex.entrystate, (SlotArray<Int16>{1, 1, 3}));
+    press(jex, {Key::four, Key::two, Key::go});
+    EXPECT_EQ(step(jex, 2), "F 42");
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "finished!");
+    change2_Click(jex);
+    press(jex, {Key::zero});
+    EXPECT_EQ(step(jex, 1, 2), "N 0");
 }
 
 TEST_F(Loading, StartsInTheFolderOfTheNameInTheBoxMadeSafe) {

@@ -4,9 +4,11 @@
 #include "files/names.h"
 
 #include "files/programbuttons.h"
+#include "files/programfile.h"
 #include "filesrig.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace jex::testing {
 namespace {
@@ -78,6 +80,32 @@ TEST_F(NameBoxes, LettersOfSeveralBytesAreNeverCutInTwo) {
         name += "é";
     namebox_Change(jex, box.box, name);
     EXPECT_EQ(jex.authorname, name.substr(0, name.size() - 2));
+}
+
+// Characters of no width still take a byte each in the file: a box holds no
+// more of them than a file's text field carries, and what it keeps is written
+// and read back whole.
+TEST_F(NameBoxes, ABoxNeverHoldsMoreThanAFileCarries) {
+    const std::string nowidth[] = {"\u00AD", "\u200B", "\u200F", "\u2060", "\uFEFF", "\u0301"};
+    for (const Box& box : boxes) {
+        std::string fitting = "ab";
+        for (std::size_t i = 0; i < 253; ++i)
+            fitting += nowidth[i % std::size(nowidth)];
+        platform.sounds.clear();
+        namebox_Change(jex, box.box, fitting);
+        EXPECT_EQ(shown(jex, box), fitting) << box.defaultname;
+        EXPECT_EQ(jex.windows.graphics.warnings.caption, "") << box.defaultname;
+
+        namebox_Change(jex, box.box, fitting + "\u200B\u200Bc");
+        EXPECT_EQ(shown(jex, box), fitting) << box.defaultname;
+        EXPECT_EQ(storedname(jex, box), fitting) << box.defaultname;
+        EXPECT_EQ(jex.windows.graphics.warnings.caption, "Too long!") << box.defaultname;
+        EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"}) << box.defaultname;
+    }
+    const ReadResult read = readprogram(writeprogram({jex.authorname, jex.store}));
+    ASSERT_TRUE(read.program) << read.refusal;
+    EXPECT_EQ(fieldbytes(read.program->authorname), fieldbytes(jex.authorname));
+    EXPECT_EQ(fieldbytes(read.program->store.slotname[2]), fieldbytes(jex.store.slotname[2]));
 }
 
 TEST_F(NameBoxes, AnEmptyBoxStaysEmptyAndNamesByDefault) {

@@ -43,6 +43,18 @@ TEST(ProgramFile, NamesLoseWhatCouldNotBeReadBack) {
     EXPECT_EQ(again.program->store.slotname[1], "ok");
 }
 
+// Whatever reaches the writer, it never writes a field the reader refuses: a
+// name longer than a field loses its end.
+TEST(ProgramFile, ANameLongerThanAFieldLosesItsEndRatherThanTheFile) {
+    ProgramFile program = *readprogram(bytesof(fixtures() / "good" / "empty.jex")).program;
+    program.authorname = std::string(250, 'a') + "\u200B\u200B\u200B\u200B\u200B\u200B";
+    program.store.slotname[2] = std::string(300, 'f');
+    const ReadResult again = readprogram(writeprogram(program));
+    ASSERT_TRUE(again.program) << again.refusal;
+    EXPECT_EQ(again.program->authorname, std::string(250, 'a') + "?????");
+    EXPECT_EQ(again.program->store.slotname[2], std::string(255, 'f'));
+}
+
 TEST(Cp1252, LettersOfTheCodePageRoundTripAndOthersBecomeQuestionMarks) {
     std::string everybyte;
     for (int b = 0x20; b < 0x100; ++b)

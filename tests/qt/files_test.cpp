@@ -4,6 +4,7 @@
 #include "simulatorrig.h"
 
 #include "files/folders.h"
+#include "files/programfile.h"
 #include "qt/dialogs.h"
 #include "qt/exitwindow.h"
 #include "qt/looks.h"
@@ -109,7 +110,69 @@ class FilesTest : public StartedSimulatorTest {
         QCOMPARE(rig->state().store.slotname[2], std::string("fuxnction 2"));
     }
 
+    // Characters of no width typed into every box in the real fonts: each box
+    // stops at what a file's text field carries, and the saved file opens
+    // with every name as it was typed.
+    void namesOfNoWidthAreSavedAndLoadedBack() {
+        const QString nowidth = QString::fromUtf8("\u00AD\u200B\u200C\u200D\u200E\u200F"
+                                                  "\u2060\uFEFF\u0301");
+        QString typed = "ab";
+        while (typed.size() < 300)
+            typed += nowidth;
+        for (const char* name : {"progname", "myname", "pf1", "pf2"}) {
+            auto* box = rig->find<QLineEdit>(rig->graphics(), name);
+            box->setFocus();
+            box->selectAll();
+            typeeach(box, typed);
+            QCOMPARE(box->text(), typed.left(255));
+            QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("Too long!"));
+        }
+        // The author's folder is named after the author.
+        const std::filesystem::path folder = *jex::authorfolder(rig->state().authorname);
+        rig->dialogs->chosenfile = (folder / "nowidth.jex").string();
+        rig->click(rig->graphics(), "save");
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString(""));
+
+        const jex::ReadResult read = jex::readprogram(
+            readall(QString::fromStdString((folder / "nowidth.jex").string())).toStdString());
+        QVERIFY2(read.program.has_value(), read.refusal.c_str());
+        const QString written = QString::fromStdString(read.program->authorname);
+        QCOMPARE(written.size(), 255);
+        QCOMPARE(written.left(2), QString("ab"));
+
+        for (const char* name : {"myname", "pf1", "pf2"}) {
+            auto* box = rig->find<QLineEdit>(rig->graphics(), name);
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, "x");
+        }
+        rig->dialogs->chosenfile = (folder / "nowidth.jex").string();
+        rig->click(rig->graphics(), "load");
+        // Read back, the characters Windows-1252 lacks are question marks,
+        // which do take room: the boxes keep what fits of them.
+        QVERIFY(rig->caption(rig->graphics(), "warnings") != QString("can't open file!"));
+        QCOMPARE(rig->find<QLineEdit>(rig->graphics(), "progname")->text(), QString("nowidth"));
+        for (const char* name : {"myname", "pf1", "pf2"})
+            QVERIFY(rig->find<QLineEdit>(rig->graphics(), name)
+                        ->text()
+                        .startsWith(QString::fromUtf8("ab\u00AD?")));
+    }
+
   private:
+    // Characters no key of the keyboard gives, typed one by one as an input
+    // method sends them.
+    static void typeeach(QWidget* box, const QString& text) {
+        for (const QChar c : text) {
+            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+
+    static QByteArray readall(const QString& file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+
     void typeinto(const char* name, const char* text) {
         auto* box = rig->find<QLineEdit>(rig->graphics(), name);
         QVERIFY(box);

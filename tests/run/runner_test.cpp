@@ -297,5 +297,64 @@ TEST_F(Runner, ProgramsTheKeypadCannotMakeEndTheRunAsStopped) {
     EXPECT_EQ(jex.calldepth, 3);
 }
 
+// Steps a keypad can leave behind (a number still missing before a call,
+// digits keyed on after a restore) are kept as they are; when the run comes
+// to one whose number the robot cannot do, it ends there as stopped.
+TEST_F(Runner, AStepWithANumberOutOfItsRangeOrMissingEndsTheRunThere) {
+    for (const auto& [bad, highlight] : {std::pair{"F -1", "forward "},
+                                         {"N -1", "note "},
+                                         {"N 53", "note  53"},
+                                         {"P 1000", "pause  1000"},
+                                         {"FL 0", "flash  0"},
+                                         {"RP -1", "repeat "},
+                                         {"RP 0", "repeat  0"},
+                                         {"RP 1000", "repeat  1000"}}) {
+        rig.program(0, {"N 1", "PF1", "N 3"});
+        rig.program(1, {"N 2", bad, "N 4"});
+        platform.sounds.clear();
+        gorun(jex, 1);
+        EXPECT_EQ(rig.warnings(), "stopped!") << bad;
+        EXPECT_EQ(jex.windows.program.nameheader.caption, "function 1") << bad;
+        EXPECT_EQ(highlighted(), highlight) << bad;
+        EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"note1", "note2", "nay"}))
+            << bad;
+    }
+}
+
+TEST_F(Runner, TheTestKeyRefusesTheSameSteps) {
+    for (const auto& [bad, highlight] :
+         {std::pair{"RP 1000", "repeat  1000"}, {"N 10", "note  10"}, {"P 0", "pause  0"}}) {
+        rig.program(0, {"F 5", bad});
+        platform.sounds.clear();
+        press(jex, {Key::test});
+        EXPECT_EQ(rig.warnings(), "stopped!") << bad;
+        EXPECT_EQ(highlighted(), highlight) << bad;
+        EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"}) << bad;
+    }
+}
+
+// Calls and end steps take no number: digits keyed onto theirs change nothing.
+TEST_F(Runner, CallsAndEndsRunWhateverNumberTheyCarry) {
+    rig.program(0, {"RP 2", "PF1 7", "E -17"});
+    rig.program(1, {"N 1"});
+    gorun(jex, 1);
+    EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"note1", "note1", "yea"}));
+}
+
+TEST_F(Runner, MovesAndTurnsOfAnyWholeNumberRunAsTheArithmeticSays) {
+    rig.program(0, {"F 0", "R 1000", "L 370", "F -3", "B -2"});
+    gorun(jex, 1);
+    EXPECT_EQ(rig.warnings(), "finished!");
+    EXPECT_EQ(jex.robotheading, 270); // 1000 - 370 = 630 degrees clockwise
+    // Forwards -3 goes three units back, backwards -2 two units on: facing
+    // left (270), that ends one unit right of the centre.
+    EXPECT_EQ(jex.roboty, 0);
+    EXPECT_EQ(jex.robotx, jex.movestep);
+
+    rig.program(0, {"F 1000"});
+    gorun(jex, 1);
+    EXPECT_EQ(rig.warnings(), "crashed!");
+}
+
 } // namespace
 } // namespace jex::testing

@@ -71,7 +71,9 @@ public:
     std::optional<std::string> askopenfile(const FileRequest& request) override;
     bool askyesno(const std::string& title, const std::string& question) override;
     // Every character is half as wide as the font's size in points, a space
-    // included, so that a test can work out what fits.
+    // included, so that a test can work out what fits; the characters that
+    // real fonts draw with no width (zero-width spaces, soft hyphens,
+    // combining accents) have none.
     double textwidth(const Font& font, std::string_view text) override;
 
     std::vector<std::string> soundnames() const;
