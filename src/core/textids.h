@@ -100,4 +100,12 @@ inline constexpr int listing = 413;
 inline constexpr int drawingarea = 414;
 inline constexpr int firstkeypadname = 420;  // the 24 keys follow in keypad order
 
+// Reaching everything from the keyboard and a screen reader
+inline constexpr int targetplace = 600;    // the target on the drawing, "%1" and "%2" its place
+inline constexpr int unnamedprogram = 601; // the listing's title while the program has no name
+inline constexpr int tabkeys = 602;
+inline constexpr int windowkeys = 603;
+inline constexpr int sliderkeys = 604;
+inline constexpr int nameboxkeys = 605;
+
 } // namespace jex::textid

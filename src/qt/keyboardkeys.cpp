@@ -19,11 +19,16 @@ struct KeyboardKey {
     Key keypad;
 };
 
-// Letters are the first letter of the key's word; the arrows are the four
-// moves; the three keys that rub out and restore are the keyboard's own
-// editing keys. The first keyboard key listed for a keypad key is the one a
-// tool tip names first.
-constexpr std::array<KeyboardKey, 27> mapping = {{
+// The four moves are on the arrows and on the letters teachers write on the
+// board ("F 50 L 90"); the other words take a letter that does not clash with
+// them: their own initial where it is free, else a letter they are known by
+// (X for "times", H from "flash", M for the memory RM brings back). The keys
+// that rub out and restore are also the keyboard's own editing keys; Insert
+// is a screen reader's own key while one runs, so RM has M as well. The
+// letters stay the same whatever the program's language, so a printed key
+// card stays right. The first keyboard key listed for a keypad key is the one
+// a tool tip names first.
+constexpr auto mapping = std::to_array<KeyboardKey>({
     {Qt::Key_0, Key::zero},
     {Qt::Key_1, Key::one},
     {Qt::Key_2, Key::two},
@@ -35,14 +40,18 @@ constexpr std::array<KeyboardKey, 27> mapping = {{
     {Qt::Key_8, Key::eight},
     {Qt::Key_9, Key::nine},
     {Qt::Key_Up, Key::forwards},
+    {Qt::Key_F, Key::forwards},
     {Qt::Key_Down, Key::backwards},
+    {Qt::Key_B, Key::backwards},
     {Qt::Key_Left, Key::leftbutton},
+    {Qt::Key_L, Key::leftbutton},
     {Qt::Key_Right, Key::rightbutton},
-    {Qt::Key_N, Key::note},
-    {Qt::Key_F, Key::flash},
-    {Qt::Key_P, Key::pause},
-    {Qt::Key_R, Key::repeat},
+    {Qt::Key_R, Key::rightbutton},
+    {Qt::Key_X, Key::repeat},
     {Qt::Key_E, Key::endbutton},
+    {Qt::Key_H, Key::flash},
+    {Qt::Key_N, Key::note},
+    {Qt::Key_P, Key::pause},
     {Qt::Key_T, Key::test},
     {Qt::Key_G, Key::go},
     {Qt::Key_Return, Key::go},
@@ -50,7 +59,8 @@ constexpr std::array<KeyboardKey, 27> mapping = {{
     {Qt::Key_Delete, Key::cm},
     {Qt::Key_Backspace, Key::ce},
     {Qt::Key_Insert, Key::rm},
-}};
+    {Qt::Key_M, Key::rm},
+});
 
 QString fromtable(int number) {
     return QString::fromStdString(text(number));
@@ -100,6 +110,8 @@ QString keyboardhelp() {
         listed.push_back(k.keypad);
         help += QStringLiteral("  ") + keytooltip(k.keypad) + QLatin1Char('\n');
     }
+    for (int line : {textid::tabkeys, textid::windowkeys, textid::sliderkeys, textid::nameboxkeys})
+        help += fromtable(line) + QLatin1Char('\n');
     return help;
 }
 

@@ -31,7 +31,7 @@ Simulator::Simulator(SimulatorOptions options)
         *state_,
         {buttons_.get(), funnies_.get(), program_.get(), graphics_.get(), exitwindow_.get()},
         graphics_->Picture1());
-    keyboard_ = std::make_unique<KeyboardKeypad>(*buttons_, windows());
+    keyboard_ = std::make_unique<KeyboardKeypad>(*buttons_, windows(), *exitwindow_);
     nameforscreenreaders(windows());
     // Drawn from its SVG at whatever size and density the desktop asks for.
     const QIcon icon(QStringLiteral(":/icons/jex.svg"));
