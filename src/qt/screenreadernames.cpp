@@ -6,11 +6,14 @@
 #include "qt/listingview.h"
 #include "qt/modelwindow.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace jex::qt {
 namespace {
@@ -40,15 +43,20 @@ constexpr std::array<ScreenReaderName, 13> names = {{
     {drawing, "Picture1", textid::drawingarea},
 }};
 
-// Each read-out is a bare number; the label above it says what it is.
-struct ReadOut {
+// Each read-out is a bare number, the slider and the name boxes bare
+// controls; the label beside each says what it is.
+struct Labelled {
+    Window window;
     const char* label;
-    const char* value;
+    const char* control;
 };
-constexpr std::array<ReadOut, 3> readouts = {{
-    {"xheading", "JEXX"},
-    {"yheading", "JEXY"},
-    {"angleheading", "JEXangle"},
+constexpr std::array<Labelled, 6> labelled = {{
+    {tools, "xheading", "JEXX"},
+    {tools, "yheading", "JEXY"},
+    {tools, "angleheading", "JEXangle"},
+    {tools, "speed", "Slider1"},
+    {drawing, "pname", "progname"},
+    {drawing, "mname", "myname"},
 }};
 
 // The status line's object name: its messages are spoken as they come.
@@ -65,6 +73,31 @@ class StatusLineAccessible final : public QAccessibleWidget {
     }
 };
 
+// The pen buttons: a pair of check boxes, the one that holds checked. Pressed
+// from a screen reader, a pen button is clicked as the mouse clicks it: only
+// the click puts the pen down or lifts it.
+constexpr std::array<const char*, 2> penbuttons = {"penon", "penoff"};
+
+class PenButtonAccessible final : public QAccessibleWidget {
+  public:
+    explicit PenButtonAccessible(QAbstractButton* button)
+        : QAccessibleWidget(button, QAccessible::CheckBox) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = pen().isChecked();
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    void doAction(const QString& action) override {
+        if (pen().isEnabled() && actionNames().contains(action)) pen().click();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  private:
+    QAbstractButton& pen() const { return *static_cast<QAbstractButton*>(widget()); }
+};
+
 // Our own kinds of widget as a screen reader should see them: the windows as
 // windows (a plain widget would be a filler), the listing as a list.
 QAccessibleInterface* accessiblefor(const QString&, QObject* object) {
@@ -75,6 +108,10 @@ QAccessibleInterface* accessiblefor(const QString&, QObject* object) {
     if (auto* label = qobject_cast<QLabel*>(widget);
         label && label->objectName() == QLatin1String(statuslinename))
         return new StatusLineAccessible(label);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget);
+        button && std::find(penbuttons.begin(), penbuttons.end(), button->objectName()) !=
+                      penbuttons.end())
+        return new PenButtonAccessible(button);
     return nullptr;
 }
 
@@ -99,10 +136,11 @@ void nameforscreenreaders(const std::array<QWidget*, 4>& windows) {
         if (name.more) said += QLatin1Char(' ') + fromtable(name.more);
         control->setAccessibleName(said);
     }
-    for (const ReadOut& readout : readouts) {
-        auto* label = windows[tools]->findChild<QLabel*>(QString::fromLatin1(readout.label));
-        auto* value = windows[tools]->findChild<QWidget*>(QString::fromLatin1(readout.value));
-        if (label && value) label->setBuddy(value);
+    for (const Labelled& pair : labelled) {
+        QWidget* window = windows[pair.window];
+        auto* label = window->findChild<QLabel*>(QString::fromLatin1(pair.label));
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(pair.control));
+        if (label && control) label->setBuddy(control);
     }
     // The listing window's title is the program's short title, which the
     // message boxes carry too.

@@ -133,12 +133,15 @@ class ScreenReaderTest : public jex::testing::StartedSimulatorTest {
                 names << name;
             }
         }
-        for (const auto& [label, value, words] :
-             {std::tuple{"xheading", "JEXX", "X value"}, std::tuple{"yheading", "JEXY", "Y value"},
-              std::tuple{"angleheading", "JEXangle", "heading"}}) {
-            const auto labels = accessible(rig->find(rig->funnies(), value))->relations(QAccessible::Label);
+        for (const auto& [window, label, value, words] :
+             {std::tuple{rig->funnies(), "xheading", "JEXX", "X value"},
+              std::tuple{rig->funnies(), "yheading", "JEXY", "Y value"},
+              std::tuple{rig->funnies(), "angleheading", "JEXangle", "heading"},
+              std::tuple{rig->funnies(), "speed", "Slider1", "speed"},
+              std::tuple{rig->graphics(), "mname", "myname", "my name"}}) {
+            const auto labels = accessible(rig->find(window, value))->relations(QAccessible::Label);
             QCOMPARE(labels.size(), 1);
-            QCOMPARE(labels.first().first, accessible(rig->find(rig->funnies(), label)));
+            QCOMPARE(labels.first().first, accessible(rig->find(window, label)));
             QCOMPARE(labels.first().first->text(QAccessible::Name), QString(words));
         }
         QAccessibleInterface* title = accessible(rig->find(rig->program(), "nameheader"));
