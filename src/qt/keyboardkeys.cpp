@@ -110,6 +110,7 @@ QString keyboardhelp() {
         listed.push_back(k.keypad);
         help += QStringLiteral("  ") + keytooltip(k.keypad) + QLatin1Char('\n');
     }
+    help += QLatin1Char('\n');
     for (int line : {textid::tabkeys, textid::windowkeys, textid::sliderkeys, textid::nameboxkeys})
         help += fromtable(line) + QLatin1Char('\n');
     return help;
