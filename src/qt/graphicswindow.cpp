@@ -3,10 +3,10 @@
 
 #include "canvas/target.h"
 #include "core/state.h"
-#include "files/programbuttons.h"
-#include "printing/printbutton.h"
 #include "core/textids.h"
 #include "core/texts.h"
+#include "files/programbuttons.h"
+#include "printing/printbutton.h"
 #include "qt/screenreadernames.h"
 
 #include <QFocusEvent>
@@ -49,9 +49,8 @@ graphicswindow::~graphicswindow() {
 void graphicswindow::syncextras(const ScreenInfo&) {
     Picture1_.showchanges();
     // The target on the drawing is told from the tools' target by its place.
-    const QString place = QString::fromStdString(text(textid::targetplace))
-                              .arg(jex_.targetx)
-                              .arg(jex_.targety);
+    const QString place =
+        QString::fromStdString(text(textid::targetplace)).arg(jex_.targetx).arg(jex_.targety);
     if (target_.accessibleName() != place) target_.setAccessibleName(place);
     const int told = jex_.windows.graphics.warningsshown;
     if (told != warningstold_) {

@@ -95,7 +95,8 @@ bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {
     if (event.modifiers() & commandmodifiers) return false;
     const int key = event.key();
     if (key == Qt::Key_F6) {
-        if (!event.isAutoRepeat()) movetowindow(window, event.modifiers() & Qt::ShiftModifier ? -1 : 1);
+        if (!event.isAutoRepeat())
+            movetowindow(window, event.modifiers() & Qt::ShiftModifier ? -1 : 1);
         event.accept();
         return true;
     }

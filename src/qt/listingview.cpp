@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QPointer>
 
+#include <algorithm>
+#include <utility>
+
 namespace jex::qt {
 namespace {
 
@@ -26,9 +29,7 @@ class ListingRow final : public QAccessibleInterface {
         return view_ && row_ < static_cast<int>(view_->lines().size());
     }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return view_ ? view_->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return view_ ? QAccessible::queryAccessibleInterface(view_.data()) : nullptr;
     }

@@ -104,13 +104,14 @@ QAccessibleInterface* accessiblefor(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
     if (QAccessibleInterface* listing = ListingView::accessiblelisting(widget)) return listing;
-    if (dynamic_cast<ModelWindow*>(widget)) return new QAccessibleWidget(widget, QAccessible::Window);
+    if (dynamic_cast<ModelWindow*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Window);
     if (auto* label = qobject_cast<QLabel*>(widget);
         label && label->objectName() == QLatin1String(statuslinename))
         return new StatusLineAccessible(label);
     if (auto* button = qobject_cast<QAbstractButton*>(widget);
-        button && std::find(penbuttons.begin(), penbuttons.end(), button->objectName()) !=
-                      penbuttons.end())
+        button &&
+        std::find(penbuttons.begin(), penbuttons.end(), button->objectName()) != penbuttons.end())
         return new PenButtonAccessible(button);
     return nullptr;
 }
@@ -145,7 +146,8 @@ void nameforscreenreaders(const std::array<QWidget*, 4>& windows) {
     // The listing window's title is the program's short title, which the
     // message boxes carry too.
     windows[listingwindow]->setAccessibleName(
-        fromtable(textid::keytooltip).arg(fromtable(textid::programtitle), fromtable(textid::listing)));
+        fromtable(textid::keytooltip)
+            .arg(fromtable(textid::programtitle), fromtable(textid::listing)));
 }
 
 void announce(QLabel& statusline) {

@@ -249,16 +249,17 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
 
     // The moves on the letters teachers write, the other words on theirs.
     void theLettersTeachersWriteKeyTheProgram() {
-        type(rig->buttons(), {Qt::Key_X, Qt::Key_4, Qt::Key_F, Qt::Key_5, Qt::Key_0, Qt::Key_L,
-                              Qt::Key_9, Qt::Key_0, Qt::Key_E, Qt::Key_B, Qt::Key_1, Qt::Key_R,
-                              Qt::Key_4, Qt::Key_5, Qt::Key_N, Qt::Key_3, Qt::Key_H, Qt::Key_2,
-                              Qt::Key_P, Qt::Key_1});
+        type(rig->buttons(),
+             {Qt::Key_X, Qt::Key_4, Qt::Key_F, Qt::Key_5, Qt::Key_0, Qt::Key_L, Qt::Key_9,
+              Qt::Key_0, Qt::Key_E, Qt::Key_B, Qt::Key_1, Qt::Key_R, Qt::Key_4, Qt::Key_5,
+              Qt::Key_N, Qt::Key_3, Qt::Key_H, Qt::Key_2, Qt::Key_P, Qt::Key_1});
         const QStringList keyed = rig->listing();
         QCOMPARE(keyed.size(), 9);
         QCOMPARE(keyed.mid(0, 5), QStringList({" repeat  4", "  forward  50", "  left  90", " end ",
                                                " backward  1"}));
         QStringList rest;
-        for (const QString& line : keyed.mid(5)) rest << line.simplified();
+        for (const QString& line : keyed.mid(5))
+            rest << line.simplified();
         QCOMPARE(rest, QStringList({"right 45", "note 3", "flash 2", "pause 1"}));
         type(rig->buttons(), {Qt::Key_Delete});
         QCOMPARE(rig->listing(), QStringList());

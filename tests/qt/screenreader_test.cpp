@@ -153,8 +153,9 @@ class ScreenReaderTest : public jex::testing::StartedSimulatorTest {
         rig->click(rig->funnies(), "target");
         const jex::JexState& state = rig->state();
         QVERIFY(state.windows.graphics.target.visible);
-        QCOMPARE(accessible(rig->find(rig->graphics(), "target"))->text(QAccessible::Name),
-                 QString("target on the drawing at X %1, Y %2").arg(state.targetx).arg(state.targety));
+        QCOMPARE(
+            accessible(rig->find(rig->graphics(), "target"))->text(QAccessible::Name),
+            QString("target on the drawing at X %1, Y %2").arg(state.targetx).arg(state.targety));
         QCOMPARE(accessible(rig->find(rig->funnies(), "target"))->text(QAccessible::Name),
                  QString("target"));
     }
