@@ -69,10 +69,10 @@ KeyboardKeypad::KeyboardKeypad(buttonswindow& keypad, std::array<QWidget*, 4> wi
 bool KeyboardKeypad::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
-        return forourwindows(watched, true) &&
+        return forourwindows(watched) &&
                keypress(static_cast<QKeyEvent&>(*event), *static_cast<QWidget*>(watched));
     case QEvent::KeyRelease:
-        return forourwindows(watched, true) && keyrelease(static_cast<QKeyEvent&>(*event));
+        return forourwindows(watched) && keyrelease(static_cast<QKeyEvent&>(*event));
     case QEvent::ApplicationDeactivate:
         // A key let go in another program's window never comes back here.
         letgoall();
@@ -82,12 +82,12 @@ bool KeyboardKeypad::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool KeyboardKeypad::forourwindows(QObject* watched, bool withexitwindow) const {
+bool KeyboardKeypad::forourwindows(QObject* watched) const {
     const auto* widget = qobject_cast<const QWidget*>(watched);
     if (!widget) return false;
     const QWidget* window = widget->window();
     return std::find(windows_.begin(), windows_.end(), window) != windows_.end() ||
-           (withexitwindow && window == &exitwindow_);
+           window == &exitwindow_;
 }
 
 bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {

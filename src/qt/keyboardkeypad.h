@@ -40,7 +40,7 @@ class KeyboardKeypad final : public QObject {
         QAbstractButton* button;
     };
 
-    bool forourwindows(QObject* watched, bool withexitwindow) const;
+    bool forourwindows(QObject* watched) const;
     bool keypress(QKeyEvent& event, QWidget& receiver);
     bool keyrelease(QKeyEvent& event);
     void hold(QKeyEvent& event, QAbstractButton& button);
