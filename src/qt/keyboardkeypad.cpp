@@ -40,6 +40,13 @@ bool issliderkey(int key) {
     }
 }
 
+// Whether the key types a character beyond plain ASCII: a letter of another
+// alphabet, an accented letter.
+bool typesbeyondascii(const QKeyEvent& event) {
+    const QString typed = event.text();
+    return typed.size() == 1 && typed.front().unicode() > 0x7f && typed.front().isPrint();
+}
+
 } // namespace
 
 KeyboardKeypad::KeyboardKeypad(buttonswindow& keypad, std::array<QWidget*, 4> windows,
@@ -122,7 +129,9 @@ bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {
         return true;
     }
     if (&window == &exitwindow_) return false; // the keypad's keys work in the four windows
-    const std::optional<Key> keypad = keypadkeyfor(key);
+    std::optional<Key> keypad = keypadkeyfor(key);
+    // A layout that types no Latin letter or digit there: the key's place.
+    if (!keypad && typesbeyondascii(event)) keypad = keypadkeyat(event.nativeScanCode());
     if (!keypad) return false;
     hold(event, keypad_.key(*keypad));
     return true;

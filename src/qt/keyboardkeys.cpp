@@ -62,6 +62,20 @@ constexpr auto mapping = std::to_array<KeyboardKey>({
     {Qt::Key_M, Key::rm},
 });
 
+// Where the keys of the table lie on a PC keyboard, by X11 key code: the
+// digits' row and the letters the table uses.
+struct KeyPlace {
+    quint32 x11keycode;
+    Qt::Key keyboard;
+};
+constexpr auto places = std::to_array<KeyPlace>({
+    {10, Qt::Key_1}, {11, Qt::Key_2}, {12, Qt::Key_3}, {13, Qt::Key_4}, {14, Qt::Key_5},
+    {15, Qt::Key_6}, {16, Qt::Key_7}, {17, Qt::Key_8}, {18, Qt::Key_9}, {19, Qt::Key_0},
+    {26, Qt::Key_E}, {27, Qt::Key_R}, {28, Qt::Key_T}, {33, Qt::Key_P}, {41, Qt::Key_F},
+    {42, Qt::Key_G}, {43, Qt::Key_H}, {46, Qt::Key_L}, {53, Qt::Key_X}, {56, Qt::Key_B},
+    {57, Qt::Key_N}, {58, Qt::Key_M},
+});
+
 QString fromtable(int number) {
     return QString::fromStdString(text(number));
 }
@@ -74,6 +88,15 @@ std::optional<Key> keypadkeyfor(int keyboard) {
                      [keyboard](const KeyboardKey& k) { return k.keyboard == keyboard; });
     if (found == mapping.end()) return std::nullopt;
     return found->keypad;
+}
+
+std::optional<Key> keypadkeyat(quint32 x11keycode) {
+    const auto found =
+        std::find_if(places.begin(), places.end(), [x11keycode](const KeyPlace& place) {
+            return place.x11keycode == x11keycode;
+        });
+    if (found == places.end()) return std::nullopt;
+    return keypadkeyfor(found->keyboard);
 }
 
 std::vector<Qt::Key> keyboardkeysfor(Key keypad) {

@@ -42,8 +42,8 @@ void send(QWidget* widget, QEvent::Type type, int key,
 
 // A key event that also carries the physical key, as X11 delivers it.
 void sendphysical(QWidget* widget, QEvent::Type type, int key, quint32 scancode,
-                  Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QKeyEvent event(type, key, modifiers, scancode, 0, 0);
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+    QKeyEvent event(type, key, modifiers, scancode, 0, 0, text);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -245,6 +245,28 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         sendphysical(rig->buttons(), QEvent::KeyRelease, Qt::Key_Shift, shift);
         QVERIFY(!keybutton(*rig, Key::two)->isDown());
         QCOMPARE(rig->listing(), QStringList{" forward  2"});
+    }
+
+    // Where the layout types another alphabet, or accented letters on the
+    // digits' row, the keys printed with the Latin letters and the digits
+    // still work; a plain character of the layout keeps its own meaning.
+    void theKeysKeepTheirPlaceWhateverTheLayout() {
+        struct Typed {
+            int key;
+            quint32 place;
+            QString text;
+        };
+        const Typed cyrillicA{0x0410, 41, QString(QChar(0x0430))};      // where F lies
+        const Typed eacute{Qt::Key_Eacute, 11, QString(QChar(0x00e9))}; // French, on the 2
+        const Typed comma{Qt::Key_Comma, 58, QStringLiteral(",")};      // French, where M lies
+        for (const Typed& typed : {cyrillicA, eacute, comma}) {
+            sendphysical(rig->buttons(), QEvent::KeyPress, typed.key, typed.place, {}, typed.text);
+            sendphysical(rig->buttons(), QEvent::KeyRelease, typed.key, typed.place, {},
+                         typed.text);
+        }
+        QCOMPARE(rig->listing(), QStringList{" forward  2"});
+        QVERIFY(!jex::qt::keypadkeyat(0));
+        QCOMPARE(jex::qt::keypadkeyat(58), std::optional<Key>(Key::rm));
     }
 
     // The moves on the letters teachers write, the other words on theirs.
