@@ -121,6 +121,9 @@ struct GraphicsWindow : Window {
     Control load, printbutton, save;
     Control pf1, pf2, change1, change2, use1, use2;
     Control target;  // lies inside Picture1, in its pixels
+    // Counts the messages put in `warnings`, so that one shown twice running
+    // can be told twice though the caption stays the same.
+    int warningsshown = 0;
 
     // The robot sprite, lying over Picture1: four thick black body lines and
     // four white lines marking its rear part, painted in front of the body.

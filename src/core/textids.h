@@ -154,5 +154,12 @@ inline constexpr int nosuchlanguage = 481;   // followed by the language asked f
 inline constexpr int languagemissing = 482;
 inline constexpr int yes = 483;  // the answers of a Yes or No question; & marks the key
 inline constexpr int no = 484;
+// Reaching everything from the keyboard and a screen reader
+inline constexpr int targetplace = 600;    // the target on the drawing, "%1" and "%2" its place
+inline constexpr int unnamedprogram = 601; // the listing's title while the program has no name
+inline constexpr int tabkeys = 602;
+inline constexpr int windowkeys = 603;
+inline constexpr int sliderkeys = 604;
+inline constexpr int nameboxkeys = 605;
 
 } // namespace jex::textid

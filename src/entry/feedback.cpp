@@ -14,13 +14,18 @@ void refreshlisting(JexState& jex) {
     jex.windows.graphics.warnings.caption.clear();
 }
 
-void reportproblem(JexState& jex, int textnumber) {
+void showmessage(JexState& jex, int textnumber) {
     jex.windows.graphics.warnings.caption = text(textnumber);
+    ++jex.windows.graphics.warningsshown;
+}
+
+void reportproblem(JexState& jex, int textnumber) {
+    showmessage(jex, textnumber);
     playwave(jex, "nay");
 }
 
 void reportsuccess(JexState& jex, int textnumber) {
-    jex.windows.graphics.warnings.caption = text(textnumber);
+    showmessage(jex, textnumber);
     pointeightsec(jex);
     playwave(jex, "yea");
 }

@@ -9,6 +9,9 @@ struct JexState;
 // Shows the listing of the slot being edited and clears the status line.
 void refreshlisting(JexState& jex);
 
+// Shows the message in the status line, counted as told once more.
+void showmessage(JexState& jex, int textnumber);
+
 // Shows the message in the status line and plays the failure sound.
 void reportproblem(JexState& jex, int textnumber);
 

@@ -85,7 +85,7 @@ bool trysave(JexState& jex) {
 void saveprogram(JexState& jex) {
     jex.windows.graphics.warnings.caption.clear();
     if (trysave(jex)) return;
-    jex.windows.graphics.warnings.caption = text(textid::cancelled);
+    showmessage(jex, textid::cancelled);
     jex.saved = false;
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/state.h"
 #include "files/exit.h"
+#include "qt/looks.h"
 
 namespace jex::qt {
 
@@ -14,6 +15,20 @@ exitwindow::exitwindow(JexState& jex, QtPlatform& platform)
     Label1_.setAlignment(Qt::AlignCenter);
     button(cancel_, model.cancel, "cancel", cancel_Click);
     button(exitanyway_, model.exitanyway, "exitanyway", exitanyway_Click);
+}
+
+void exitwindow::syncextras(const ScreenInfo&) {
+    // The window has no title: its message names it.
+    const QString message = qtext(jex_.windows.exitwindow.Label1.caption);
+    if (accessibleName() != message) setAccessibleName(message);
+}
+
+void exitwindow::showEvent(QShowEvent* event) {
+    ModelWindow::showEvent(event);
+    // Keeping the program is the answer that loses nothing. The window stays
+    // non-modal: the pupil may still go back to the other windows.
+    cancel_.setFocus(Qt::ActiveWindowFocusReason);
+    activateWindow();
 }
 
 } // namespace jex::qt

@@ -13,7 +13,12 @@ class exitwindow final : public ModelWindow {
   public:
     exitwindow(JexState& jex, QtPlatform& platform);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
+    void syncextras(const ScreenInfo& screen) override;
+
     QLabel Label1_;
     QPushButton cancel_, exitanyway_;
 };

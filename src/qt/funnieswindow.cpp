@@ -30,12 +30,20 @@ funnieswindow::funnieswindow(JexState& jex, QtPlatform& platform)
 
     button(penon_, model.penon, "penon", penon_Click);
     button(penoff_, model.penoff, "penoff", penoff_Click);
+    // The colours show which of the two holds; a screen reader is told the
+    // same as their checked state.
+    penon_.setCheckable(true);
+    penoff_.setCheckable(true);
     button(target_, model.target, "target", target_Click);
     button(clear_, model.clear, "clear", clear_Click);
     button(centre_, model.centre, "centre", centre_Click);
 }
 
 void funnieswindow::syncextras(const ScreenInfo&) {
+    const bool down = pendown(jex_);
+    if (penon_.isChecked() != down) penon_.setChecked(down);
+    if (penoff_.isChecked() == down) penoff_.setChecked(!down);
+
     const Slider& model = jex_.windows.funnies.Slider1;
     // Putting the model's value back must not count as the pupil moving it.
     const QSignalBlocker quiet(Slider1_);

@@ -4,10 +4,13 @@
 #include "canvas/sprite.h"
 #include "canvas/target.h"
 #include "core/state.h"
+#include "core/textids.h"
+#include "core/texts.h"
 #include "files/programbuttons.h"
 #include "printing/drawingmenu.h"
 #include "printing/printbutton.h"
 #include "qt/looks.h"
+#include "qt/screenreadernames.h"
 
 #include <QAction>
 #include <QFocusEvent>
@@ -74,6 +77,15 @@ graphicswindow::~graphicswindow() {
 
 void graphicswindow::syncextras(const ScreenInfo&) {
     Picture1_.showchanges();
+    // The target on the drawing is told from the tools' target by its place.
+    const QString place =
+        QString::fromStdString(text(textid::targetplace)).arg(jex_.targetx).arg(jex_.targety);
+    if (target_.accessibleName() != place) target_.setAccessibleName(place);
+    const int told = jex_.windows.graphics.warningsshown;
+    if (told != warningstold_) {
+        warningstold_ = told;
+        announce(warnings_);
+    }
 }
 
 void NameEdit::focusOutEvent(QFocusEvent* event) {

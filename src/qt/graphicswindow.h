@@ -52,6 +52,7 @@ class graphicswindow final : public ModelWindow {
     QPushButton load_, printbutton_, save_, change1_, change2_, use1_, use2_;
     CanvasView Picture1_;
     TargetButton target_;
+    int warningstold_ = 0; // the messages a screen reader has been told
 };
 
 } // namespace jex::qt

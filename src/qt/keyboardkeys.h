@@ -17,6 +17,12 @@ namespace jex::qt {
 // the number pad count as the same keys.
 std::optional<Key> keypadkeyfor(int keyboard);
 
+// The keypad key of the key at that place on the keyboard, known by its X11
+// key code: where the keyboard's layout types other letters (Cyrillic, Greek)
+// or accented letters on the digits, the key printed with the Latin letter or
+// the digit still presses its keypad key. None for every other place.
+std::optional<Key> keypadkeyat(quint32 x11keycode);
+
 // The keyboard keys that press a keypad key, the one to learn first.
 std::vector<Qt::Key> keyboardkeysfor(Key keypad);
 

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The listing box: the lines the rules printed into it, one below the other
-// from the top, an emphasised part in bold and underlined.
+// from the top, an emphasised part in bold and underlined. A screen reader
+// reads it as a list whose rows say what the lines show, the step a run
+// highlights being the selected row.
 #pragma once
 
 #include "core/controls.h"
 
+#include <QString>
 #include <QWidget>
 
 #include <vector>
+
+class QAccessibleInterface;
 
 namespace jex::qt {
 
@@ -22,10 +27,23 @@ class ListingView final : public QWidget {
     void setlinespacing(double pixels);
     double linespacing() const { return linespacing_; }
 
+    // A row as it is read out: the words and numbers of the line, without
+    // the spaces that line them up.
+    QString rowtext(int row) const;
+    // The row of the step a run has highlighted, or -1.
+    int highlightedrow() const;
+    // Where a row lies, in the box's own pixels.
+    QRect rowrect(int row) const;
+
+    // The screen reader's view of the box.
+    static QAccessibleInterface* accessiblelisting(QWidget* listing);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void tellscreenreaders(const std::vector<PrintedLine>& before);
+
     std::vector<PrintedLine> lines_;
     double linespacing_ = 0;
 };

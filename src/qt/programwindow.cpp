@@ -2,6 +2,8 @@
 #include "qt/programwindow.h"
 
 #include "core/state.h"
+#include "core/textids.h"
+#include "core/texts.h"
 #include "files/exit.h"
 
 namespace jex::qt {
@@ -18,6 +20,11 @@ programwindow::programwindow(JexState& jex, QtPlatform& platform)
 void programwindow::syncextras(const ScreenInfo& screen) {
     const ListingBox& model = jex_.windows.program.programtext;
     programtext_.setlines(model.lines);
+    // An empty title would be read as nothing at all.
+    const QString title = jex_.windows.program.nameheader.caption.empty()
+                              ? QString::fromStdString(text(textid::unnamedprogram))
+                              : QString();
+    if (nameheader_.accessibleName() != title) nameheader_.setAccessibleName(title);
     // Each line takes 1.2 times the font size, at 20 twips to the point.
     programtext_.setlinespacing(1.2 * model.font.points * 20 / screen.twipsperpixely);
 }

@@ -3,9 +3,17 @@
 
 #include "core/textids.h"
 #include "core/texts.h"
+#include "qt/listingview.h"
+#include "qt/modelwindow.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
 #include <QString>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace jex::qt {
 namespace {
@@ -19,7 +27,7 @@ struct ScreenReaderName {
     int more = 0; // a second word after the first, or none
 };
 
-constexpr std::array<ScreenReaderName, 14> names = {{
+constexpr std::array<ScreenReaderName, 13> names = {{
     {tools, "Slider1", textid::speed},
     {tools, "penon", textid::pen, textid::on},
     {tools, "penoff", textid::pen, textid::off},
@@ -33,20 +41,122 @@ constexpr std::array<ScreenReaderName, 14> names = {{
     {drawing, "change2", textid::change, textid::functiontwo},
     {drawing, "use2", textid::use, textid::functiontwo},
     {drawing, "Picture1", textid::drawingarea},
-    {drawing, "target", textid::target},
 }};
+
+// Each read-out is a bare number, the slider and the name boxes bare
+// controls; the label beside each says what it is.
+struct Labelled {
+    Window window;
+    const char* label;
+    const char* control;
+};
+constexpr std::array<Labelled, 6> labelled = {{
+    {tools, "xheading", "JEXX"},
+    {tools, "yheading", "JEXY"},
+    {tools, "angleheading", "JEXangle"},
+    {tools, "speed", "Slider1"},
+    {drawing, "pname", "progname"},
+    {drawing, "mname", "myname"},
+}};
+
+// The status line's object name: its messages are spoken as they come.
+constexpr const char* statuslinename = "warnings";
+
+// The status line: a notification whose name is the message it shows.
+class StatusLineAccessible final : public QAccessibleWidget {
+  public:
+    explicit StatusLineAccessible(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::Notification) {}
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+// The pen buttons: a pair of check boxes, the one that holds checked. Pressed
+// from a screen reader, a pen button is clicked as the mouse clicks it: only
+// the click puts the pen down or lifts it.
+constexpr std::array<const char*, 2> penbuttons = {"penon", "penoff"};
+
+class PenButtonAccessible final : public QAccessibleWidget {
+  public:
+    explicit PenButtonAccessible(QAbstractButton* button)
+        : QAccessibleWidget(button, QAccessible::CheckBox) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = pen().isChecked();
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    void doAction(const QString& action) override {
+        if (pen().isEnabled() && actionNames().contains(action)) pen().click();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  private:
+    QAbstractButton& pen() const { return *static_cast<QAbstractButton*>(widget()); }
+};
+
+// Our own kinds of widget as a screen reader should see them: the windows as
+// windows (a plain widget would be a filler), the listing as a list.
+QAccessibleInterface* accessiblefor(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget) return nullptr;
+    if (QAccessibleInterface* listing = ListingView::accessiblelisting(widget)) return listing;
+    if (dynamic_cast<ModelWindow*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (auto* label = qobject_cast<QLabel*>(widget);
+        label && label->objectName() == QLatin1String(statuslinename))
+        return new StatusLineAccessible(label);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget);
+        button &&
+        std::find(penbuttons.begin(), penbuttons.end(), button->objectName()) != penbuttons.end())
+        return new PenButtonAccessible(button);
+    return nullptr;
+}
+
+QString fromtable(int number) {
+    return QString::fromStdString(text(number));
+}
 
 } // namespace
 
 void nameforscreenreaders(const std::array<QWidget*, 4>& windows) {
+    static const bool installed = [] {
+        QAccessible::installFactory(accessiblefor);
+        return true;
+    }();
+    Q_UNUSED(installed);
+
     for (const ScreenReaderName& name : names) {
         auto* control =
             windows[name.window]->findChild<QWidget*>(QString::fromLatin1(name.control));
         if (!control) continue;
-        std::string said = text(name.words);
-        if (name.more) said += ' ' + text(name.more);
-        control->setAccessibleName(QString::fromStdString(said));
+        QString said = fromtable(name.words);
+        if (name.more) said += QLatin1Char(' ') + fromtable(name.more);
+        control->setAccessibleName(said);
     }
+    for (const Labelled& pair : labelled) {
+        QWidget* window = windows[pair.window];
+        auto* label = window->findChild<QLabel*>(QString::fromLatin1(pair.label));
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(pair.control));
+        if (label && control) label->setBuddy(control);
+    }
+    // The listing window's title is the program's short title, which the
+    // message boxes carry too.
+    windows[listingwindow]->setAccessibleName(
+        fromtable(textid::keytooltip)
+            .arg(fromtable(textid::programtitle), fromtable(textid::listing)));
+}
+
+void announce(QLabel& statusline) {
+    if (!QAccessible::isActive() || statusline.text().isEmpty()) return;
+    QAccessibleEvent named(&statusline, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    // A notification that shows is what a screen reader speaks at once.
+    QAccessibleEvent shown(&statusline, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 } // namespace jex::qt

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Names a screen reader announces for the controls whose caption does not
-// say what they are: the name boxes, the slider, the listing, the drawing
-// area, and the buttons whose caption is shared or only half the story.
+// What a screen reader is told: names for the controls whose caption does not
+// say what they are (the name boxes, the slider, the listing, the drawing
+// area, the buttons whose caption is shared or only half the story), which
+// label names which read-out, the windows as windows, the listing as a list
+// and the status line as a message to be spoken.
 #pragma once
 
 #include <array>
 
+class QLabel;
 class QWidget;
 
 namespace jex::qt {
@@ -13,5 +16,9 @@ namespace jex::qt {
 // The four windows in the order they are shown: keypad, tools, listing,
 // drawing.
 void nameforscreenreaders(const std::array<QWidget*, 4>& windows);
+
+// Has a screen reader speak what the status line now says, even when it says
+// the same as before.
+void announce(QLabel& statusline);
 
 } // namespace jex::qt

@@ -34,7 +34,7 @@ Simulator::Simulator(SimulatorOptions options)
         graphics_->Picture1());
     if (options.screensize) platform_->pretendscreen(*options.screensize);
     if (options.skipwaits) platform_->skipwaits();
-    keyboard_ = std::make_unique<KeyboardKeypad>(*buttons_, windows());
+    keyboard_ = std::make_unique<KeyboardKeypad>(*buttons_, windows(), *exitwindow_);
     helpkey_ = std::make_unique<HelpKey>(windows());
     nameforscreenreaders(windows());
     // Drawn from its SVG at whatever size and density the desktop asks for.

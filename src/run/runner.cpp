@@ -117,7 +117,7 @@ void startrun(JexState& jex) {
     jex.running = true;
     jex.repeatlevel.fill(emptyrepeats);
     jex.calldepth = 0;
-    jex.windows.graphics.warnings.caption = text(textid::running);
+    showmessage(jex, textid::running);
 }
 
 void runsteps(JexState& jex) {

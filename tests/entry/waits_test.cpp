@@ -51,5 +51,23 @@ TEST_F(Waits, SuccessWaitsBeforeYeaButNayPlaysAtOnceEachWithItsMessage) {
         std::tuple("nay", 8, "missed!"));
 }
 
+// A message shown again is counted again, though the status line reads the
+// same: the windows tell a screen reader by the count. Clearing is no message.
+TEST_F(Waits, EveryMessageShownIsCountedRepeatsToo) {
+    const int before = jex.windows.graphics.warningsshown;
+    keypad_Click(jex, Key::seven);
+    keypad_Click(jex, Key::seven);
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "expecting a command!");
+    EXPECT_EQ(jex.windows.graphics.warningsshown, before + 2);
+    keypad_Click(jex, Key::forwards);
+    EXPECT_EQ(jex.windows.graphics.warnings.caption, "");
+    EXPECT_EQ(jex.windows.graphics.warningsshown, before + 2);
+    keypad_Click(jex, Key::one);
+    keypad_Click(jex, Key::go);
+    // "running", then how the run ended
+    EXPECT_FALSE(jex.windows.graphics.warnings.caption.empty());
+    EXPECT_EQ(jex.windows.graphics.warningsshown, before + 4);
+}
+
 } // namespace
 } // namespace jex::testing

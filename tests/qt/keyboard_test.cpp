@@ -3,6 +3,7 @@
 // their keys, and the names a screen reader announces.
 #include "simulatorrig.h"
 
+#include "canvas/tools.h"
 #include "entry/keys.h"
 #include "qt/keyboardkeys.h"
 #include "qt/keybutton.h"
@@ -17,6 +18,7 @@
 #include <QTimer>
 
 using jex::Key;
+using jex::qt::KeyButton;
 using jex::testing::SimulatorRig;
 
 Q_DECLARE_METATYPE(Key)
@@ -35,6 +37,13 @@ void send(QWidget* widget, QEvent::Type type, int key,
                              ? QString(QChar(key)).toLower()
                              : QString();
     QKeyEvent event(type, key, modifiers, text, autorepeat);
+    QApplication::sendEvent(widget, &event);
+}
+
+// A key event that also carries the physical key, as X11 delivers it.
+void sendphysical(QWidget* widget, QEvent::Type type, int key, quint32 scancode,
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+    QKeyEvent event(type, key, modifiers, scancode, 0, 0, text);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -120,7 +129,7 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
         // Keys reach the keypad from whichever of the windows has the keyboard.
         type(rig->graphics(), {Qt::Key_Up, Qt::Key_1, Qt::Key_0, Qt::Key_0});
-        type(rig->funnies(), {Qt::Key_R, Qt::Key_4, Qt::Key_Right, Qt::Key_9, Qt::Key_0});
+        type(rig->funnies(), {Qt::Key_X, Qt::Key_4, Qt::Key_Right, Qt::Key_9, Qt::Key_0});
         type(rig->program(), {Qt::Key_E, Qt::Key_Backspace});
         QCOMPARE(rig->listing(), QStringList({" forward  100", " repeat  4", "  right  90"}));
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
@@ -195,13 +204,205 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
             }
         }
         QCOMPARE(keybutton(*rig, Key::go)->toolTip(), QString("go: G or Return or Enter"));
-        QCOMPARE(keybutton(*rig, Key::leftbutton)->toolTip(), QString("turn left: Left"));
+        QCOMPARE(keybutton(*rig, Key::leftbutton)->toolTip(), QString("turn left: Left or L"));
         QCOMPARE(keybutton(*rig, Key::ce)->accessibleName(), QString("CE, rub out the last step"));
         for (int index = 0; index < jex::keycount; ++index) {
             const Key key = static_cast<Key>(index);
             QVERIFY(keybutton(*rig, key)->toolTip().endsWith(jex::qt::keyboardkeysname(key)));
         }
         QCOMPARE(rig->find(rig->graphics(), "use2")->accessibleName(), QString("use function 2"));
+    }
+
+    // Key codes the table does not hold (a layout switch, extra keys,
+    // braille keys arrive as 0) press nothing, and no key's list of keyboard
+    // keys has an empty one in it.
+    void unknownKeyCodesPressNothing() {
+        QVERIFY(!jex::qt::keypadkeyfor(0));
+        QCOMPARE(jex::qt::keyboardkeysfor(Key::seven), std::vector<Qt::Key>{Qt::Key_7});
+        QCOMPARE(keybutton(*rig, Key::seven)->toolTip(), QString("seven: 7"));
+        type(rig->buttons(), {Qt::Key_Up});
+        const QStringList forward = rig->listing();
+        for (int unknown : {0, int(Qt::Key_unknown), int(Qt::Key_Launch0), int(Qt::Key_Space)}) {
+            send(rig->buttons(), QEvent::KeyPress, unknown);
+            send(rig->buttons(), QEvent::KeyRelease, unknown);
+        }
+        QCOMPARE(rig->listing(), forward);
+        QVERIFY(rig->sounds().empty());
+        for (int index = 0; index < jex::keycount; ++index)
+            QVERIFY(!keybutton(*rig, static_cast<Key>(index))->isDown());
+    }
+
+    // Shift pressed while a digit is held changes the key code of its
+    // release; the physical key is the same, so the press is entered.
+    void aKeyLetGoAfterShiftIsEnteredAndNotLeftDown() {
+        constexpr quint32 two = 11, shift = 50, forwardsscan = 111;
+        sendphysical(rig->buttons(), QEvent::KeyPress, Qt::Key_Up, forwardsscan);
+        sendphysical(rig->buttons(), QEvent::KeyRelease, Qt::Key_Up, forwardsscan);
+        sendphysical(rig->buttons(), QEvent::KeyPress, Qt::Key_2, two);
+        QVERIFY(keybutton(*rig, Key::two)->isDown());
+        sendphysical(rig->buttons(), QEvent::KeyPress, Qt::Key_Shift, shift, Qt::ShiftModifier);
+        sendphysical(rig->buttons(), QEvent::KeyRelease, Qt::Key_At, two, Qt::ShiftModifier);
+        sendphysical(rig->buttons(), QEvent::KeyRelease, Qt::Key_Shift, shift);
+        QVERIFY(!keybutton(*rig, Key::two)->isDown());
+        QCOMPARE(rig->listing(), QStringList{" forward  2"});
+    }
+
+    // Where the layout types another alphabet, or accented letters on the
+    // digits' row, the keys printed with the Latin letters and the digits
+    // still work; a plain character of the layout keeps its own meaning.
+    void theKeysKeepTheirPlaceWhateverTheLayout() {
+        struct Typed {
+            int key;
+            quint32 place;
+            QString text;
+        };
+        const Typed cyrillicA{0x0410, 41, QString(QChar(0x0430))};      // where F lies
+        const Typed eacute{Qt::Key_Eacute, 11, QString(QChar(0x00e9))}; // French, on the 2
+        const Typed comma{Qt::Key_Comma, 58, QStringLiteral(",")};      // French, where M lies
+        for (const Typed& typed : {cyrillicA, eacute, comma}) {
+            sendphysical(rig->buttons(), QEvent::KeyPress, typed.key, typed.place, {}, typed.text);
+            sendphysical(rig->buttons(), QEvent::KeyRelease, typed.key, typed.place, {},
+                         typed.text);
+        }
+        QCOMPARE(rig->listing(), QStringList{" forward  2"});
+        QVERIFY(!jex::qt::keypadkeyat(0));
+        QCOMPARE(jex::qt::keypadkeyat(58), std::optional<Key>(Key::rm));
+    }
+
+    // The moves on the letters teachers write, the other words on theirs.
+    void theLettersTeachersWriteKeyTheProgram() {
+        type(rig->buttons(),
+             {Qt::Key_X, Qt::Key_4, Qt::Key_F, Qt::Key_5, Qt::Key_0, Qt::Key_L, Qt::Key_9,
+              Qt::Key_0, Qt::Key_E, Qt::Key_B, Qt::Key_1, Qt::Key_R, Qt::Key_4, Qt::Key_5,
+              Qt::Key_N, Qt::Key_3, Qt::Key_H, Qt::Key_2, Qt::Key_P, Qt::Key_1});
+        const QStringList keyed = rig->listing();
+        QCOMPARE(keyed.size(), 9);
+        QCOMPARE(keyed.mid(0, 5), QStringList({" repeat  4", "  forward  50", "  left  90", " end ",
+                                               " backward  1"}));
+        QStringList rest;
+        for (const QString& line : keyed.mid(5))
+            rest << line.simplified();
+        QCOMPARE(rest, QStringList({"right 45", "note 3", "flash 2", "pause 1"}));
+        type(rig->buttons(), {Qt::Key_Delete});
+        QCOMPARE(rig->listing(), QStringList());
+        type(rig->buttons(), {Qt::Key_M}); // RM without Insert, which screen readers keep
+        QCOMPARE(rig->listing().size(), 9);
+        QCOMPARE(keybutton(*rig, Key::rm)->toolTip(),
+                 QString("RM, bring the program back: Ins or M"));
+    }
+
+    // Return and Enter press the button reached with Tab, G still runs.
+    void returnPressesTheFocusedButton_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+    void returnPressesTheFocusedButton() {
+        QFETCH(int, key);
+        rig->funnies()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rig->funnies()));
+        for (const char* pen : {"penon", "penoff", "penon"}) {
+            auto* button = rig->find<QAbstractButton>(rig->funnies(), pen);
+            button->setFocus(Qt::TabFocusReason);
+            type(button, {key});
+            QCOMPARE(jex::pendown(rig->state()), QByteArray(pen) == "penon");
+            QVERIFY(!button->isDown());
+        }
+        QVERIFY(rig->sounds().empty()); // no run was started
+
+        rig->buttons()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rig->buttons()));
+        KeyButton* forwards = keybutton(*rig, Key::forwards);
+        forwards->setFocus(Qt::TabFocusReason);
+        type(forwards, {key, Qt::Key_3});
+        QCOMPARE(rig->listing(), QStringList{" forward  3"});
+        type(forwards, {Qt::Key_G});
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("finished!"));
+    }
+
+    // Tab reaches every key of the keypad; the one reached shows it and
+    // Space presses it.
+    void tabReachesTheKeysAndSpacePressesThem() {
+        rig->buttons()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rig->buttons()));
+        QWidget* first = nullptr;
+        for (int step = 0; step < jex::keycount; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            auto* reached = dynamic_cast<KeyButton*>(QApplication::focusWidget());
+            QVERIFY(reached);
+            if (!first) first = reached;
+            if (reached == keybutton(*rig, Key::backwards)) break;
+        }
+        KeyButton* backwards = keybutton(*rig, Key::backwards);
+        QCOMPARE(QApplication::focusWidget(), backwards);
+        const QImage focused = backwards->grab().toImage();
+        QCOMPARE(focused.pixelColor(1, focused.height() / 2), QColor(255, 220, 0));
+        QTest::keyClick(backwards, Qt::Key_Space);
+        QTest::keyClicks(backwards, "7");
+        QCOMPARE(rig->listing(), QStringList{" backward  7"});
+        backwards->clearFocus();
+        const QImage unfocused = backwards->grab().toImage();
+        QVERIFY(unfocused.pixelColor(1, unfocused.height() / 2) != QColor(255, 220, 0));
+    }
+
+    // The slider chosen takes its own keys; the keypad's other keys still
+    // reach the keypad.
+    void theFocusedSliderTakesItsOwnKeys() {
+        rig->funnies()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rig->funnies()));
+        auto* slider = rig->find<QSlider>(rig->funnies(), "Slider1");
+        slider->setFocus(Qt::TabFocusReason);
+        const int speed = rig->state().windows.funnies.Slider1.value;
+        type(slider, {Qt::Key_Right});
+        QCOMPARE(rig->state().windows.funnies.Slider1.value, speed + 1);
+        type(slider, {Qt::Key_Down, Qt::Key_Up, Qt::Key_Left});
+        QCOMPARE(rig->state().windows.funnies.Slider1.value, speed);
+        type(slider, {Qt::Key_End});
+        QCOMPARE(rig->state().windows.funnies.Slider1.value, 50);
+        type(slider, {Qt::Key_PageDown});
+        QCOMPARE(rig->state().windows.funnies.Slider1.value, 45);
+        type(slider, {Qt::Key_Home});
+        QCOMPARE(rig->state().windows.funnies.Slider1.value, 1);
+        QCOMPARE(rig->listing(), QStringList());
+        type(slider, {Qt::Key_F, Qt::Key_8});
+        QCOMPARE(rig->listing(), QStringList{" forward  8"});
+    }
+
+    // Return, Enter and Escape end the typing in a name box: the digits that
+    // follow are the keypad's.
+    void aNameBoxGivesTheKeysBack_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void aNameBoxGivesTheKeysBack() {
+        QFETCH(int, key);
+        auto* box = rig->find<QLineEdit>(rig->graphics(), "myname");
+        QTest::mouseClick(box, Qt::LeftButton);
+        box->clear();
+        QTest::keyClicks(box, "Sam");
+        type(box, {key});
+        QVERIFY(!box->hasFocus());
+        type(QApplication::focusWidget(), {Qt::Key_F, Qt::Key_1, Qt::Key_0, Qt::Key_0});
+        QCOMPARE(box->text(), QString("Sam"));
+        QCOMPARE(rig->listing(), QStringList{" forward  100"});
+        QVERIFY(rig->sounds().empty());
+    }
+
+    // F6 and Shift+F6 go round the four windows, both ways.
+    void f6MovesBetweenTheWindows() {
+        rig->buttons()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rig->buttons()));
+        const std::array<QWidget*, 4> order = rig->simulator->windows();
+        for (std::size_t step = 1; step <= order.size(); ++step) {
+            send(QApplication::activeWindow(), QEvent::KeyPress, Qt::Key_F6);
+            send(QApplication::activeWindow(), QEvent::KeyRelease, Qt::Key_F6);
+            QVERIFY(QTest::qWaitForWindowActive(order[step % order.size()]));
+        }
+        send(QApplication::activeWindow(), QEvent::KeyPress, Qt::Key_F6, Qt::ShiftModifier);
+        QVERIFY(QTest::qWaitForWindowActive(order.back()));
+        QCOMPARE(rig->listing(), QStringList());
     }
 };
 
