@@ -18,6 +18,7 @@
 #include "windows/startup.h"
 
 #include <emscripten.h>
+#include <sys/stat.h>
 
 #include <map>
 #include <memory>
@@ -123,6 +124,11 @@ EMSCRIPTEN_KEEPALIVE const char* jex_stringtable() {
 // The start-up for a page of that size; given a file, it is then opened as
 // the load button would.
 EMSCRIPTEN_KEEPALIVE void jex_start(int width, int height, const char* programfile) {
+    // This C library starts with a mask that takes every permission away,
+    // so a program the rules save could not be read back. A desktop
+    // session's usual mask gives the owner reading and writing.
+    constexpr mode_t usualmask = 022;
+    umask(usualmask);
     simulator = std::make_unique<jex::web::Simulator>();
     simulator->platform.setscreen(width, height);
     jex::program_Load(simulator->state);

@@ -79,7 +79,7 @@
 
   // What tests and benchmarks read: every sound played, with the tick it
   // started at, and the number of ticks so far.
-  const record = { sounds: [], ticks: 0, printed: 0, started: false };
+  const record = { sounds: [], ticks: 0, printed: 0, started: false, busy: false };
   window.jexrecord = record;
 
   function post(kind, number = 0, textvalue = '', number2 = 0) {
@@ -97,11 +97,11 @@
   // with one; a busy run takes them inside its next wait.
   async function pump() {
     if (busy || !jex || ended) return;
-    busy = true;
+    record.busy = busy = true;
     try {
       while (queue.length && !ended) await jex.ccall('jex_dispatch', null, [], [], { async: true });
     } finally {
-      busy = false;
+      record.busy = busy = false;
     }
   }
 
@@ -740,12 +740,12 @@
       event.returnValue = '';
     });
 
-    busy = true;
+    record.busy = busy = true;
     try {
       await jex.ccall('jex_start', null, ['number', 'number', 'string'],
         [innerWidth, innerHeight, link], { async: true });
     } finally {
-      busy = false;
+      record.busy = busy = false;
     }
     store();
     record.started = true;
