@@ -46,7 +46,7 @@ export class Browser {
       `--user-data-dir=${profile}`, `--window-size=${width},${height}`];
     if (sound) args.push('--autoplay-policy=no-user-gesture-required');
     const child = spawn(CHROMIUM, [...args, 'about:blank'],
-      { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'] });
+      { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'], detached: true });
     child.stderr.on('data', () => {});
     const browser = new Browser(child, profile);
     const { targetInfos } = await browser.send('Target.getTargets');
@@ -162,9 +162,22 @@ export class Browser {
     } catch (error) {
       // already gone
     }
+    // Chromium's helper processes share its process group and may still be
+    // writing to the profile: they go with it.
     const gone = new Promise((resolve) => this.child.once('exit', resolve));
-    this.child.kill('SIGKILL');
+    try {
+      process.kill(-this.child.pid, 'SIGKILL');
+    } catch (error) {
+      this.child.kill('SIGKILL');
+    }
     await gone;
-    rmSync(this.profile, { recursive: true, force: true, maxRetries: 5 });
+    for (let attempt = 0; attempt < 20; ++attempt) {
+      try {
+        rmSync(this.profile, { recursive: true, force: true });
+        return;
+      } catch (error) {
+        await new Promise((resolve) => setTimeout(resolve, 100));
+      }
+    }
   }
 }

@@ -136,6 +136,7 @@
       saved = state.saved;
       model = state.windows;
       render(model);
+      record.shownat ??= performance.now();
     },
     drawpenlines(coordinates, wipe) {
       if (!drawing) return;
@@ -749,6 +750,7 @@
     }
     store();
     record.started = true;
+    record.startedat = performance.now();
     pump();
   }
 
