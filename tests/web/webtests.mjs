@@ -182,6 +182,15 @@ const cases = {
     await press(b, ...keys);
     const keyed = await listing(b);
 
+    // An unsaved program: load asks first, and No leaves everything.
+    await b.clickon(control('graphics.load'));
+    await b.until('!document.getElementById("dialog").hidden');
+    same(await b.evaluate('document.querySelector(".dialogbox p").textContent'),
+      'You haven\'t saved your program. Do you want to continue?', 'the unsaved program guard asks');
+    await b.clickon('[data-action="no"]');
+    await b.until('document.getElementById("dialog").hidden');
+    same(await listing(b), keyed, 'No keeps the program');
+
     await b.clickon(control('graphics.save'));
     await b.until('!document.getElementById("dialog").hidden');
     await b.evaluate('document.querySelector(".namefield").value = "square"');
