@@ -39,9 +39,14 @@ void WebPlatform::handle(const PageEvent& event) {
 }
 
 void WebPlatform::handlepending() {
-    for (PageEvent event = nextevent(); event.kind != EventKind::none; event = nextevent())
+    // A tick outside a wait changes nothing that shows: an idle page is
+    // not redrawn ten times a second.
+    bool shown = true;
+    for (PageEvent event = nextevent(); event.kind != EventKind::none; event = nextevent()) {
         handle(event);
-    showchanges();
+        if (event.kind != EventKind::tick) shown = false;
+    }
+    if (!shown || lastshown_ < 0) showchanges();
 }
 
 void WebPlatform::showchanges() {

@@ -4,7 +4,7 @@
 // Exits 77 (skipped) only when chromium or the site is not there.
 import { Browser, CHROMIUM, serve } from './browser.mjs';
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdirSync, readFileSync, readdirSync, rmSync } from 'node:fs';
+import { existsSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 
 const [testcase, site, desktopsave, work] = process.argv.slice(2);
@@ -237,6 +237,37 @@ const cases = {
     same(await listing(b), keyed, 'the desktop\'s file lists as keyed');
     same(await b.evaluate(`document.querySelector('${control('graphics.myname')}').value`), 'ann',
       'with its author');
+  },
+
+  // The teacher's defaults program and background picture are kept in the
+  // browser and used from the next start of the page.
+  async teacher(b, url) {
+    const defaults = join(work, 'defaults.jex');
+    execFileSync(desktopsave, [defaults, 'defaults', 'backwards', 'seven', 'flash', 'two'],
+      { env: { ...process.env, HOME: work } });
+    // A 2 x 2 picture of plain red.
+    const picture = join(work, 'red.png');
+    writeFileSync(picture, Buffer.from('iVBORw0KGgoAAAANSUhEUgAAAAIAAAACCAIAAAD91JpzAAAAEElEQVR4nGP4z8AARAwQCgAf7gP9i18U1AAAAABJRU5ErkJggg==', 'base64'));
+    await open(b, url);
+    for (const [action, file] of [['choosedefaults', defaults], ['choosepicture', picture]]) {
+      await b.clickon('[data-action="teacher"]');
+      await b.until('!document.getElementById("dialog").hidden');
+      await b.evaluate(`window.jexpicker = null; HTMLInputElement.prototype.click = function () { window.jexpicker = this; }`);
+      await b.clickon(`[data-action="${action}"]`);
+      const { result } = await b.page('Runtime.evaluate', { expression: 'window.jexpicker' });
+      await b.page('DOM.setFileInputFiles', { files: [file], objectId: result.objectId });
+      await b.until('document.querySelector(".dialogbox .status").textContent !== ""');
+      await b.clickon('[data-action="close"]');
+    }
+    await open(b, url);
+    const lines = await listing(b);
+    check(lines.length === 2 && lines[0].includes('backward') && lines[1].includes('flash'),
+      'the defaults program at start-up', lines);
+    same(await b.evaluate(`document.querySelector('${control('graphics.progname')}').value`), 'my program',
+      'under the main program\'s usual name');
+    const corner = await b.evaluate(`Array.from(document.querySelector('${control('graphics.Picture1')} canvas')
+      .getContext('2d').getImageData(3, 3, 1, 1).data)`);
+    same(corner.slice(0, 3), [255, 0, 0], 'the background picture under the drawing');
   },
 
   // A link names a program on the same server.
