@@ -57,12 +57,12 @@ using Named = std::pair<const char*, const Control*>;
 
 std::string window(const Window& w, const std::vector<Named>& controls, Scale inside,
                    const ScreenInfo& screen, const std::string& extra = {}) {
-    std::string json = "{\"box\":[" +
-                       box(w.left, w.top, w.width, w.height,
-                           {screen.twipsperpixelx, screen.twipsperpixely}) +
-                       "],\"shown\":" + (w.shown ? "true" : "false") + ",\"background\":\"" +
-                       colour(w.background) + "\",\"points\":" + number(w.font.points) +
-                       ",\"controls\":{";
+    std::string json =
+        "{\"box\":[" +
+        box(w.left, w.top, w.width, w.height, {screen.twipsperpixelx, screen.twipsperpixely}) +
+        "],\"shown\":" + (w.shown ? "true" : "false") + ",\"background\":\"" +
+        colour(w.background) + "\",\"points\":" + number(w.font.points) +
+        ",\"title\":" + std::to_string(w.titletext) + ",\"controls\":{";
     bool first = true;
     for (const auto& [name, c] : controls) {
         if (!first) json += ",";
@@ -129,14 +129,22 @@ std::string modeljson(const Windows& windows, const ScreenInfo& screen) {
     sprite += "]";
 
     const ExitWindow& e = windows.exitwindow;
-    return "{\"buttons\":" + window(windows.buttons, keys, pixels, screen) +
-           ",\"funnies\":" +
+    return "{\"buttons\":" + window(windows.buttons, keys, pixels, screen) + ",\"funnies\":" +
            window(f,
-                  {{"xheading", &f.xheading}, {"JEXX", &f.JEXX}, {"yheading", &f.yheading},
-                   {"JEXY", &f.JEXY}, {"angleheading", &f.angleheading},
-                   {"JEXangle", &f.JEXangle}, {"speed", &f.speed}, {"Slider1", &f.Slider1},
-                   {"penlabel", &f.penlabel}, {"penon", &f.penon}, {"penoff", &f.penoff},
-                   {"target", &f.target}, {"clear", &f.clear}, {"centre", &f.centre}},
+                  {{"xheading", &f.xheading},
+                   {"JEXX", &f.JEXX},
+                   {"yheading", &f.yheading},
+                   {"JEXY", &f.JEXY},
+                   {"angleheading", &f.angleheading},
+                   {"JEXangle", &f.JEXangle},
+                   {"speed", &f.speed},
+                   {"Slider1", &f.Slider1},
+                   {"penlabel", &f.penlabel},
+                   {"penon", &f.penon},
+                   {"penoff", &f.penoff},
+                   {"target", &f.target},
+                   {"clear", &f.clear},
+                   {"centre", &f.centre}},
                   twips, screen, slider) +
            ",\"program\":" +
            window(p,
@@ -146,16 +154,25 @@ std::string modeljson(const Windows& windows, const ScreenInfo& screen) {
                   twips, screen, lines) +
            ",\"graphics\":" +
            window(g,
-                  {{"pname", &g.pname}, {"mname", &g.mname}, {"progname", &g.progname},
-                   {"myname", &g.myname}, {"Picture1", &g.Picture1}, {"warnings", &g.warnings},
-                   {"load", &g.load}, {"printbutton", &g.printbutton}, {"save", &g.save},
-                   {"pf1", &g.pf1}, {"pf2", &g.pf2}, {"change1", &g.change1},
-                   {"change2", &g.change2}, {"use1", &g.use1}, {"use2", &g.use2},
+                  {{"pname", &g.pname},
+                   {"mname", &g.mname},
+                   {"progname", &g.progname},
+                   {"myname", &g.myname},
+                   {"Picture1", &g.Picture1},
+                   {"warnings", &g.warnings},
+                   {"load", &g.load},
+                   {"printbutton", &g.printbutton},
+                   {"save", &g.save},
+                   {"pf1", &g.pf1},
+                   {"pf2", &g.pf2},
+                   {"change1", &g.change1},
+                   {"change2", &g.change2},
+                   {"use1", &g.use1},
+                   {"use2", &g.use2},
                    {"target", &g.target}},
                   pixels, screen, sprite) +
            ",\"exitwindow\":" +
-           window(e,
-                  {{"Label1", &e.Label1}, {"cancel", &e.cancel}, {"exitanyway", &e.exitanyway}},
+           window(e, {{"Label1", &e.Label1}, {"cancel", &e.cancel}, {"exitanyway", &e.exitanyway}},
                   twips, screen) +
            "}";
 }

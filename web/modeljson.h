@@ -12,7 +12,8 @@ namespace jex::web {
 
 // {"buttons": window, "funnies": …, "program": …, "graphics": …,
 //  "exitwindow": …}; a window is {"box": [left, top, width, height],
-//  "shown", "background", "controls": {name: control}}, a control
+//  "shown", "background", "points", "title" (its number in the string table),
+//  "controls": {name: control}}, a control
 //  [left, top, width, height, caption, background, foreground, points, bold,
 //  visible, bitmap]; colours are "#rrggbb". The listing box adds "lines"
 //  ([plain, emphasised] each) and the drawing window "sprite" (eight

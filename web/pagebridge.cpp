@@ -72,22 +72,42 @@ PageEvent nextevent() {
     return event;
 }
 
-void waitforevent() { js_waitforevent(); }
-void yieldtopage() { js_yield(); }
-void showmodel(const std::string& json) { js_showmodel(json.c_str()); }
+void waitforevent() {
+    js_waitforevent();
+}
+void yieldtopage() {
+    js_yield();
+}
+void showmodel(const std::string& json) {
+    js_showmodel(json.c_str());
+}
 void drawpenlines(const int* coordinates, int lines, bool wipe) {
     js_drawpenlines(coordinates, lines, wipe ? 1 : 0);
 }
-void playsound(const std::string& name) { js_playsound(name.c_str()); }
-bool loadpicture(const std::string& path) { return js_loadpicture(path.c_str()) != 0; }
-void usebuiltinpicture() { js_usebuiltinpicture(); }
+void playsound(const std::string& name) {
+    js_playsound(name.c_str());
+}
+bool loadpicture(const std::string& path) {
+    return js_loadpicture(path.c_str()) != 0;
+}
+void usebuiltinpicture() {
+    js_usebuiltinpicture();
+}
 double textwidth(double points, bool bold, const std::string& text) {
     return js_textwidth(points, bold ? 1 : 0, text.c_str());
 }
-double lineheight(double points) { return js_lineheight(points); }
-double milliseconds() { return js_milliseconds(); }
-double timeofday() { return js_timeofday(); }
-int today() { return js_today(); }
+double lineheight(double points) {
+    return js_lineheight(points);
+}
+double milliseconds() {
+    return js_milliseconds();
+}
+double timeofday() {
+    return js_timeofday();
+}
+int today() {
+    return js_today();
+}
 
 std::optional<std::string> asksavefile(const std::string& title, const std::string& folder,
                                        const std::string& filename) {
@@ -103,8 +123,14 @@ bool askyesno(const std::string& title, const std::string& question) {
     return js_askyesno(title.c_str(), question.c_str()) != 0;
 }
 
-bool printpages(const std::string& pages) { return js_printpages(pages.c_str()) != 0; }
-void filesaved(const std::string& path) { js_filesaved(path.c_str()); }
-void endprogram() { js_endprogram(); }
+bool printpages(const std::string& pages) {
+    return js_printpages(pages.c_str()) != 0;
+}
+void filesaved(const std::string& path) {
+    js_filesaved(path.c_str());
+}
+void endprogram() {
+    js_endprogram();
+}
 
 } // namespace jex::web

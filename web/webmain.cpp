@@ -8,13 +8,13 @@
 #include "canvas/tools.h"
 #include "core/state.h"
 #include "core/texts.h"
+#include "entry/timerwaits.h"
 #include "files/exit.h"
 #include "files/loadsave.h"
 #include "files/names.h"
 #include "files/programbuttons.h"
 #include "printing/printbutton.h"
 #include "run/keypadkeys.h"
-#include "entry/timerwaits.h"
 #include "windows/startup.h"
 
 #include <emscripten.h>
@@ -80,8 +80,7 @@ void Simulator::handle(const PageEvent& event) {
         break;
     case EventKind::namechange:
         if (event.number >= 0 && event.number <= static_cast<int>(NameBox::pf2))
-            namebox_Change(state, static_cast<NameBox>(static_cast<int>(event.number)),
-                           event.text);
+            namebox_Change(state, static_cast<NameBox>(static_cast<int>(event.number)), event.text);
         break;
     case EventKind::namelost:
         namebox_LostFocus(state);
@@ -140,5 +139,4 @@ EMSCRIPTEN_KEEPALIVE void jex_start(int width, int height, const char* programfi
 EMSCRIPTEN_KEEPALIVE void jex_dispatch() {
     if (simulator) simulator->platform.handlepending();
 }
-
 }

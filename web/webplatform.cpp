@@ -84,11 +84,17 @@ void WebPlatform::playsound(std::string_view name) {
     lastyield_ = milliseconds();
 }
 
-ScreenInfo WebPlatform::screen() { return screen_; }
+ScreenInfo WebPlatform::screen() {
+    return screen_;
+}
 
-bool WebPlatform::loadbackgroundpicture(const std::string& path) { return loadpicture(path); }
+bool WebPlatform::loadbackgroundpicture(const std::string& path) {
+    return loadpicture(path);
+}
 
-void WebPlatform::usebuiltinpicture() { web::usebuiltinpicture(); }
+void WebPlatform::usebuiltinpicture() {
+    web::usebuiltinpicture();
+}
 
 void WebPlatform::paintbackground() {
     // Lines not yet shown lie under the new background: they need not go.
@@ -96,13 +102,17 @@ void WebPlatform::paintbackground() {
     wipe_ = true;
 }
 
-void WebPlatform::refreshcanvas() { showchanges(); }
+void WebPlatform::refreshcanvas() {
+    showchanges();
+}
 
 void WebPlatform::drawpenline(int x1, int y1, int x2, int y2) {
     penlines_.insert(penlines_.end(), {x1, y1, x2, y2});
 }
 
-double WebPlatform::timeofday() { return web::timeofday(); }
+double WebPlatform::timeofday() {
+    return web::timeofday();
+}
 
 void WebPlatform::seedrandom(double seed) {
     // A placement drawn again within the same millisecond must not draw the
@@ -140,7 +150,9 @@ double WebPlatform::textwidth(const Font& font, std::string_view text) {
     return web::textwidth(font.points, font.bold, std::string(text));
 }
 
-std::unique_ptr<PrintJob> WebPlatform::startprintjob() { return std::make_unique<WebPrintJob>(); }
+std::unique_ptr<PrintJob> WebPlatform::startprintjob() {
+    return std::make_unique<WebPrintJob>();
+}
 
 void WebPlatform::endprogram() {
     ended_ = true;

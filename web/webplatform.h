@@ -62,8 +62,8 @@ class WebPlatform final : public Platform {
     ScreenInfo screen_;
     std::vector<int> penlines_;
     bool wipe_ = false;
-    double lastshown_ = -1;   // milliseconds
-    double lastyield_ = 0;    // milliseconds
+    double lastshown_ = -1; // milliseconds
+    double lastyield_ = 0;  // milliseconds
     std::optional<std::string> saving_;
     std::mt19937 generator_;
     std::uint32_t seeds_ = 0;

@@ -12,8 +12,8 @@ namespace {
 // The page is A4 with 10 mm left free all round, as browsers print by
 // default; a printer dot is a CSS pixel, 1/96 inch.
 constexpr double twipspermillimetre = 1440 / 25.4;
-constexpr double printablewidth = 190 * twipspermillimetre;   // twips
-constexpr double printableheight = 277 * twipspermillimetre;  // twips
+constexpr double printablewidth = 190 * twipspermillimetre;  // twips
+constexpr double printableheight = 277 * twipspermillimetre; // twips
 constexpr double twipsperdot = 15;
 constexpr double pointsperpixel = 0.75;
 
@@ -33,10 +33,18 @@ std::string escaped(std::string_view text) {
     std::string result;
     for (const char c : text) {
         switch (c) {
-        case '<': result += "&lt;"; break;
-        case '>': result += "&gt;"; break;
-        case '&': result += "&amp;"; break;
-        case '"': result += "&quot;"; break;
+        case '<':
+            result += "&lt;";
+            break;
+        case '>':
+            result += "&gt;";
+            break;
+        case '&':
+            result += "&amp;";
+            break;
+        case '"':
+            result += "&quot;";
+            break;
         default:
             if (static_cast<unsigned char>(c) >= 0x20) result += c;
         }
@@ -85,7 +93,9 @@ std::optional<double> WebPrintJob::textwidth(std::string_view text) {
     return web::textwidth(points_, false, std::string(text)) / dotsperunitx_;
 }
 
-double WebPrintJob::lineheight() const { return web::lineheight(points_) / dotsperunity_; }
+double WebPrintJob::lineheight() const {
+    return web::lineheight(points_) / dotsperunity_;
+}
 
 bool WebPrintJob::printtext(std::string_view text, LineEnd end) {
     // A line that would run off the bottom starts the next page; one at the
@@ -94,9 +104,8 @@ bool WebPrintJob::printtext(std::string_view text, LineEnd end) {
         pages_.emplace_back();
         y_ = 0;
     }
-    if (!add("<text x=\"" + num(px(x_)) + "\" y=\"" + num(py(y_)) +
-                     "\" font-size=\"" + num(points_ / pointsperpixel) + "\">" + escaped(text) +
-                     "</text>"))
+    if (!add("<text x=\"" + num(px(x_)) + "\" y=\"" + num(py(y_)) + "\" font-size=\"" +
+             num(points_ / pointsperpixel) + "\">" + escaped(text) + "</text>"))
         return false;
     if (end == LineEnd::next) return newline();
     x_ += *textwidth(text);
@@ -116,25 +125,23 @@ bool WebPrintJob::setlinewidth(int dots) {
 }
 
 bool WebPrintJob::line(double x1, double y1, double x2, double y2, Colour colour) {
-    return add("<line x1=\"" + num(px(x1)) + "\" y1=\"" + num(py(y1)) + "\" x2=\"" +
-                     num(px(x2)) + "\" y2=\"" + num(py(y2)) + "\" stroke=\"" + css(colour) +
-                     "\" stroke-width=\"" + std::to_string(linewidth_) +
-                     "\" stroke-linecap=\"round\"/>");
+    return add("<line x1=\"" + num(px(x1)) + "\" y1=\"" + num(py(y1)) + "\" x2=\"" + num(px(x2)) +
+               "\" y2=\"" + num(py(y2)) + "\" stroke=\"" + css(colour) + "\" stroke-width=\"" +
+               std::to_string(linewidth_) + "\" stroke-linecap=\"round\"/>");
 }
 
-bool WebPrintJob::rectangle(double left, double top, double width, double height,
-                            Colour colour) {
+bool WebPrintJob::rectangle(double left, double top, double width, double height, Colour colour) {
     return add("<rect x=\"" + num(px(left)) + "\" y=\"" + num(py(top)) + "\" width=\"" +
-                     num(px(width)) + "\" height=\"" + num(py(height)) + "\" fill=\"none\" " +
-                     "stroke=\"" + css(colour) + "\" stroke-width=\"" +
-                     std::to_string(linewidth_) + "\"/>");
+               num(px(width)) + "\" height=\"" + num(py(height)) + "\" fill=\"none\" " +
+               "stroke=\"" + css(colour) + "\" stroke-width=\"" + std::to_string(linewidth_) +
+               "\"/>");
 }
 
 bool WebPrintJob::paintpicture(double left, double top, double width, double height) {
     // The page puts the background picture in when it shows the pages.
-    return add("<image class=\"background\" x=\"" + num(px(left)) + "\" y=\"" +
-                     num(py(top)) + "\" width=\"" + num(px(width)) + "\" height=\"" +
-                     num(py(height)) + "\" preserveAspectRatio=\"none\"/>");
+    return add("<image class=\"background\" x=\"" + num(px(left)) + "\" y=\"" + num(py(top)) +
+               "\" width=\"" + num(px(width)) + "\" height=\"" + num(py(height)) +
+               "\" preserveAspectRatio=\"none\"/>");
 }
 
 std::string WebPrintJob::svg() const {
@@ -142,8 +149,9 @@ std::string WebPrintJob::svg() const {
                              num(printableheight / twipsperdot) + "\"";
     std::string all;
     for (const std::string& page : pages_)
-        all += "<svg class=\"printpage\" xmlns=\"http://www.w3.org/2000/svg\" " + size + ">" +
-               page + "</svg>";
+        all += "<svg class=\"printpage\" xmlns=\"http://www.w3.org/2000/svg\" "
+               "xml:space=\"preserve\" " +
+               size + ">" + page + "</svg>";
     return all;
 }
 
@@ -153,6 +161,8 @@ bool WebPrintJob::enddocument() {
     return printed;
 }
 
-void WebPrintJob::abandon() { pages_.clear(); }
+void WebPrintJob::abandon() {
+    pages_.clear();
+}
 
 } // namespace jex::web

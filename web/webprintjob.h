@@ -33,7 +33,7 @@ class WebPrintJob final : public PrintJob {
   private:
     // Adds to the page being drawn; false once the document is over.
     bool add(const std::string& element);
-    double lineheight() const;  // page units
+    double lineheight() const; // page units
     double px(double x) const { return x * dotsperunitx_; }
     double py(double y) const { return y * dotsperunity_; }
 

@@ -124,7 +124,7 @@ inline constexpr int webclose = 819;
 inline constexpr int webreloadtouse = 820;
 inline constexpr int webended = 821;
 inline constexpr int webstartagain = 822;
-inline constexpr int firstwebkeyname = 824;  // Up, Down, Left, Right, Return, Enter, Del, Backspace, Ins
-inline constexpr int webnothingtoremove = 833;
+inline constexpr int firstwebkeyname = 824;  // Up, Down, Left, Right, Enter, Del, Backspace, Ins
+inline constexpr int webnothingtoremove = 832;
 
 } // namespace jex::textid

@@ -139,6 +139,18 @@ const cases = {
     same(await listing(b), [(await listing(b))[0]], 'the program is as it was');
     check((await listing(b))[0].includes('99'), 'the pause keeps its number', (await listing(b))[0]);
     same((await soundnames(b)).slice(-1), ['nay'], 'stopped with the failure sound');
+
+    // At full speed the run never waits for a tick: the page still gets its
+    // turn, and a click still stops it.
+    await press(b, 'cm');
+    await setspeed(b, 50);
+    await press(b, 'repeat', 'nine', 'nine', 'nine', 'repeat', 'nine', 'nine', 'nine', 'forwards',
+      'one', 'backwards', 'one', 'endbutton', 'endbutton', 'go');
+    await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === 'running'`);
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    await press(b, 'seven');
+    await finish(b, 'stopped!');
+    same((await listing(b)).length, 6, 'the full-speed program is as it was');
   },
 
   // Sounds through the recording hook: which, and at which tick.
@@ -270,6 +282,28 @@ const cases = {
     same(corner.slice(0, 3), [255, 0, 0], 'the background picture under the drawing');
   },
 
+  // Once loaded, the site starts again with its server gone, and says how
+  // it wants to be installed.
+  async offline(b) {
+    const server = await serve({ '/': site });
+    let closed = false;
+    try {
+      await open(b, server.url);
+      await b.evaluate('navigator.serviceWorker.ready');
+      await b.until('navigator.serviceWorker.controller');
+      await b.until('caches.open("jex-site").then((c) => c.keys()).then((k) => k.length >= 45)');
+      const manifest = await b.evaluate('fetch("manifest.webmanifest").then((r) => r.json())');
+      same([manifest.name, manifest.icons[0].src], ['JEX simulator', 'jex.svg'], 'the manifest names the site and its icon');
+      await server.close();
+      closed = true;
+      await open(b, server.url);
+      await press(b, 'forwards', 'four');
+      same((await listing(b)).length, 1, 'keyed offline');
+    } finally {
+      if (!closed) await server.close();
+    }
+  },
+
   // A link names a program on the same server.
   async link(b, url) {
     const folder = join(work, 'challenges');
@@ -304,7 +338,17 @@ const cases = {
     for (const expected of ['my program', ' written by ', 'me', 'function 1', 'function 2', ...keyed.map((l) => l.trim())])
       check(printed.some((t) => t.trim() === expected.trim()), `printed: ${JSON.stringify(expected)}`, JSON.stringify(printed));
     same(await b.evaluate('document.querySelectorAll("#printview svg.printpage").length'), 1, 'one page');
+    // The title's three pieces follow each other as they were measured: the
+    // spaces stay and the page's font measures as it prints.
     await b.page('Emulation.setEmulatedMedia', { media: 'print' });
+    const title = await b.evaluate(`(() => { const texts = [...document.querySelectorAll('#printview text')];
+      const biggest = Math.max(...texts.map((t) => Number(t.getAttribute('font-size'))));
+      return texts.filter((t) => Number(t.getAttribute('font-size')) === biggest)
+        .map((t) => [t.textContent, Number(t.getAttribute('x')), t.getComputedTextLength()]); })()`);
+    same(title.map(([piece]) => piece), ['my program', ' written by ', 'me'], 'the title in three pieces');
+    for (let i = 1; i < title.length; ++i)
+      check(Math.abs(title[i - 1][1] + title[i - 1][2] - title[i][1]) < 1.5, `title piece ${i} follows the one before`,
+        JSON.stringify(title));
     same(await b.evaluate('getComputedStyle(document.getElementById("windows")).display'), 'none',
       'only the print view is printed');
   },

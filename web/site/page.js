@@ -8,12 +8,13 @@
 (() => {
   // Numbers of the page's texts in the string table (src/core/textids.h).
   const T = {
-    title: 90, keytooltip: 410, keyboardor: 411, firstkeypadname: 420,
+    title: 90, keytooltip: 410, keyboardor: 411, listing: 413, drawingarea: 414,
+    firstkeypadname: 420,
     webtitle: 800, yes: 802, no: 803, cancel: 804, save: 805, load: 806, download: 807,
     upload: 808, name: 809, savedprograms: 810, noneyet: 811, replace: 812, teacher: 813,
     teachersettings: 814, choosedefaults: 815, removedefaults: 816, choosepicture: 817,
     removepicture: 818, close: 819, reloadtouse: 820, ended: 821, startagain: 822,
-    firstkeyname: 824, nothingtoremove: 833,
+    firstkeyname: 824, nothingtoremove: 832,
   };
   const EVENT = { key: 1, button: 2, namechange: 3, namelost: 4, slider: 5, tick: 6, resize: 7 };
   const TICK = 100; // milliseconds
@@ -36,7 +37,7 @@
     ['ArrowUp', 'forwards', 0], ['ArrowDown', 'backwards', 1], ['ArrowLeft', 'leftbutton', 2],
     ['ArrowRight', 'rightbutton', 3], ['n', 'note'], ['f', 'flash'], ['p', 'pause'],
     ['r', 'repeat'], ['e', 'endbutton'], ['t', 'test'], ['g', 'go'], ['Enter', 'go', 4],
-    ['Delete', 'cm', 6], ['Backspace', 'ce', 7], ['Insert', 'rm', 8],
+    ['Delete', 'cm', 5], ['Backspace', 'ce', 6], ['Insert', 'rm', 7],
   ];
   // What each control of the model is on the page.
   const KINDS = {
@@ -218,6 +219,7 @@
     for (const win of WINDOWS) {
       const panel = element('div', 'panel');
       panel.id = win;
+      panel.setAttribute('role', 'region');
       views[win] = { panel, controls: {} };
       for (const name of Object.keys(windows[win].controls)) {
         const view = makecontrol(win, name, KINDS[win][name]);
@@ -264,10 +266,16 @@
         slider.oninput = () => post(EVENT.slider, Number(slider.value));
         return slider;
       }
-      case 'listing':
-        return element('div', 'control listing');
+      case 'listing': {
+        const list = element('div', 'control listing');
+        list.setAttribute('aria-label', text(T.listing));
+        list.setAttribute('aria-live', 'polite');
+        return list;
+      }
       case 'canvas': {
         const area = element('div', 'control drawingarea');
+        area.setAttribute('role', 'img');
+        area.setAttribute('aria-label', text(T.drawingarea));
         drawing = element('canvas');
         sprite = element('canvas', 'sprite');
         area.append(drawing, sprite);
@@ -298,6 +306,8 @@
       const model = windows[win];
       const view = views[win];
       place(view.panel, model.box);
+      const title = text(model.title);
+      if (view.panel.getAttribute('aria-label') !== title) view.panel.setAttribute('aria-label', title);
       view.panel.hidden = !model.shown;
       view.panel.style.background = model.background;
       for (const [name, control] of Object.entries(model.controls))
