@@ -51,14 +51,16 @@ void WebPlatform::handlepending() {
 
 void WebPlatform::showchanges() {
     if (!jex_ || ended_) return;
+    // The controls first: the drawing area has to have its size before the
+    // background is stretched over it. The page paints both at once.
+    showmodel(std::string("{\"saved\":") + (jex_->saved ? "true" : "false") +
+              ",\"running\":" + (jex_->running ? "true" : "false") +
+              ",\"windows\":" + modeljson(jex_->windows, screen_) + "}");
     if (wipe_ || !penlines_.empty()) {
         drawpenlines(penlines_.data(), static_cast<int>(penlines_.size() / 4), wipe_);
         penlines_.clear();
         wipe_ = false;
     }
-    showmodel(std::string("{\"saved\":") + (jex_->saved ? "true" : "false") +
-              ",\"running\":" + (jex_->running ? "true" : "false") +
-              ",\"windows\":" + modeljson(jex_->windows, screen_) + "}");
     lastshown_ = milliseconds();
 }
 

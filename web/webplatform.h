@@ -32,7 +32,7 @@ class WebPlatform final : public Platform {
 
     // Handles every event the page has queued, then shows the model.
     void handlepending();
-    // Shows what the rules changed: pen lines first, then the controls.
+    // Shows what the rules changed: the controls, then the new pen lines.
     void showchanges();
 
     void doevents(bool waitformore) override;

@@ -260,8 +260,9 @@ const cases = {
     // A 2 x 2 picture of plain red.
     const picture = join(work, 'red.png');
     writeFileSync(picture, Buffer.from('iVBORw0KGgoAAAANSUhEUgAAAAIAAAACCAIAAAD91JpzAAAAEElEQVR4nGP4z8AARAwQCgAf7gP9i18U1AAAAABJRU5ErkJggg==', 'base64'));
-    await open(b, url);
-    for (const [action, file] of [['choosedefaults', defaults], ['choosepicture', picture]]) {
+    const corner = () => b.evaluate(`Array.from(document.querySelector('${control('graphics.Picture1')} canvas')
+      .getContext('2d').getImageData(3, 3, 1, 1).data).slice(0, 3)`);
+    const choose = async (action, file) => {
       await b.clickon('[data-action="teacher"]');
       await b.until('!document.getElementById("dialog").hidden');
       await b.evaluate(`window.jexpicker = null; HTMLInputElement.prototype.click = function () { window.jexpicker = this; }`);
@@ -270,16 +271,20 @@ const cases = {
       await b.page('DOM.setFileInputFiles', { files: [file], objectId: result.objectId });
       await b.until('document.querySelector(".dialogbox .status").textContent !== ""');
       await b.clickon('[data-action="close"]');
-    }
+    };
+    await open(b, url);
+    same(await corner(), [0, 255, 0], 'the built-in green before any picture');
+    await choose('choosepicture', picture);
+    await open(b, url);
+    same(await corner(), [255, 0, 0], 'the picture at the next start');
+    await choose('choosedefaults', defaults);
     await open(b, url);
     const lines = await listing(b);
     check(lines.length === 2 && lines[0].includes('backward') && lines[1].includes('flash'),
       'the defaults program at start-up', lines);
     same(await b.evaluate(`document.querySelector('${control('graphics.progname')}').value`), 'my program',
       'under the main program\'s usual name');
-    const corner = await b.evaluate(`Array.from(document.querySelector('${control('graphics.Picture1')} canvas')
-      .getContext('2d').getImageData(3, 3, 1, 1).data)`);
-    same(corner.slice(0, 3), [255, 0, 0], 'the background picture under the drawing');
+    same(await corner(), [255, 0, 0], 'the picture under a loaded defaults program');
   },
 
   // Once loaded, the site starts again with its server gone, and says how
