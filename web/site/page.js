@@ -77,6 +77,7 @@
   let builtin = null;
   let audio = null;
   const sounds = new Map();
+  let soundsloaded = Promise.resolve();
 
   // What tests and benchmarks read: every sound played, with the tick it
   // started at, and the number of ticks so far.
@@ -156,6 +157,7 @@
     },
     async playsound(name) {
       record.sounds.push({ name, tick: record.ticks });
+      await soundsloaded;
       const buffer = sounds.get(name);
       // A sound the browser cannot play yet (no click on the page so far)
       // is simply not heard, as without a sound server on the desktop.
@@ -721,7 +723,9 @@
     const fonts = Promise.all([document.fonts.load(`10pt ${FONT}`),
       document.fonts.load(`bold 10pt ${FONT}`)]);
     const module = createJex({ page });
-    const [made] = await Promise.all([module, fonts, loadsounds(), loadbuiltin()]);
+    // The sounds are needed only when the first one plays.
+    soundsloaded = loadsounds();
+    const [made] = await Promise.all([module, fonts, loadbuiltin()]);
     made.page = page;
     jex = made;
     loadtexts(jex.UTF8ToString(jex._jex_stringtable()));
