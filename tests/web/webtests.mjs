@@ -80,8 +80,13 @@ const cases = {
     same(await b.evaluate(`document.querySelector('${key('go')} img').getAttribute('src')`),
       'keys/121-go.svg', 'the go key\'s face');
     same(await b.evaluate('document.title'), 'JEX', 'title from the string table');
-    check(await b.evaluate(`document.querySelector('${key('forwards')}').title.includes('forwards')`),
-      'a key\'s tool tip names it');
+    same(await b.evaluate(`document.querySelector('${key('forwards')}').title`), 'forwards: Up',
+      'a key\'s tool tip names it and its keyboard key');
+    // Nothing unsaved: exit ends the simulator at once.
+    await b.clickon(control('program.exitbutton'));
+    await b.until('document.querySelector(".endedmessage")');
+    same(await b.evaluate('document.querySelector(".endedmessage").firstChild.textContent'),
+      'The simulator has ended. Reload the page to start again.', 'the page says it has ended');
   },
 
   // The same program keyed by clicks and by the keyboard lists the same.
