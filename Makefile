@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
 
-.PHONY: run test build configure deps bench package clean
+.PHONY: run test build configure deps bench bench-web package web clean
 
 # Only the program and what it is made of: the tests and benchmarks are
 # built by `make test` and `make bench`.
@@ -30,5 +30,13 @@ package: configure
 	cmake --build --preset $(PRESET) --target jex
 	cd $(BUILD_DIR) && cpack -G DEB
 
+# The web edition, as a static site in build-web/site.
+web: deps
+	./scripts/build-web
+
+# The web edition's figures, in headless chromium.
+bench-web: web
+	node bench/web/webbench.mjs build-web/site
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-web

@@ -161,5 +161,31 @@ inline constexpr int tabkeys = 602;
 inline constexpr int windowkeys = 603;
 inline constexpr int sliderkeys = 604;
 inline constexpr int nameboxkeys = 605;
+// The web edition's page: its own controls, dialogs and messages
+inline constexpr int webtitle = 800;
+inline constexpr int webdescription = 801;
+inline constexpr int webyes = 802;
+inline constexpr int webno = 803;
+inline constexpr int webcancel = 804;
+inline constexpr int websave = 805;
+inline constexpr int webload = 806;
+inline constexpr int webdownload = 807;
+inline constexpr int webupload = 808;
+inline constexpr int webname = 809;
+inline constexpr int websavedprograms = 810;
+inline constexpr int webnoneyet = 811;
+inline constexpr int webreplace = 812;
+inline constexpr int webteacher = 813;
+inline constexpr int webteachersettings = 814;
+inline constexpr int webchoosedefaults = 815;
+inline constexpr int webremovedefaults = 816;
+inline constexpr int webchoosepicture = 817;
+inline constexpr int webremovepicture = 818;
+inline constexpr int webclose = 819;
+inline constexpr int webreloadtouse = 820;
+inline constexpr int webended = 821;
+inline constexpr int webstartagain = 822;
+inline constexpr int firstwebkeyname = 824;  // Up, Down, Left, Right, Enter, Del, Backspace, Ins
+inline constexpr int webnothingtoremove = 832;
 
 } // namespace jex::textid

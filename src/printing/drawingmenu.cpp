@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::string_view pictureextension = ".png";
 constexpr std::string_view pageextension = ".pdf";
-constexpr std::size_t longestfilename = 255; // bytes, as most file systems allow
 
 bool endswith(std::string_view name, std::string_view extension) {
     if (name.size() < extension.size()) return false;
@@ -90,14 +89,10 @@ void drawingmenu_Click(JexState& jex, DrawingMenuItem item) {
 }
 
 std::string offeredfilename(const JexState& jex, std::string_view extension) {
-    std::string name = safefoldername(jex.store.slotname[0]);
-    if (name.empty()) name = safefoldername(text(textid::myprogram));
-    // The extension has to fit too; a character is not cut in two.
-    std::size_t length = std::min(name.size(), longestfilename - extension.size());
-    while (length > 0 && length < name.size() &&
-           (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80)
-        --length;
-    name.resize(length);
+    // The extension has to fit in the file name too.
+    const std::size_t longest = longestfilename - extension.size();
+    std::string name = safename(jex.store.slotname[0], longest);
+    if (name.empty()) name = safename(text(textid::myprogram), longest);
     return name + std::string(extension);
 }
 

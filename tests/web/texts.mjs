@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every text the page shows comes from the string table by number: each
+// number the page's script names has a text, and so has each number of
+// src/core/textids.h in the web edition's range.
+// Usage: node texts.mjs <source folder>
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+
+const source = process.argv[2];
+const table = new Map();
+for (const line of readFileSync(join(source, 'resources/strings.txt'), 'utf8').split('\n')) {
+  const entry = /^(\d+) "(.*)"\s*$/.exec(line);
+  if (entry) table.set(Number(entry[1]), entry[2]);
+}
+
+let failures = 0;
+const page = readFileSync(join(source, 'web/site/page.js'), 'utf8');
+const block = /const T = \{([^}]*)\}/.exec(page);
+const named = block ? [...block[1].matchAll(/(\w+): (\d+)/g)] : [];
+if (named.length === 0) {
+  console.log('FAILED: no text numbers found in page.js');
+  failures += 1;
+}
+for (const [, name, number] of named) {
+  if (!table.get(Number(number))) {
+    console.log(`FAILED: page.js names ${name} ${number}, which has no text`);
+    failures += 1;
+  }
+}
+const ids = readFileSync(join(source, 'src/core/textids.h'), 'utf8');
+for (const [, name, number] of ids.matchAll(/constexpr int (\w+) = (8\d\d);/g)) {
+  if (!table.get(Number(number))) {
+    console.log(`FAILED: textids.h names ${name} ${number}, which has no text`);
+    failures += 1;
+  }
+}
+// The keys' names after T.firstkeyname, one for each named keyboard key.
+const keynames = [...page.matchAll(/\['\w+', '\w+', (\d)\]/g)].map((m) => Number(m[1]));
+const first = Number(/firstkeyname: (\d+)/.exec(page)?.[1]);
+for (const offset of keynames) {
+  if (!table.get(first + offset)) {
+    console.log(`FAILED: no name for keyboard key ${first + offset}`);
+    failures += 1;
+  }
+}
+console.log(`${named.length} page texts, ${keynames.length} keyboard key names: ${failures ? `${failures} failure(s)` : 'all in the table'}`);
+process.exit(failures ? 1 : 0);

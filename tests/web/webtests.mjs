@@ -1,0 +1,401 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The web edition as a pupil meets it, in headless chromium.
+// Usage: node webtests.mjs <case> <site folder> <desktopsave> <work folder>
+// Exits 77 (skipped) only when chromium or the site is not there.
+import { Browser, CHROMIUM, serve } from './browser.mjs';
+import { execFileSync } from 'node:child_process';
+import { existsSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+
+const [testcase, site, desktopsave, work] = process.argv.slice(2);
+if (!existsSync(CHROMIUM) || !existsSync(join(site ?? '', 'jex.wasm'))) {
+  console.log(`skipped: ${existsSync(CHROMIUM) ? 'no site in ' + site : 'no ' + CHROMIUM}`);
+  process.exit(77);
+}
+rmSync(work, { recursive: true, force: true });
+mkdirSync(work, { recursive: true });
+
+let failures = 0;
+function check(condition, what, detail = '') {
+  if (condition) return;
+  failures += 1;
+  console.log(`FAILED: ${what}${detail ? `\n  ${detail}` : ''}`);
+}
+function same(actual, expected, what) {
+  const a = JSON.stringify(actual);
+  const e = JSON.stringify(expected);
+  check(a === e, what, `got ${a}, expected ${e}`);
+}
+
+// ---- The page -------------------------------------------------------------
+
+const control = (name) => `[data-control="${name}"]`;
+const key = (name) => control(`buttons.${name}`);
+
+async function open(b, url) {
+  await b.goto(url);
+  await b.until('window.jexrecord && jexrecord.started');
+}
+const listing = (b) => b.evaluate(`[...document.querySelectorAll('${control('program.programtext')} .line')].map((l) => l.textContent)`);
+const warnings = (b) => b.evaluate(`document.querySelector('${control('graphics.warnings')}').textContent`);
+const soundnames = (b) => b.evaluate('jexrecord.sounds.map((s) => s.name)');
+async function press(b, ...names) {
+  for (const name of names) await b.clickon(key(name));
+}
+const quiet = (b) => b.until('!document.querySelector(\'[data-control="graphics.warnings"]\').textContent.startsWith(\'running\')');
+async function finish(b, expected) {
+  await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === ${JSON.stringify(expected)}`, 30000);
+  // The run's last sound ends the handling of the click.
+  await b.until('jexrecord.sounds.length && !jexrecord.busy');
+}
+async function setspeed(b, value) {
+  await b.evaluate(`(() => { const s = document.querySelector('${control('funnies.Slider1')}');
+    s.value = ${value}; s.dispatchEvent(new Event('input')); })()`);
+}
+// The drawing's pixels that are the pen's blue, as [x, y] in CSS pixels.
+const bluepixels = (b) => b.evaluate(`(() => {
+  const c = document.querySelector('${control('graphics.Picture1')} canvas');
+  const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+  const found = [];
+  for (let i = 0; i < d.length; i += 4)
+    if (d[i] < 40 && d[i + 1] < 40 && d[i + 2] > 200) found.push([(i / 4) % c.width, Math.floor(i / 4 / c.width)]);
+  return found; })()`);
+const rect = (b, selector) => b.evaluate(`(() => { const r = document.querySelector(${JSON.stringify(selector)}).getBoundingClientRect();
+  return [Math.round(r.left), Math.round(r.top), Math.round(r.width), Math.round(r.height)]; })()`);
+
+// ---- The cases ------------------------------------------------------------
+
+const cases = {
+  // The four windows where the layout puts them for 1024 x 768, in pixels:
+  // twips divided by 15.
+  async layout(b, url) {
+    await open(b, url);
+    same(await rect(b, '#buttons'), [646, 487, 378, 254], 'keypad panel');
+    same(await rect(b, '#funnies'), [932, 0, 92, 487], 'tools panel');
+    same(await rect(b, '#program'), [646, 0, 286, 487], 'listing panel');
+    same(await rect(b, '#graphics'), [0, 0, 646, 741], 'drawing panel');
+    same((await rect(b, control('graphics.Picture1')))[2], 634, 'drawing area width');
+    same(await rect(b, key('seven')), [652, 493, 56, 56], 'first key');
+    same(await rect(b, key('rm')), [652 + 5 * 62, 493 + 3 * 62, 56, 56], 'last key');
+    same(await b.evaluate(`document.querySelector('${key('go')} img').getAttribute('src')`),
+      'keys/121-go.svg', 'the go key\'s face');
+    same(await b.evaluate('document.title'), 'JEX', 'title from the string table');
+    same(await b.evaluate(`document.querySelector('${key('forwards')}').title`), 'forwards: Up',
+      'a key\'s tool tip names it and its keyboard key');
+    // Nothing unsaved: exit ends the simulator at once.
+    await b.clickon(control('program.exitbutton'));
+    await b.until('document.querySelector(".endedmessage")');
+    same(await b.evaluate('document.querySelector(".endedmessage").firstChild.textContent'),
+      'The simulator has ended. Reload the page to start again.', 'the page says it has ended');
+  },
+
+  // The same program keyed by clicks and by the keyboard lists the same.
+  async keying(b, url) {
+    await open(b, url);
+    await press(b, 'forwards', 'one', 'zero', 'rightbutton', 'nine', 'zero');
+    const clicked = await listing(b);
+    same(clicked.length, 2, 'two steps listed', clicked);
+    check(clicked[0].includes('forward') && clicked[0].includes('10'), 'first step', clicked[0]);
+    check(clicked[1].includes('right') && clicked[1].includes('90'), 'second step', clicked[1]);
+    await b.key('Delete', 'Delete', 46);
+    await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length === 0`);
+    await b.key('ArrowUp', 'ArrowUp', 38);
+    await b.key('1', 'Digit1', 49);
+    await b.key('0', 'Digit0', 48);
+    await b.key('ArrowRight', 'ArrowRight', 39);
+    await b.key('9', 'Digit9', 57);
+    await b.key('0', 'Digit0', 48);
+    await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length === 2`);
+    same(await listing(b), clicked, 'keyboard keys list as the clicks did');
+    // A refused key says why.
+    await press(b, 'backwards', 'leftbutton');
+    await b.until(`document.querySelector('${control('graphics.warnings')}').textContent !== ''`);
+    same(await warnings(b), 'expecting a number!', 'a second command before the number');
+    same((await listing(b)).length, 3, 'the refused command is not added');
+  },
+
+  // GO with the pen down draws the pen's line up from the centre.
+  async drawing(b, url) {
+    await open(b, url);
+    await b.clickon(control('funnies.penon'));
+    await setspeed(b, 50);
+    same((await bluepixels(b)).length, 0, 'nothing drawn before the run');
+    await press(b, 'forwards', 'five', 'zero', 'go');
+    await finish(b, 'finished!');
+    const blue = await bluepixels(b);
+    const [, , width, height] = await rect(b, control('graphics.Picture1'));
+    const cx = Math.floor(width / 2);
+    const cy = Math.round(height / 2);
+    check(blue.length > 50, 'the pen line is drawn', `${blue.length} blue pixels`);
+    check(blue.every(([x, y]) => Math.abs(x - cx) <= 2 && y <= cy + 2), 'only straight up from the centre',
+      JSON.stringify(blue.slice(0, 5)));
+    const readout = await b.evaluate(`document.querySelector('${control('funnies.JEXY')}').textContent`);
+    check(Number(readout) > 0, 'the robot moved up', readout);
+  },
+
+  // A click during a run stops it and changes nothing else.
+  async stop(b, url) {
+    await open(b, url);
+    await press(b, 'pause', 'nine', 'nine', 'go');
+    await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === 'running'`);
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    await press(b, 'five');
+    await finish(b, 'stopped!');
+    same(await listing(b), [(await listing(b))[0]], 'the program is as it was');
+    check((await listing(b))[0].includes('99'), 'the pause keeps its number', (await listing(b))[0]);
+    same((await soundnames(b)).slice(-1), ['nay'], 'stopped with the failure sound');
+
+    // At full speed the run never waits for a tick: the page still gets its
+    // turn, and a click still stops it.
+    await press(b, 'cm');
+    await setspeed(b, 50);
+    await press(b, 'repeat', 'nine', 'nine', 'nine', 'repeat', 'nine', 'nine', 'nine', 'forwards',
+      'one', 'backwards', 'one', 'endbutton', 'endbutton', 'go');
+    await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === 'running'`);
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    await press(b, 'seven');
+    await finish(b, 'stopped!');
+    same((await listing(b)).length, 6, 'the full-speed program is as it was');
+  },
+
+  // Sounds through the recording hook: which, and at which tick.
+  async sounds(b, url) {
+    await open(b, url);
+    const start = await b.evaluate('jexrecord.sounds');
+    same(start.map((s) => s.name), ['yea'], 'the start-up sound alone');
+    check(start[0].tick <= 2, 'the start-up sound at once', JSON.stringify(start));
+    await press(b, 'three');
+    await b.until('jexrecord.sounds.length === 2');
+    same((await soundnames(b))[1], 'nay', 'a refused digit');
+    await setspeed(b, 50);
+    await press(b, 'note', 'three', 'note', 'nine', 'go');
+    await finish(b, 'finished!');
+    const played = await b.evaluate('jexrecord.sounds');
+    same(played.map((s) => s.name).slice(2), ['note3', 'note9', 'yea'], 'notes, then success');
+    const [, , first, second, last] = played.map((s) => s.tick);
+    check(first <= second && second <= last, 'in order of ticks', JSON.stringify(played));
+    // "finished!" waits eight ticks before its sound.
+    check(last - second >= 7, 'the success sound after the pause of eight ticks', JSON.stringify(played));
+  },
+
+  // Saved in the browser, downloaded byte for byte as the desktop saves the
+  // same program; a desktop file opens; the saved program survives a reload.
+  async files(b, url) {
+    const keys = ['forwards', 'one', 'zero', 'rightbutton', 'nine', 'zero', 'repeat', 'four',
+      'note', 'seven', 'endbutton'];
+    const desktopfile = join(work, 'desktop', 'square.jex');
+    mkdirSync(join(work, 'desktop'), { recursive: true });
+    execFileSync(desktopsave, [desktopfile, 'ann', ...keys], { env: { ...process.env, HOME: work } });
+    const desktop = readFileSync(desktopfile);
+
+    const downloads = join(work, 'downloads');
+    mkdirSync(downloads);
+    await b.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, eventsEnabled: true });
+    await open(b, url);
+    await b.clickon(control('graphics.myname'));
+    await b.evaluate(`document.querySelector('${control('graphics.myname')}').select()`);
+    await b.type('ann');
+    await b.clickon('#webbar');
+    await press(b, ...keys);
+    const keyed = await listing(b);
+
+    // An unsaved program: load asks first, and No leaves everything.
+    await b.clickon(control('graphics.load'));
+    await b.until('!document.getElementById("dialog").hidden');
+    same(await b.evaluate('document.querySelector(".dialogbox p").textContent'),
+      'You haven\'t saved your program. Do you want to continue?', 'the unsaved program guard asks');
+    await b.clickon('[data-action="no"]');
+    await b.until('document.getElementById("dialog").hidden');
+    same(await listing(b), keyed, 'No keeps the program');
+
+    await b.clickon(control('graphics.save'));
+    await b.until('!document.getElementById("dialog").hidden');
+    await b.evaluate('document.querySelector(".namefield").value = "square"');
+    const completed = new Promise((resolve) => b.on((m) =>
+      m.method === 'Browser.downloadProgress' && m.params.state === 'completed' && resolve()));
+    await b.clickon('[data-action="download"]');
+    await Promise.race([completed, new Promise((resolve) => setTimeout(resolve, 10000))]);
+    const got = readdirSync(downloads);
+    check(got.includes('square.jex'), 'downloaded as square.jex', got.join());
+    if (got.includes('square.jex'))
+      check(Buffer.compare(readFileSync(join(downloads, 'square.jex')), desktop) === 0,
+        'the download is byte for byte the desktop\'s save',
+        `${JSON.stringify(readFileSync(join(downloads, 'square.jex'), 'latin1'))}\n  desktop ${JSON.stringify(desktop.toString('latin1'))}`);
+    same(await b.evaluate(`document.querySelector('${control('graphics.progname')}').value`), 'square',
+      'named after the file');
+
+    // Saved in the browser under another name, then found after a reload.
+    await b.clickon(control('graphics.save'));
+    await b.until('!document.getElementById("dialog").hidden');
+    await b.evaluate('document.querySelector(".namefield").value = "kept"');
+    await b.clickon('[data-action="save"]');
+    await b.until('document.getElementById("dialog").hidden');
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    await open(b, url);
+    await b.evaluate(`(() => { const box = document.querySelector('${control('graphics.myname')}');
+      box.value = 'ann'; box.dispatchEvent(new Event('input')); })()`);
+    await b.clickon(control('graphics.load'));
+    await b.until('!document.getElementById("dialog").hidden');
+    same(await b.evaluate('[...document.querySelectorAll(".savedprogram")].map((p) => p.textContent)'),
+      ['kept'], 'the author\'s saved programs after a reload');
+    await b.clickon('.savedprogram');
+    await b.clickon('[data-action="load"]');
+    await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length > 0`);
+    same(await listing(b), keyed, 'the saved program loads');
+
+    // The desktop's file, opened from this computer.
+    await press(b, 'cm');
+    await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length === 0`);
+    await b.clickon(control('graphics.load'));
+    await b.until('!document.getElementById("dialog").hidden');
+    const { result } = await b.page('Runtime.evaluate', { expression: 'document.querySelector(".dialogbox input[type=file]")' });
+    await b.page('DOM.setFileInputFiles', { files: [desktopfile], objectId: result.objectId });
+    await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length > 0`);
+    same(await listing(b), keyed, 'the desktop\'s file lists as keyed');
+    same(await b.evaluate(`document.querySelector('${control('graphics.myname')}').value`), 'ann',
+      'with its author');
+  },
+
+  // The teacher's defaults program and background picture are kept in the
+  // browser and used from the next start of the page.
+  async teacher(b, url) {
+    const defaults = join(work, 'defaults.jex');
+    execFileSync(desktopsave, [defaults, 'defaults', 'backwards', 'seven', 'flash', 'two'],
+      { env: { ...process.env, HOME: work } });
+    // A 2 x 2 picture of plain red.
+    const picture = join(work, 'red.png');
+    writeFileSync(picture, Buffer.from('iVBORw0KGgoAAAANSUhEUgAAAAIAAAACCAIAAAD91JpzAAAAEElEQVR4nGP4z8AARAwQCgAf7gP9i18U1AAAAABJRU5ErkJggg==', 'base64'));
+    const corner = () => b.evaluate(`Array.from(document.querySelector('${control('graphics.Picture1')} canvas')
+      .getContext('2d').getImageData(3, 3, 1, 1).data).slice(0, 3)`);
+    const choose = async (action, file) => {
+      await b.clickon('[data-action="teacher"]');
+      await b.until('!document.getElementById("dialog").hidden');
+      await b.evaluate(`window.jexpicker = null; HTMLInputElement.prototype.click = function () { window.jexpicker = this; }`);
+      await b.clickon(`[data-action="${action}"]`);
+      const { result } = await b.page('Runtime.evaluate', { expression: 'window.jexpicker' });
+      await b.page('DOM.setFileInputFiles', { files: [file], objectId: result.objectId });
+      await b.until('document.querySelector(".dialogbox .status").textContent !== ""');
+      await b.clickon('[data-action="close"]');
+    };
+    await open(b, url);
+    same(await corner(), [0, 255, 0], 'the built-in green before any picture');
+    await choose('choosepicture', picture);
+    await open(b, url);
+    same(await corner(), [255, 0, 0], 'the picture at the next start');
+    await choose('choosedefaults', defaults);
+    await open(b, url);
+    const lines = await listing(b);
+    check(lines.length === 2 && lines[0].includes('backward') && lines[1].includes('flash'),
+      'the defaults program at start-up', lines);
+    same(await b.evaluate(`document.querySelector('${control('graphics.progname')}').value`), 'my program',
+      'under the main program\'s usual name');
+    same(await corner(), [255, 0, 0], 'the picture under a loaded defaults program');
+  },
+
+  // Once loaded, the site starts again with its server gone, and says how
+  // it wants to be installed.
+  async offline(b) {
+    const server = await serve({ '/': site });
+    let closed = false;
+    try {
+      await open(b, server.url);
+      await b.evaluate('navigator.serviceWorker.ready');
+      await b.until('navigator.serviceWorker.controller');
+      await b.until('caches.open("jex-site").then((c) => c.keys()).then((k) => k.length >= 45)');
+      const manifest = await b.evaluate('fetch("manifest.webmanifest").then((r) => r.json())');
+      same([manifest.name, manifest.icons[0].src], ['JEX simulator', 'jex.svg'], 'the manifest names the site and its icon');
+      await server.close();
+      closed = true;
+      await open(b, server.url);
+      await press(b, 'forwards', 'four');
+      same((await listing(b)).length, 1, 'keyed offline');
+    } finally {
+      if (!closed) await server.close();
+    }
+  },
+
+  // A link names a program on the same server.
+  async link(b, url) {
+    const folder = join(work, 'challenges');
+    mkdirSync(folder);
+    execFileSync(desktopsave, [join(folder, 'challenge.jex'), 'teacher', 'forwards', 'two', 'leftbutton', 'four', 'five'],
+      { env: { ...process.env, HOME: work } });
+    const server = await serve({ '/': site, '/challenges/': folder });
+    try {
+      await open(b, `${server.url}index.html?program=challenges/challenge.jex`);
+      await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length === 2`);
+      const lines = await listing(b);
+      check(lines[0].includes('forward') && lines[1].includes('45'), 'the linked program is listed', lines);
+      same(await b.evaluate(`document.querySelector('${control('graphics.progname')}').value`), 'challenge',
+        'named as saved');
+      await open(b, `${server.url}index.html?program=challenges/missing.jex`);
+      same(await warnings(b), 'can\'t open file!', 'a link to no program says so');
+    } finally {
+      await server.close();
+    }
+  },
+
+  // Print lays the page out in the print view and opens the print dialog.
+  async print(b, url) {
+    await open(b, url);
+    await b.evaluate('window.print = () => { jexrecord.dialogs = (jexrecord.dialogs ?? 0) + 1; }');
+    await press(b, 'forwards', 'three', 'leftbutton', 'two', 'zero');
+    const keyed = await listing(b);
+    await b.clickon(control('graphics.printbutton'));
+    await finish(b, 'Print finished');
+    same(await b.evaluate('jexrecord.dialogs'), 1, 'the print dialog opened once');
+    const printed = await b.evaluate('[...document.querySelectorAll("#printview text")].map((t) => t.textContent)');
+    for (const expected of ['my program', ' written by ', 'me', 'function 1', 'function 2', ...keyed.map((l) => l.trim())])
+      check(printed.some((t) => t.trim() === expected.trim()), `printed: ${JSON.stringify(expected)}`, JSON.stringify(printed));
+    same(await b.evaluate('document.querySelectorAll("#printview svg.printpage").length'), 1, 'one page');
+    // The title's three pieces follow each other as they were measured: the
+    // spaces stay and the page's font measures as it prints.
+    await b.page('Emulation.setEmulatedMedia', { media: 'print' });
+    const title = await b.evaluate(`(() => { const texts = [...document.querySelectorAll('#printview text')];
+      const biggest = Math.max(...texts.map((t) => Number(t.getAttribute('font-size'))));
+      return texts.filter((t) => Number(t.getAttribute('font-size')) === biggest)
+        .map((t) => [t.textContent, Number(t.getAttribute('x')), t.getComputedTextLength()]); })()`);
+    same(title.map(([piece]) => piece), ['my program', ' written by ', 'me'], 'the title in three pieces');
+    for (let i = 1; i < title.length; ++i)
+      check(Math.abs(title[i - 1][1] + title[i - 1][2] - title[i][1]) < 1.5, `title piece ${i} follows the one before`,
+        JSON.stringify(title));
+    same(await b.evaluate('getComputedStyle(document.getElementById("windows")).display'), 'none',
+      'only the print view is printed');
+  },
+
+  // A new window size lays the panels out again and keeps the drawing.
+  async resize(b, url) {
+    await open(b, url);
+    await b.clickon(control('funnies.penon'));
+    await setspeed(b, 50);
+    await press(b, 'forwards', 'three', 'zero', 'go');
+    await finish(b, 'finished!');
+    const before = (await bluepixels(b)).length;
+    await b.page('Emulation.setDeviceMetricsOverride', { width: 1280, height: 900, deviceScaleFactor: 1, mobile: false });
+    await b.until('document.getElementById("buttons").getBoundingClientRect().left === 1280 - 378', 5000);
+    same(await rect(b, '#buttons'), [902, 900 - 254 - 27, 378, 254], 'the keypad moves to the new corner');
+    const after = (await bluepixels(b)).length;
+    check(after > 0 && Math.abs(after - before) < before / 2, 'the pen line is drawn again', `${before} then ${after}`);
+    same(await listing(b), [(await listing(b))[0]], 'the program stays');
+  },
+};
+
+const run = cases[testcase];
+if (!run) {
+  console.log(`no case ${testcase}; cases: ${Object.keys(cases).join(' ')}`);
+  process.exit(2);
+}
+const server = await serve({ '/': site });
+const browser = await Browser.launch();
+try {
+  await run(browser, server.url);
+} catch (error) {
+  failures += 1;
+  console.log(`FAILED: ${error.stack}`);
+} finally {
+  check(browser.errors.length === 0, 'no error in the page', browser.errors.join('\n'));
+  await browser.close();
+  await server.close();
+}
+console.log(failures ? `${testcase}: ${failures} failure(s)` : `${testcase}: passed`);
+process.exit(failures ? 1 : 0);

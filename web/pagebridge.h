@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's side of the web edition, as the C++ side calls it (pagebridge.cpp
+// forwards each call to the page's script). The calls marked "waits" hand the
+// browser back its event loop until they are answered.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace jex::web {
+
+// What the page sends: one event at a time, taken out of its queue.
+enum class EventKind {
+    none = 0,
+    key = 1,        // number: the key's index, 0..23
+    button = 2,     // text: the control's name
+    namechange = 3, // number: the box, text: what the box now holds
+    namelost = 4,
+    slider = 5, // number: the new value
+    tick = 6,
+    resize = 7, // number: width, number2: height, in pixels
+};
+
+struct PageEvent {
+    EventKind kind = EventKind::none;
+    double number = 0;
+    double number2 = 0;
+    std::string text;
+};
+
+PageEvent nextevent();
+void waitforevent(); // waits
+void yieldtopage();  // waits until the page has had a turn
+
+void showmodel(const std::string& json);
+// Pen lines as x1, y1, x2, y2 in the drawing area's pixels; with `wipe`, the
+// background picture is painted over the drawing first.
+void drawpenlines(const int* coordinates, int lines, bool wipe);
+
+void playsound(const std::string& name);   // waits
+bool loadpicture(const std::string& path); // waits
+void usebuiltinpicture();
+
+double textwidth(double points, bool bold, const std::string& text);
+double lineheight(double points);
+double milliseconds();
+double timeofday();
+int today(); // year * 10000 + month * 100 + day
+
+std::optional<std::string> asksavefile(const std::string& title, const std::string& folder,
+                                       const std::string& filename); // waits
+std::optional<std::string> askopenfile(const std::string& title, const std::string& folder,
+                                       const std::string& filename);  // waits
+bool askyesno(const std::string& title, const std::string& question); // waits
+
+// The print view: pages of SVG, then the browser's print dialog. False when
+// the page has no way to print.
+bool printpages(const std::string& pages); // waits
+
+// After a save: writes the browser's files to its storage, and hands a file
+// saved for download to the browser.
+void filesaved(const std::string& path);
+
+void endprogram();
+
+} // namespace jex::web

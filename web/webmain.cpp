@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The web edition's entry points, called by the page's script: the start-up,
+// and the handling of the events the page has queued.
+#include "relayout.h"
+#include "webplatform.h"
+
+#include "canvas/target.h"
+#include "canvas/tools.h"
+#include "core/state.h"
+#include "core/texts.h"
+#include "entry/timerwaits.h"
+#include "files/exit.h"
+#include "files/loadsave.h"
+#include "files/names.h"
+#include "files/programbuttons.h"
+#include "printing/printbutton.h"
+#include "run/keypadkeys.h"
+#include "windows/startup.h"
+
+#include <emscripten.h>
+#include <sys/stat.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace jex::web {
+namespace {
+
+struct Simulator {
+    Simulator();
+    void handle(const PageEvent& event);
+
+    WebPlatform platform;
+    JexState state;
+    Windows designed;
+    bool resized = false;
+};
+
+Simulator::Simulator()
+    : platform([this](const PageEvent& event) { handle(event); }), state(platform),
+      designed(state.windows) {
+    platform.attach(state);
+}
+
+using Rule = void (*)(JexState&);
+
+// The page names each button by its window and control.
+const std::map<std::string, Rule>& buttonrules() {
+    static const std::map<std::string, Rule> rules{
+        {"funnies.penon", penon_Click},
+        {"funnies.penoff", penoff_Click},
+        {"funnies.target", target_Click},
+        {"funnies.clear", clear_Click},
+        {"funnies.centre", centre_Click},
+        {"graphics.load", load_Click},
+        {"graphics.printbutton", printbutton_Click},
+        {"graphics.save", save_Click},
+        {"graphics.change1", change1_Click},
+        {"graphics.change2", change2_Click},
+        {"graphics.use1", use1_Click},
+        {"graphics.use2", use2_Click},
+        {"graphics.target", graphicstarget_Click},
+        {"program.exitbutton", exitbutton_Click},
+        {"exitwindow.cancel", cancel_Click},
+        {"exitwindow.exitanyway", exitanyway_Click},
+    };
+    return rules;
+}
+
+void Simulator::handle(const PageEvent& event) {
+    switch (event.kind) {
+    case EventKind::key:
+        if (event.number >= 0 && event.number < keycount)
+            keypad_Click(state, static_cast<Key>(static_cast<int>(event.number)));
+        break;
+    case EventKind::button:
+        if (const auto rule = buttonrules().find(event.text); rule != buttonrules().end())
+            rule->second(state);
+        break;
+    case EventKind::namechange:
+        if (event.number >= 0 && event.number <= static_cast<int>(NameBox::pf2))
+            namebox_Change(state, static_cast<NameBox>(static_cast<int>(event.number)), event.text);
+        break;
+    case EventKind::namelost:
+        namebox_LostFocus(state);
+        break;
+    case EventKind::slider:
+        Slider1_Change(state, static_cast<int>(event.number));
+        break;
+    case EventKind::tick:
+        Timer1_Timer(state);
+        break;
+    case EventKind::resize:
+        platform.setscreen(static_cast<int>(event.number), static_cast<int>(event.number2));
+        resized = true;
+        break;
+    case EventKind::none:
+        break;
+    }
+    // A run keeps its drawing units to its end; the new layout waits for it.
+    if (resized && !state.running) {
+        resized = false;
+        relayout(state, designed);
+    }
+}
+
+std::unique_ptr<Simulator> simulator;
+
+} // namespace
+} // namespace jex::web
+
+using jex::web::simulator;
+
+extern "C" {
+
+// The string table, for the page's own texts.
+EMSCRIPTEN_KEEPALIVE const char* jex_stringtable() {
+    static const std::string table(jex::stringtablesource());
+    return table.c_str();
+}
+
+// The start-up for a page of that size; given a file, it is then opened as
+// the load button would.
+EMSCRIPTEN_KEEPALIVE void jex_start(int width, int height, const char* programfile) {
+    // This C library starts with a mask that takes every permission away,
+    // so a program the rules save could not be read back. A desktop
+    // session's usual mask gives the owner reading and writing.
+    constexpr mode_t usualmask = 022;
+    umask(usualmask);
+    simulator = std::make_unique<jex::web::Simulator>();
+    simulator->platform.setscreen(width, height);
+    jex::program_Load(simulator->state);
+    if (programfile && *programfile) jex::openprogram(simulator->state, programfile);
+    simulator->platform.handlepending();
+}
+
+// Handles what the page has queued since.
+EMSCRIPTEN_KEEPALIVE void jex_dispatch() {
+    if (simulator) simulator->platform.handlepending();
+}
+}
