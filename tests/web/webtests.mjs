@@ -80,7 +80,7 @@ const cases = {
     same(await b.evaluate(`document.querySelector('${key('go')} img').getAttribute('src')`),
       'keys/121-go.svg', 'the go key\'s face');
     same(await b.evaluate('document.title'), 'JEX', 'title from the string table');
-    same(await b.evaluate(`document.querySelector('${key('forwards')}').title`), 'forwards: Up',
+    same(await b.evaluate(`document.querySelector('${key('forwards')}').title`), 'forwards: Up or F',
       'a key\'s tool tip names it and its keyboard key');
     // Nothing unsaved: exit ends the simulator at once.
     await b.clickon(control('program.exitbutton'));
@@ -102,7 +102,8 @@ const cases = {
     await b.key('ArrowUp', 'ArrowUp', 38);
     await b.key('1', 'Digit1', 49);
     await b.key('0', 'Digit0', 48);
-    await b.key('ArrowRight', 'ArrowRight', 39);
+    // Letters as the teacher writes them on the board: R for right.
+    await b.key('r', 'KeyR', 82);
     await b.key('9', 'Digit9', 57);
     await b.key('0', 'Digit0', 48);
     await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length === 2`);

@@ -34,10 +34,12 @@
   const KEYBOARD = [
     ['0', 'zero'], ['1', 'one'], ['2', 'two'], ['3', 'three'], ['4', 'four'], ['5', 'five'],
     ['6', 'six'], ['7', 'seven'], ['8', 'eight'], ['9', 'nine'],
-    ['ArrowUp', 'forwards', 0], ['ArrowDown', 'backwards', 1], ['ArrowLeft', 'leftbutton', 2],
-    ['ArrowRight', 'rightbutton', 3], ['n', 'note'], ['f', 'flash'], ['p', 'pause'],
-    ['r', 'repeat'], ['e', 'endbutton'], ['t', 'test'], ['g', 'go'], ['Enter', 'go', 4],
-    ['Delete', 'cm', 5], ['Backspace', 'ce', 6], ['Insert', 'rm', 7],
+    ['ArrowUp', 'forwards', 0], ['f', 'forwards'], ['ArrowDown', 'backwards', 1],
+    ['b', 'backwards'], ['ArrowLeft', 'leftbutton', 2], ['l', 'leftbutton'],
+    ['ArrowRight', 'rightbutton', 3], ['r', 'rightbutton'], ['x', 'repeat'], ['e', 'endbutton'],
+    ['h', 'flash'], ['n', 'note'], ['p', 'pause'], ['t', 'test'], ['g', 'go'],
+    ['Enter', 'go', 4], ['Delete', 'cm', 5], ['Backspace', 'ce', 6], ['Insert', 'rm', 7],
+    ['m', 'rm'],
   ];
   // What each control of the model is on the page.
   const KINDS = {
