@@ -23,14 +23,16 @@ mkdir -p "$work/mime/packages"
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
     e2e_die "cpack failed (see $work/cpack.log)"
-only_one() {
-    local pattern=$1 found
-    mapfile -t found < <(find "$work" -maxdepth 1 -name "$pattern")
-    [ ${#found[@]} -eq 1 ] || e2e_die "expected one $pattern, found ${#found[@]}"
-    echo "${found[0]}"
+# find_one VARIABLE PATTERN: the one package cpack made by that name.
+find_one() {
+    local -n one=$1
+    local found
+    mapfile -t found < <(find "$work" -maxdepth 1 -name "$2")
+    [ ${#found[@]} -eq 1 ] || e2e_die "expected one $2, found ${#found[@]}"
+    one=${found[0]}
 }
-package=$(only_one 'jex_*.deb') || exit 1
-dbgsym=$(only_one 'jex-dbgsym_*.ddeb') || exit 1
+find_one package 'jex_*.deb'
+find_one dbgsym 'jex-dbgsym_*.ddeb'
 dpkg-deb -x "$package" "$root" || e2e_die "dpkg-deb could not unpack $package"
 
 # The program, and the version it reports is the package's.
