@@ -28,7 +28,7 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
   file(MAKE_DIRECTORY "${tree}/usr/share/doc")
   file(CREATE_LINK "${program}" "${tree}/usr/share/doc/${name}" SYMBOLIC)
 
-  execute_process(COMMAND dpkg-deb --root-owner-group --build "${tree}" "${package}"
+  execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip --build "${tree}" "${package}"
                   OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
   file(REMOVE_RECURSE "${tree}")
 endforeach()
