@@ -4,7 +4,11 @@
 # root as an installation would, and checks what a teacher relies on: the
 # program runs, the desktop's menu entry is valid and names the program and
 # its icon, .jex files get their own type, and the package depends on every
-# library the program needs.
+# library the program needs. Then what a distribution and a software centre
+# ask: lintian finds nothing to object to, the metadata validates, the manual
+# page renders and tells every option and key, the copyright names every
+# licence, the changelog is the version's, and the program is stripped with
+# its debug symbols in a package of their own.
 # Usage: package.sh BUILD-FOLDER SOURCE-FOLDER WORK-FOLDER
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/servers.sh"
@@ -13,15 +17,22 @@ usage="usage: package.sh BUILD-FOLDER SOURCE-FOLDER WORK-FOLDER"
 build=${1:?$usage} source_dir=${2:?$usage} e2e_work=${3:?$usage}
 work=$e2e_work root=$e2e_work/root
 e2e_require_tools cpack dpkg-deb dpkg-shlibdeps desktop-file-validate update-mime-database \
-    xmllint objdump || exit 1
+    xmllint objdump readelf lintian appstreamcli man groff || exit 1
 rm -rf "$work"
 mkdir -p "$work/mime/packages"
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
     e2e_die "cpack failed (see $work/cpack.log)"
-mapfile -t packages < <(find "$work" -maxdepth 1 -name 'jex_*.deb')
-[ ${#packages[@]} -eq 1 ] || e2e_die "expected one jex_*.deb, found ${#packages[@]}"
-package=${packages[0]}
+# find_one VARIABLE PATTERN: the one package cpack made by that name.
+find_one() {
+    local -n one=$1
+    local found
+    mapfile -t found < <(find "$work" -maxdepth 1 -name "$2")
+    [ ${#found[@]} -eq 1 ] || e2e_die "expected one $2, found ${#found[@]}"
+    one=${found[0]}
+}
+find_one package 'jex_*.deb'
+find_one dbgsym 'jex-dbgsym_*.ddeb'
 dpkg-deb -x "$package" "$root" || e2e_die "dpkg-deb could not unpack $package"
 
 # The program, and the version it reports is the package's.
@@ -89,5 +100,7 @@ e2e_check "the package depends on the packages of all ${#needed[@]} linked libra
 (missing: ${missing[*]:-none})" test ${#needed[@]} -gt 0 -a ${#missing[@]} -eq 0
 e2e_check "the package depends on fonts-dejavu-core, the font it measures texts in" \
     grep -q fonts-dejavu-core <<<"$depends"
+
+source "$(dirname "${BASH_SOURCE[0]}")/distribution.sh"
 
 e2e_finish
