@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::string_view pictureextension = ".png";
 constexpr std::string_view pageextension = ".pdf";
-constexpr std::size_t longestfilename = 255; // bytes, as most file systems allow
 
 bool endswith(std::string_view name, std::string_view extension) {
     if (name.size() < extension.size()) return false;
