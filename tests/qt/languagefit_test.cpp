@@ -143,7 +143,7 @@ class LanguageFitTest : public QObject {
             textid::running,         textid::stopped,          textid::finished,
             textid::crashed,         textid::parked,           textid::missed,
             textid::cantopenfile,    textid::cancelled,        textid::printfinished,
-            textid::printererror};
+            textid::printererror,    textid::picturecopied};
         for (int message : messages)
             measure.fit(rig.find(graphics, "warnings"), shown(message),
                         QStringLiteral("warnings (%1)").arg(message));
