@@ -49,7 +49,8 @@ std::vector<std::string> desktoplanguages(const std::function<std::string(const 
     }
     std::vector<std::string> wanted;
     if (!isplainlocale(locale)) {
-        std::string_view list = variable("LANGUAGE");
+        const std::string languages = variable("LANGUAGE");
+        std::string_view list = languages;
         while (!list.empty()) {
             const auto colon = list.find(':');
             if (colon != 0) wanted.emplace_back(list.substr(0, colon));
