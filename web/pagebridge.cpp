@@ -44,8 +44,8 @@ EM_ASYNC_JS(char*, js_askfile, (int saving, const char* title, const char* folde
 EM_ASYNC_JS(int, js_askyesno, (const char* title, const char* question), {
     return (await Module.page.askyesno(UTF8ToString(title), UTF8ToString(question))) ? 1 : 0;
 });
-EM_ASYNC_JS(int, js_printpages, (const char* pages), {
-    return (await Module.page.printpages(UTF8ToString(pages))) ? 1 : 0;
+EM_ASYNC_JS(int, js_printpages, (const char* pages, const char* title), {
+    return (await Module.page.printpages(UTF8ToString(pages), UTF8ToString(title))) ? 1 : 0;
 });
 EM_JS(void, js_filesaved, (const char* path), { Module.page.filesaved(UTF8ToString(path)); });
 EM_JS(void, js_endprogram, (), { Module.page.endprogram(); });
@@ -123,8 +123,8 @@ bool askyesno(const std::string& title, const std::string& question) {
     return js_askyesno(title.c_str(), question.c_str()) != 0;
 }
 
-bool printpages(const std::string& pages) {
-    return js_printpages(pages.c_str()) != 0;
+bool printpages(const std::string& pages, const std::string& title) {
+    return js_printpages(pages.c_str(), title.c_str()) != 0;
 }
 void filesaved(const std::string& path) {
     js_filesaved(path.c_str());

@@ -55,7 +55,9 @@ bool askyesno(const std::string& title, const std::string& question); // waits
 
 // The print view: pages of SVG, then the browser's print dialog. False when
 // the page has no way to print.
-bool printpages(const std::string& pages); // waits
+// Shows the pages and opens the browser's print dialog, the document titled
+// as the job; waits.
+bool printpages(const std::string& pages, const std::string& title);
 
 // After a save: writes the browser's files to its storage, and hands a file
 // saved for download to the browser.

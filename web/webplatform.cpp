@@ -156,6 +156,16 @@ std::unique_ptr<PrintJob> WebPlatform::startprintjob() {
     return std::make_unique<WebPrintJob>();
 }
 
+std::unique_ptr<PrintJob> WebPlatform::startpdfjob(const std::string&) {
+    return nullptr;
+}
+
+void WebPlatform::copypicture() {}
+
+bool WebPlatform::savepicture(const std::string&) {
+    return false;
+}
+
 void WebPlatform::endprogram() {
     ended_ = true;
     web::endprogram();

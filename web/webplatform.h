@@ -52,6 +52,12 @@ class WebPlatform final : public Platform {
     bool askyesno(const std::string& title, const std::string& question) override;
     double textwidth(const Font& font, std::string_view text) override;
     std::unique_ptr<PrintJob> startprintjob() override;
+    // The page has no PDF writer of its own and no clipboard or file to put
+    // a picture in: the browser prints to PDF, and a picture is saved from
+    // the drawing with the browser's own menu.
+    std::unique_ptr<PrintJob> startpdfjob(const std::string& path) override;
+    void copypicture() override;
+    bool savepicture(const std::string& path) override;
     void endprogram() override;
 
   private:

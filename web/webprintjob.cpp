@@ -11,7 +11,8 @@ namespace {
 
 // The page is A4 with 10 mm left free all round, as browsers print by
 // default; a printer dot is a CSS pixel, 1/96 inch.
-constexpr double twipspermillimetre = 1440 / 25.4;
+constexpr double twipsperinch = 1440;
+constexpr double twipspermillimetre = twipsperinch / 25.4;
 constexpr double printablewidth = 190 * twipspermillimetre;  // twips
 constexpr double printableheight = 277 * twipspermillimetre; // twips
 constexpr double twipsperdot = 15;
@@ -61,7 +62,7 @@ bool WebPrintJob::add(const std::string& element) {
 }
 
 std::optional<PageSize> WebPrintJob::pagesize() {
-    return PageSize{printablewidth, printableheight, twipsperdot};
+    return PageSize{printablewidth, printableheight, twipsperinch / twipsperdot};
 }
 
 bool WebPrintJob::setscale(double width, double height) {
@@ -155,8 +156,13 @@ std::string WebPrintJob::svg() const {
     return all;
 }
 
+bool WebPrintJob::settitle(std::string_view title) {
+    title_ = title;
+    return true;
+}
+
 bool WebPrintJob::enddocument() {
-    const bool printed = printpages(svg());
+    const bool printed = printpages(svg(), title_);
     pages_.clear();
     return printed;
 }

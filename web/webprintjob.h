@@ -13,6 +13,7 @@ namespace jex::web {
 class WebPrintJob final : public PrintJob {
   public:
     std::optional<PageSize> pagesize() override;
+    bool settitle(std::string_view title) override;
     bool setscale(double width, double height) override;
     bool setcurrentx(double x) override;
     bool setcurrenty(double y) override;
@@ -44,6 +45,7 @@ class WebPrintJob final : public PrintJob {
     double x_ = 0, y_ = 0;
     double points_ = 10;
     int linewidth_ = 1;
+    std::string title_;
 };
 
 } // namespace jex::web

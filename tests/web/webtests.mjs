@@ -339,12 +339,17 @@ const cases = {
   // Print lays the page out in the print view and opens the print dialog.
   async print(b, url) {
     await open(b, url);
-    await b.evaluate('window.print = () => { jexrecord.dialogs = (jexrecord.dialogs ?? 0) + 1; }');
+    await b.evaluate(`window.print = () => {
+      jexrecord.dialogs = (jexrecord.dialogs ?? 0) + 1;
+      jexrecord.titleduringprint = document.title;
+    }`);
     await press(b, 'forwards', 'three', 'leftbutton', 'two', 'zero');
     const keyed = await listing(b);
     await b.clickon(control('graphics.printbutton'));
     await finish(b, 'Print finished');
     same(await b.evaluate('jexrecord.dialogs'), 1, 'the print dialog opened once');
+    same(await b.evaluate('jexrecord.titleduringprint'), 'my program written by me',
+      'the printed document is titled after the program and its author');
     const printed = await b.evaluate('[...document.querySelectorAll("#printview text")].map((t) => t.textContent)');
     for (const expected of ['my program', ' written by ', 'me', 'function 1', 'function 2', ...keyed.map((l) => l.trim())])
       check(printed.some((t) => t.trim() === expected.trim()), `printed: ${JSON.stringify(expected)}`, JSON.stringify(printed));

@@ -602,7 +602,9 @@
 
   // ---- Printing -----------------------------------------------------------
 
-  async function printpages(pages) {
+  // The browser names the printed document (and a PDF file) after the page's
+  // title, so the job's title stands there while the dialog is open.
+  async function printpages(pages, title) {
     const view = document.getElementById('printview');
     view.innerHTML = pages;
     const picture = background && background !== builtin ? await pictureurl() : null;
@@ -611,7 +613,11 @@
       else image.remove();
     }
     record.printed += 1;
+    record.printtitle = title;
+    const pagetitle = document.title;
+    if (title) document.title = title;
     window.print();
+    document.title = pagetitle;
     return true;
   }
 
