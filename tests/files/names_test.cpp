@@ -52,8 +52,8 @@ std::size_t capacity(JexState& jex, const Box& box) {
 using NameBoxes = FilesTest;
 
 // A name that fits is kept whole; a longer one keeps its longest front part
-// that fits, with a warning.
-TEST_F(NameBoxes, ANameIsKeptToTheWidthOfItsBox) {
+// that fits, with a warning. An emptied box stays empty and names by default.
+TEST_F(NameBoxes, ANameIsKeptToTheWidthOfItsBoxOrNamesByDefault) {
     for (const Box& box : boxes) {
         const std::size_t room = capacity(jex, box);
         ASSERT_GT(room, 5u) << box.defaultname;
@@ -70,6 +70,9 @@ TEST_F(NameBoxes, ANameIsKeptToTheWidthOfItsBox) {
             EXPECT_EQ(platform.soundnames(),
                       fits ? std::vector<std::string>{} : std::vector<std::string>{"nay"});
         }
+        namebox_Change(jex, box.box, "");
+        EXPECT_EQ(shown(jex, box), "") << box.defaultname;
+        EXPECT_EQ(storedname(jex, box), box.defaultname) << box.defaultname;
     }
 }
 
@@ -106,14 +109,6 @@ TEST_F(NameBoxes, ABoxNeverHoldsMoreThanAFileCarries) {
     ASSERT_TRUE(read.program) << read.refusal;
     EXPECT_EQ(fieldbytes(read.program->authorname), fieldbytes(jex.authorname));
     EXPECT_EQ(fieldbytes(read.program->store.slotname[2]), fieldbytes(jex.store.slotname[2]));
-}
-
-TEST_F(NameBoxes, AnEmptyBoxStaysEmptyAndNamesByDefault) {
-    for (const Box& box : boxes) {
-        namebox_Change(jex, box.box, "");
-        EXPECT_EQ(shown(jex, box), "") << box.defaultname;
-        EXPECT_EQ(storedname(jex, box), box.defaultname) << box.defaultname;
-    }
 }
 
 TEST_F(NameBoxes, ADoubleQuoteOrALineEndIsDroppedAsItIsTyped) {

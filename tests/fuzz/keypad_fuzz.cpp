@@ -27,20 +27,12 @@ using namespace jex;
 
 // Characters a pupil can type or paste, among them some that take no width
 // and some the file cannot hold.
-constexpr std::array<std::string_view, 14> typeable = {"a",
-                                                       "W",
-                                                       " ",
-                                                       "\xC3\xA9",
-                                                       "\"",
-                                                       "\r\n",
-                                                       "\t",
-                                                       "\xE2\x80\x8B",
-                                                       "\xC2\xAD",
-                                                       "\xCC\x81",
-                                                       "\xEF\xBB\xBF",
-                                                       "\xE6\xBC\xA2",
-                                                       "\xE2\x82\xAC",
-                                                       "\xE2\x81\xA0"};
+// clang-format off
+constexpr std::array<std::string_view, 14> typeable = {
+    "a", "W", " ", "\xC3\xA9", "\"", "\r\n", "\t",
+    "\xE2\x80\x8B", "\xC2\xAD", "\xCC\x81", "\xEF\xBB\xBF", // of no width
+    "\xE6\xBC\xA2", "\xE2\x82\xAC", "\xE2\x81\xA0"};          // a Chinese sign, the euro, of no width
+// clang-format on
 
 // Nothing is ever run, so nothing waits; names are measured as the fake of
 // the rule tests measures them, with the characters of no width left out.
@@ -78,6 +70,9 @@ class ScriptPlatform : public Platform {
         return width;
     }
     std::unique_ptr<PrintJob> startprintjob() override { return nullptr; }
+    std::unique_ptr<PrintJob> startpdfjob(const std::string&) override { return nullptr; }
+    void copypicture() override {}
+    bool savepicture(const std::string&) override { return false; }
     void endprogram() override {}
 };
 
@@ -97,20 +92,12 @@ void digitontolast(JexState& jex, int digit) {
     adddigit(jex, digit);
 }
 
-const std::string& caption(JexState& jex, NameBox box) {
-    GraphicsWindow& graphics = jex.windows.graphics;
-    switch (box) {
-    case NameBox::progname:
-        return graphics.progname.caption;
-    case NameBox::myname:
-        return graphics.myname.caption;
-    case NameBox::pf1:
-        return graphics.pf1.caption;
-    case NameBox::pf2:
-        break;
-    }
-    return graphics.pf2.caption;
-}
+// The boxes in the order of their actions, each with the caption it shows.
+constexpr std::pair<NameBox, Control GraphicsWindow::*> boxes[] = {
+    {NameBox::progname, &GraphicsWindow::progname},
+    {NameBox::myname, &GraphicsWindow::myname},
+    {NameBox::pf1, &GraphicsWindow::pf1},
+    {NameBox::pf2, &GraphicsWindow::pf2}};
 
 } // namespace
 
@@ -124,7 +111,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     layoutlisting(jex);
     layoutgraphics(jex);
 
-    constexpr NameBox boxes[] = {NameBox::progname, NameBox::myname, NameBox::pf1, NameBox::pf2};
     std::size_t at = 0;
     while (at < size) {
         const int action = data[at++] % 40;
@@ -139,9 +125,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else if (action < 32) {
             // Typing or pasting at the end of a box, or emptying it: a count of
             // pairs of characters, then one byte a character.
-            const NameBox box = boxes[action - 28];
+            const auto [box, control] = boxes[action - 28];
             const std::size_t length = at < size ? 2u * data[at++] : 0;
-            std::string text = length == 0 ? std::string() : caption(jex, box);
+            std::string text =
+                length == 0 ? std::string() : (jex.windows.graphics.*control).caption;
             for (std::size_t i = 0; i < length && at < size; ++i)
                 text += typeable[data[at++] % typeable.size()];
             namebox_Change(jex, box, text);

@@ -29,11 +29,6 @@ class DrawingMenu : public ::testing::Test {
     FakePlatform& platform = rig.platform;
 };
 
-TEST_F(DrawingMenu, OffersItsThreeEntriesWhenNoRunIsInProgress) {
-    EXPECT_EQ(captions(),
-              (std::vector<std::string>{"copy picture", "save picture…", "save page…"}));
-}
-
 TEST_F(DrawingMenu, DuringARunARightClickOnlyStopsIt) {
     jex.running = true;
     jex.windows.graphics.warnings.caption = "running";
@@ -111,8 +106,8 @@ TEST_F(DrawingMenu, ACancelOrAnUnwritableFileSaysCancelledWithTheFailureSound) {
 }
 
 TEST_F(DrawingMenu, TheSavedPageIsExactlyThePrintedPage) {
-    rig.fill(0, 3);
-    rig.fill(1, 12);
+    fillslot(jex.store, 0, 3);
+    fillslot(jex.store, 1, 12);
     jex.trail.record({0, 0, 0, 50});
     jex.trail.record({0, 50, 40, 50});
     Control& target = jex.windows.graphics.target;

@@ -156,8 +156,8 @@ TEST_F(Printing, TheBackgroundAndTheTargetsRedFrameOnlyWhenShown) {
 }
 
 TEST_F(Printing, RowsRunToTheLongestSlotWithShortSlotsLeftEmpty) {
-    rig.fill(0, 3);
-    rig.fill(1, 10);
+    fillslot(jex.store, 0, 3);
+    fillslot(jex.store, 1, 10);
     jex.store.slotname[1] = "zigzag";
     printprogram(jex);
 
@@ -189,8 +189,8 @@ void drawsomething(PrintRig& rig) {
     rig.jex.pictureloaded = true;
     rig.jex.windows.graphics.target.visible = true;
     rig.jex.trail.record({0, 0, 0, 50});
-    rig.fill(0, 2);
-    rig.fill(2, 1);
+    fillslot(rig.jex.store, 0, 2);
+    fillslot(rig.jex.store, 2, 1);
 }
 
 // "printer error", the failure sound, nothing more sent, and the half-built

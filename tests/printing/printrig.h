@@ -4,6 +4,7 @@
 
 #include "core/state.h"
 #include "support/fakeplatform.h"
+#include "support/keying.h"
 
 #include <string>
 #include <vector>
@@ -19,16 +20,6 @@ struct PrintRig : Rig {
         jex.windows.graphics.Picture1.width = 640;
         jex.windows.graphics.Picture1.height = 500;
         jex.windows.graphics.target.visible = false;
-    }
-
-    // Forward steps numbered 1, 2, ... in the slot.
-    void fill(int slot, int count) {
-        for (int row = 1; row <= count; ++row) {
-            jex.store.commands[row][slot] = "F";
-            jex.store.arguments[row][slot] = static_cast<Int16>(row);
-        }
-        jex.store.commands[count + 1][slot] = "DONE";
-        jex.store.stepcount[slot] = static_cast<Int16>(count);
     }
 
     const std::vector<PrintCall>& calls() const { return platform.printer.calls; }

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -44,11 +45,11 @@ class DrawingMenuTest : public jex::testing::StartedSimulatorTest {
     void aRightClickOffersTheMenuAndCopiesThePictureAsShown() {
         rig->click(rig->funnies(), "target");
         QStringList offered;
-        rightclick([&offered](QMenu& menu) {
+        QVERIFY(rightclick([&offered](QMenu& menu) {
             for (QAction* action : menu.actions())
                 offered << action->text();
             return menu.actions().constFirst();
-        });
+        }));
         QCOMPARE(offered, QStringList({"copy picture", "save picture…", "save page…"}));
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("picture copied!"));
 
@@ -66,7 +67,7 @@ class DrawingMenuTest : public jex::testing::StartedSimulatorTest {
     void theSavedPictureHasTheScreensPixelsAndTheSavedPageIsAPdf() {
         QTemporaryDir folder;
         rig->dialogs->chosenfile = (folder.path() + "/drawing").toStdString();
-        rightclick([](QMenu& menu) { return menu.actions().at(1); });
+        QVERIFY(rightclick([](QMenu& menu) { return menu.actions().at(1); }));
         const QImage saved(folder.path() + "/drawing.png");
         QCOMPARE(saved.size(), area->size() * area->devicePixelRatioF());
         // A file knows nothing of the screen's density: its pixels are the screen's.
@@ -76,7 +77,7 @@ class DrawingMenuTest : public jex::testing::StartedSimulatorTest {
         QCOMPARE(rig->dialogs->asked.back().filename, std::string("my program.png"));
 
         rig->dialogs->chosenfile = (folder.path() + "/page.pdf").toStdString();
-        rightclick([](QMenu& menu) { return menu.actions().at(2); });
+        QVERIFY(rightclick([](QMenu& menu) { return menu.actions().at(2); }));
         QFile page(folder.path() + "/page.pdf");
         QVERIFY(page.open(QIODevice::ReadOnly));
         QVERIFY(page.read(5) == "%PDF-");
@@ -86,7 +87,7 @@ class DrawingMenuTest : public jex::testing::StartedSimulatorTest {
 
     void aPageThatCannotBeWrittenSaysCancelledWithTheFailureSound() {
         rig->dialogs->chosenfile = "/no/such/folder/page.pdf";
-        rightclick([](QMenu& menu) { return menu.actions().at(2); });
+        QVERIFY(rightclick([](QMenu& menu) { return menu.actions().at(2); }));
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("cancelled!"));
         QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
     }
@@ -95,7 +96,7 @@ class DrawingMenuTest : public jex::testing::StartedSimulatorTest {
         bool menuopened = false;
         QTimer::singleShot(0, area, [&] {
             QVERIFY(rig->state().running);
-            menuopened = !rightclickwithoutchoosing();
+            menuopened = rightclick();
         });
         rig->press({"pause", "five", "zero", "go"});
         QVERIFY(!menuopened);
@@ -123,36 +124,25 @@ class DrawingMenuTest : public jex::testing::StartedSimulatorTest {
     }
 
   private:
-    // Right-clicks the middle of the drawing area and chooses what `choose`
-    // picks from the menu that opens.
-    template <class Choose> void rightclick(Choose choose) {
+    // Right-clicks the middle of the drawing area; true when a menu opened,
+    // from which `choose` picks an entry (with nothing to choose, it is closed).
+    bool rightclick(std::function<QAction*(QMenu&)> choose = {}) {
         auto opened = std::make_shared<bool>(false);
         QTimer::singleShot(0, area, [opened, choose] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!menu) return;
             *opened = true;
+            if (!choose) {
+                menu->close();
+                return;
+            }
             menu->setActiveAction(choose(*menu));
             QTest::keyClick(menu, Qt::Key_Return);
         });
         QContextMenuEvent event(QContextMenuEvent::Mouse, home, area->mapToGlobal(home));
         QApplication::sendEvent(area, &event);
         QCoreApplication::processEvents();
-        QVERIFY(*opened);
-    }
-
-    // True when a right click opened no menu; one that did open is closed.
-    bool rightclickwithoutchoosing() {
-        auto opened = std::make_shared<bool>(false);
-        QTimer::singleShot(0, area, [opened] {
-            if (QWidget* popup = QApplication::activePopupWidget()) {
-                *opened = true;
-                popup->close();
-            }
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, home, area->mapToGlobal(home));
-        QApplication::sendEvent(area, &event);
-        QCoreApplication::processEvents();
-        return !*opened;
+        return *opened;
     }
 
     jex::qt::CanvasView* area = nullptr;

@@ -10,6 +10,8 @@
 #include "qt/looks.h"
 #include "qt/qtplatform.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QLineEdit>
@@ -66,9 +68,17 @@ class FilesTest : public StartedSimulatorTest {
         rig->click(rig->buttons(), "forwards");
         rig->click(rig->program(), "exitbutton");
         QVERIFY(window->isVisible());
+        QVERIFY(!window->isModal());
         QCOMPARE(rig->endings, 0);
         QCOMPARE(rig->caption(window, "Label1"), QString("You haven't saved your program!"));
         QCOMPARE(rig->find<QPushButton>(window, "cancel")->text(), QString("cancel"));
+        // A screen reader hears the message as the window's name; the safe
+        // button has the keyboard.
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(window);
+        QCOMPARE(spoken->role(), QAccessible::Window);
+        QCOMPARE(spoken->text(QAccessible::Name), QString("You haven't saved your program!"));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(QApplication::focusWidget(), rig->find(window, "cancel"));
         const QRect screen(0, 0, 800, 800);
         QVERIFY(qAbs(window->frameGeometry().center().x() - screen.center().x()) <= 2);
         QVERIFY(qAbs(window->frameGeometry().center().y() - screen.center().y()) <= 2);
@@ -77,6 +87,9 @@ class FilesTest : public StartedSimulatorTest {
 
         QVERIFY(!window->close()); // the window manager's close is the exit button
         QVERIFY(window->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!window->isVisible());
+        rig->click(rig->program(), "exitbutton");
         rig->click(window, "cancel");
         QVERIFY(!window->isVisible());
         QCOMPARE(rig->endings, 0);

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <tuple>
+
 class LanguageDialogsTest : public QObject {
     Q_OBJECT
 
@@ -20,14 +22,10 @@ class LanguageDialogsTest : public QObject {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("yes");
         QTest::addColumn<QString>("no");
-        QTest::newRow("en") << QString() << "&Yes"
-                            << "&No";
-        QTest::newRow("de") << "de"
-                            << "&Ja"
-                            << "&Nein";
-        QTest::newRow("cy") << "cy"
-                            << "&Ie"
-                            << "&Na";
+        for (const auto& [language, yes, no] :
+             {std::tuple{"", "&Yes", "&No"}, {"de", "&Ja", "&Nein"}, {"cy", "&Ie", "&Na"}})
+            QTest::newRow(*language ? language : "en")
+                << QString(language) << QString(yes) << QString(no);
     }
 
     void theAnswersSpeakTheLanguage() {

@@ -6,6 +6,7 @@
 #include "core/textids.h"
 #include "core/texts.h"
 #include "qt/qtprintjob.h"
+#include "support/keying.h"
 
 #include <QDate>
 #include <QImage>
@@ -14,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+using jex::testing::fillslot;
 using jex::testing::SimulatorRig;
 
 namespace {
@@ -93,8 +95,8 @@ class PrintingTest : public jex::testing::StartedSimulatorTest {
         jex::JexState& jex = rig->state();
         jex.store.slotname[0] = "zigzag";
         jex.authorname = "Ana";
-        fill(0, 3, "F");
-        fill(1, 10, "R");
+        fillslot(jex.store, 0, 3);
+        fillslot(jex.store, 1, 10, "R");
         jex.trail.record({0, 0, 0, 100});
         jex::Control& target = jex.windows.graphics.target;
         target.left = 40;
@@ -145,8 +147,8 @@ class PrintingTest : public jex::testing::StartedSimulatorTest {
     }
 
     void aLongListingGoesOnOnTheNextPageInItsColumns() {
-        fill(0, 99, "F");
-        fill(2, 99, "L");
+        fillslot(rig->state().store, 0, 99);
+        fillslot(rig->state().store, 2, 99, "L");
         rig->click(rig->graphics(), "printbutton");
         QCOMPARE(rig->sounds(), std::vector<std::string>{"yea"});
 
@@ -199,17 +201,6 @@ class PrintingTest : public jex::testing::StartedSimulatorTest {
 
   private:
     jex::qt::PrinterSource printer() override { return pdfprinter(pdf); }
-
-    // Forward, right or left steps numbered 1, 2, ... in the slot.
-    void fill(int slot, int count, const char* command) {
-        jex::ProgramStore& store = rig->state().store;
-        for (int row = 1; row <= count; ++row) {
-            store.commands[row][slot] = command;
-            store.arguments[row][slot] = static_cast<jex::Int16>(row);
-        }
-        store.commands[count + 1][slot] = "DONE";
-        store.stepcount[slot] = static_cast<jex::Int16>(count);
-    }
 
     QImage raster() {
         const QString stem = folder.filePath("page");

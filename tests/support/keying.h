@@ -24,4 +24,14 @@ inline std::string step(const JexState& jex, int row, int slot = 0) {
     return command + " " + std::to_string(*argument);
 }
 
+// Steps of one command numbered 1, 2, ... written straight into the slot.
+inline void fillslot(ProgramStore& store, int slot, int count, const char* command = "F") {
+    for (int row = 1; row <= count; ++row) {
+        store.commands[row][slot] = command;
+        store.arguments[row][slot] = static_cast<Int16>(row);
+    }
+    store.commands[count + 1][slot] = token::done;
+    store.stepcount[slot] = static_cast<Int16>(count);
+}
+
 } // namespace jex::testing
