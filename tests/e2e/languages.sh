@@ -35,7 +35,7 @@ said() {
 say LANG=de_DE.UTF-8 -- --help
 said "--help in a German locale" "$out" '^Aufruf: jex \[PROGRAMM\.jex\]$'
 said "--help names --language" "$out" '^  --language xx  '
-said "--help names the keys in German" "$out" '^  vorwärts: Up$'
+said "--help names the keys in German" "$out" '^  vorwärts: Up oder F$'
 say LANG=de_DE.UTF-8 LC_ALL=fr_FR.UTF-8 -- --help
 said "LC_ALL comes before LANG" "$out" '^Utilisation : jex'
 say LANG=fr_FR.UTF-8 LANGUAGE=nl:de -- --help
