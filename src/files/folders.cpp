@@ -3,6 +3,8 @@
 
 #include "core/state.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -76,6 +78,15 @@ std::string safename(std::string_view text, std::size_t longest) {
     // A leading dot covers "." and "..", and hidden files a pupil cannot find.
     if (!name.empty() && name.front() == '.') name.front() = standin;
     return cututf8(std::move(name), longest);
+}
+
+bool hasextension(std::string_view filename, std::string_view extension) {
+    if (filename.size() < extension.size()) return false;
+    return std::equal(extension.begin(), extension.end(), filename.end() - extension.size(),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
 }
 
 std::string safefoldername(std::string_view author) {

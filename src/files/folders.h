@@ -27,6 +27,9 @@ inline constexpr std::size_t longestfilename = 255;
 // splitting a character.
 std::string safename(std::string_view text, std::size_t longest);
 
+// Whether a file name ends in the extension (".jex"), in any case.
+bool hasextension(std::string_view filename, std::string_view extension);
+
 // An author's name as a folder name: a name that would leave the programs
 // folder or that the file system refuses has those characters replaced. An
 // empty name is the programs folder itself.

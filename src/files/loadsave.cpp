@@ -16,25 +16,12 @@
 #include "files/names.h"
 #include "files/programfile.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace jex {
 namespace {
 
 constexpr std::string_view extension = ".jex";
 constexpr std::string_view defaultsauthor = "defaults";
 constexpr std::string_view defaultsfile = "defaults.jex";
-
-bool hasextension(const std::string& filename) {
-    if (filename.size() < extension.size()) return false;
-    return std::equal(extension.begin(), extension.end(),
-                      filename.end() - static_cast<std::ptrdiff_t>(extension.size()),
-                      [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a)) ==
-                                 std::tolower(static_cast<unsigned char>(b));
-                      });
-}
 
 std::optional<FileRequest> filerequest(int title, std::string_view author, std::string filename) {
     const auto folder = authorfolder(author);
@@ -64,7 +51,7 @@ bool trysave(JexState& jex) {
     // all of what was typed.
     std::filesystem::path file(*chosen);
     std::string filename = file.filename().string();
-    if (!hasextension(filename)) {
+    if (!hasextension(filename, extension)) {
         filename += extension;
         file.replace_filename(filename);
     }

@@ -9,8 +9,6 @@
 #include "files/folders.h"
 #include "printing/printbutton.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -20,15 +18,6 @@ namespace {
 
 constexpr std::string_view pictureextension = ".png";
 constexpr std::string_view pageextension = ".pdf";
-
-bool endswith(std::string_view name, std::string_view extension) {
-    if (name.size() < extension.size()) return false;
-    return std::equal(extension.begin(), extension.end(), name.end() - extension.size(),
-                      [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a)) ==
-                                 std::tolower(static_cast<unsigned char>(b));
-                      });
-}
 
 // Asks where to save, in the author's folder; the path chosen, with the
 // extension added when it was not typed, or nothing for a cancel.
@@ -41,7 +30,7 @@ std::optional<std::string> askwhere(JexState& jex, int title, int filter,
         {text(title), folder->string(), offeredfilename(jex, extension), text(filter)});
     if (!chosen || chosen->empty()) return std::nullopt;
     std::string path = *chosen;
-    if (!endswith(path, extension)) path += extension;
+    if (!hasextension(path, extension)) path += extension;
     return path;
 }
 

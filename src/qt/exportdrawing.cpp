@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "core/textids.h"
 #include "core/texts.h"
+#include "files/folders.h"
 #include "files/loadsave.h"
 #include "printing/printbutton.h"
 #include "qt/qtplatform.h"
@@ -13,13 +14,14 @@
 
 #include <QPrinter>
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
 
 namespace jex::qt {
 namespace {
+
+constexpr std::string_view pageextension = ".pdf";
 
 // Every question is turned down.
 class NoDialogs final : public Dialogs {
@@ -30,10 +32,9 @@ class NoDialogs final : public Dialogs {
 };
 
 bool ispage(const std::filesystem::path& output) {
-    std::string extension = output.extension().string();
-    for (char& c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension == ".pdf";
+    // A name that is only the extension is a hidden file without one.
+    const std::string name = output.filename().string();
+    return name.size() > pageextension.size() && hasextension(name, pageextension);
 }
 
 bool write(Simulator& simulator, const std::filesystem::path& output) {

@@ -3,6 +3,7 @@
 
 #include "core/textids.h"
 #include "core/texts.h"
+#include "files/folders.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,12 +22,9 @@ constexpr std::string_view zoomflag = "--zoom";
 constexpr std::string_view pictureextension = ".png";
 constexpr std::string_view pageextension = ".pdf";
 
+// A name before the extension, which may be in any case.
 bool endswith(std::string_view name, std::string_view extension) {
-    if (name.size() <= extension.size()) return false;
-    return std::equal(extension.begin(), extension.end(), name.end() - extension.size(),
-                      [](char wanted, char given) {
-                          return std::tolower(static_cast<unsigned char>(given)) == wanted;
-                      });
+    return name.size() > extension.size() && hasextension(name, extension);
 }
 
 // A whole number of plain digits within the bounds, or none.
