@@ -5,7 +5,6 @@
 #include "canvas/target.h"
 #include "core/state.h"
 #include "core/textids.h"
-#include "core/texts.h"
 #include "files/programbuttons.h"
 #include "printing/drawingmenu.h"
 #include "printing/printbutton.h"
@@ -78,8 +77,7 @@ graphicswindow::~graphicswindow() {
 void graphicswindow::syncextras(const ScreenInfo&) {
     Picture1_.showchanges();
     // The target on the drawing is told from the tools' target by its place.
-    const QString place =
-        QString::fromStdString(text(textid::targetplace)).arg(jex_.targetx).arg(jex_.targety);
+    const QString place = fromtable(textid::targetplace).arg(jex_.targetx).arg(jex_.targety);
     if (target_.accessibleName() != place) target_.setAccessibleName(place);
     const int told = jex_.windows.graphics.warningsshown;
     if (told != warningstold_) {

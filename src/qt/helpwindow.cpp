@@ -2,7 +2,6 @@
 #include "qt/helpwindow.h"
 
 #include "core/textids.h"
-#include "core/texts.h"
 #include "entry/keys.h"
 #include "qt/keyboardkeys.h"
 #include "qt/looks.h"
@@ -29,10 +28,6 @@ constexpr QSize helpsize(620, 720);
 constexpr double largestshare = 0.9;
 
 constexpr Qt::Key helpkey = Qt::Key_F1;
-
-QString fromtable(int number) {
-    return qtext(text(number));
-}
 
 QString heading(int number) {
     return QStringLiteral("<h2>%1</h2>").arg(fromtable(number).toHtmlEscaped());

@@ -2,8 +2,8 @@
 #include "qt/keyboardkeys.h"
 
 #include "core/textids.h"
-#include "core/texts.h"
 #include "entry/keys.h"
+#include "qt/looks.h"
 
 #include <QKeySequence>
 #include <QStringList>
@@ -75,10 +75,6 @@ constexpr auto places = std::to_array<KeyPlace>({
     {42, Qt::Key_G}, {43, Qt::Key_H}, {46, Qt::Key_L}, {53, Qt::Key_X}, {56, Qt::Key_B},
     {57, Qt::Key_N}, {58, Qt::Key_M},
 });
-
-QString fromtable(int number) {
-    return QString::fromStdString(text(number));
-}
 
 } // namespace
 

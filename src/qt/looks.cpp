@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/looks.h"
 
+#include "core/texts.h"
+
 namespace jex::qt {
 namespace {
 
@@ -30,6 +32,10 @@ QString qtext(const std::string& caption) {
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return result;
+}
+
+QString fromtable(int number) {
+    return QString::fromStdString(text(number));
 }
 
 QString labelstyle(const Control& control) {

@@ -23,6 +23,9 @@ QColor qcolour(const Colour& colour);
 // A model caption on the screen: UTF-8, and a carriage return starts a line.
 QString qtext(const std::string& caption);
 
+// A text of the string table, by its number.
+QString fromtable(int number);
+
 // Style sheets that give each kind of control its flat coloured look.
 QString labelstyle(const Control& control);
 QString buttonstyle(const Control& control);

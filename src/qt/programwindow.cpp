@@ -3,8 +3,8 @@
 
 #include "core/state.h"
 #include "core/textids.h"
-#include "core/texts.h"
 #include "files/exit.h"
+#include "qt/looks.h"
 
 namespace jex::qt {
 
@@ -22,7 +22,7 @@ void programwindow::syncextras(const ScreenInfo& screen) {
     programtext_.setlines(model.lines);
     // An empty title would be read as nothing at all.
     const QString title = jex_.windows.program.nameheader.caption.empty()
-                              ? QString::fromStdString(text(textid::unnamedprogram))
+                              ? fromtable(textid::unnamedprogram)
                               : QString();
     if (nameheader_.accessibleName() != title) nameheader_.setAccessibleName(title);
     // Each line takes 1.2 times the font size, at 20 twips to the point.

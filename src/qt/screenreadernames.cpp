@@ -2,8 +2,8 @@
 #include "qt/screenreadernames.h"
 
 #include "core/textids.h"
-#include "core/texts.h"
 #include "qt/listingview.h"
+#include "qt/looks.h"
 #include "qt/modelwindow.h"
 
 #include <QAbstractButton>
@@ -114,10 +114,6 @@ QAccessibleInterface* accessiblefor(const QString&, QObject* object) {
         std::find(penbuttons.begin(), penbuttons.end(), button->objectName()) != penbuttons.end())
         return new PenButtonAccessible(button);
     return nullptr;
-}
-
-QString fromtable(int number) {
-    return QString::fromStdString(text(number));
 }
 
 } // namespace
