@@ -28,7 +28,6 @@ std::unique_ptr<QPrinter> pdfprinter(const QString& path) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
-    printer->setColorMode(QPrinter::Color);
     if (const QPrinterInfo info = QPrinterInfo::defaultPrinter(); !info.isNull())
         printer->setPageLayout(QPrinter(info, QPrinter::HighResolution).pageLayout());
     return printer;
