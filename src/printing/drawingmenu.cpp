@@ -61,12 +61,11 @@ std::vector<DrawingMenuEntry> Picture1_RightClick(JexState& jex) {
 void drawingmenu_Click(JexState& jex, DrawingMenuItem item) {
     // The menu is gone by now, but a run may have started while it was open.
     if (stopifrunning(jex)) return;
-    GraphicsWindow& graphics = jex.windows.graphics;
-    graphics.warnings.caption.clear();
+    jex.windows.graphics.warnings.caption.clear();
     switch (item) {
     case DrawingMenuItem::copypicture:
         jex.platform.copypicture();
-        graphics.warnings.caption = text(textid::picturecopied);
+        showmessage(jex, textid::picturecopied);
         return;
     case DrawingMenuItem::savepicture:
         if (!savepicture(jex)) reportproblem(jex, textid::cancelled);
