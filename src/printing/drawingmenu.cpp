@@ -10,7 +10,6 @@
 #include "printing/printbutton.h"
 
 #include <filesystem>
-#include <memory>
 #include <optional>
 
 namespace jex {
@@ -41,12 +40,7 @@ bool savepicture(JexState& jex) {
 
 bool savepage(JexState& jex) {
     const auto path = askwhere(jex, textid::savepage, textid::pagefilter, pageextension);
-    if (!path) return false;
-    std::unique_ptr<PrintJob> job = jex.platform.startpdfjob(*path);
-    if (!job) return false;
-    if (printpage(jex, *job)) return true;
-    job->abandon();
-    return false;
+    return path && printtofile(jex, *path);
 }
 
 } // namespace

@@ -46,4 +46,12 @@ bool printpage(JexState& jex, PrintJob& job) {
     return !page.spoiled();
 }
 
+bool printtofile(JexState& jex, const std::string& path) {
+    std::unique_ptr<PrintJob> job = jex.platform.startpdfjob(path);
+    if (!job) return false;
+    if (printpage(jex, *job)) return true;
+    job->abandon();
+    return false;
+}
+
 } // namespace jex

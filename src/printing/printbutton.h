@@ -2,6 +2,8 @@
 // The drawing window's print button.
 #pragma once
 
+#include <string>
+
 namespace jex {
 
 struct JexState;
@@ -20,5 +22,9 @@ void printprogram(JexState& jex);
 // The page itself on a job that is already open, ended and handed over. False
 // when the job refused anything; the caller then abandons it.
 bool printpage(JexState& jex, PrintJob& job);
+
+// The same page written to a PDF file instead of printed. False when the file
+// could not be made.
+bool printtofile(JexState& jex, const std::string& path);
 
 } // namespace jex

@@ -39,11 +39,7 @@ bool ispage(const std::filesystem::path& output) {
 
 bool write(Simulator& simulator, const std::filesystem::path& output) {
     if (!ispage(output)) return simulator.platform().savepicture(output.string());
-    std::unique_ptr<PrintJob> job = simulator.platform().startpdfjob(output.string());
-    if (!job) return false;
-    if (printpage(simulator.state(), *job)) return true;
-    job->abandon();
-    return false;
+    return printtofile(simulator.state(), output.string());
 }
 
 void dropnote(QtMsgType type, const QMessageLogContext&, const QString& message) {
