@@ -28,6 +28,13 @@ bool numbercomplete(const JexState& jex) {
     return jex.store.commands[n][s] == token::note || number >= threedigits;
 }
 
+// What the keypad expects after the slot's last step, read from the step.
+Int16 entrystatefor(const JexState& jex, int slot) {
+    const int n = jex.store.stepcount[slot];
+    if (n == 0 || valueof(jex.store.arguments[n][slot]) != awaitingnumber) return entry::command;
+    return jex.store.commands[n][slot] == token::note ? entry::lastdigit : entry::firstdigit;
+}
+
 } // namespace
 
 void commandkey(JexState& jex, std::string_view command) {
@@ -160,12 +167,6 @@ void rm(JexState& jex) {
     // never run on into a number that was already complete.
     settleentrystates(jex);
     refreshlisting(jex);
-}
-
-Int16 entrystatefor(const JexState& jex, int slot) {
-    const int n = jex.store.stepcount[slot];
-    if (n == 0 || valueof(jex.store.arguments[n][slot]) != awaitingnumber) return entry::command;
-    return jex.store.commands[n][slot] == token::note ? entry::lastdigit : entry::firstdigit;
 }
 
 void settleentrystates(JexState& jex) {

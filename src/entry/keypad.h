@@ -24,10 +24,9 @@ void ce(JexState& jex);  // removes the last step
 void cm(JexState& jex);  // clears the slot
 void rm(JexState& jex);  // puts back the program as after the last complete entry
 
-// What the keypad expects after a slot's last step, read from the step: its
-// number's first digit (or a note's digit) while that number is missing, else
-// a command. Steps put back or read from a file set every slot's state so.
-Int16 entrystatefor(const JexState& jex, int slot);
+// Every slot's keypad expects what its last step needs: that number's first
+// digit (or a note's digit) while the number is missing, else a command.
+// Steps put back or read from a file set the states so.
 void settleentrystates(JexState& jex);
 
 } // namespace jex
