@@ -27,11 +27,7 @@ void relayout(JexState& jex, const Windows& designed) {
     funnies = designed.funnies;
     funnies.Slider1.value = slider.value;
 
-    setmargins(jex);
-    layoutkeypad(jex);
-    layouttools(jex);
-    layoutlisting(jex);
-    layoutgraphics(jex);
+    layoutwindows(jex);
 
     graphics.progname.caption = progname;
     graphics.myname.caption = myname;

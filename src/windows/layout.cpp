@@ -243,6 +243,14 @@ void layoutlisting(JexState& jex) {
     program.shown = true;
 }
 
+void layoutwindows(JexState& jex) {
+    setmargins(jex);
+    layoutkeypad(jex);
+    layouttools(jex);
+    layoutlisting(jex);
+    layoutgraphics(jex);
+}
+
 void layoutgraphics(JexState& jex) {
     const ScreenInfo screen = jex.platform.screen();
     GraphicsWindow& graphics = jex.windows.graphics;

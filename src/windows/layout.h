@@ -14,6 +14,8 @@ void layoutkeypad(JexState& jex);
 void layouttools(JexState& jex);
 void layoutlisting(JexState& jex);
 void layoutgraphics(JexState& jex);
+// All four windows, in the order each needs the one before.
+void layoutwindows(JexState& jex);
 
 // The length units of the robot, from the height of the drawing area.
 void setcanvasunits(JexState& jex);

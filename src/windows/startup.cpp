@@ -14,11 +14,7 @@ namespace jex {
 void program_Load(JexState& jex) {
     getpicture(jex);
     initvariables(jex);
-    setmargins(jex);
-    layoutkeypad(jex);
-    layouttools(jex);
-    layoutlisting(jex);
-    layoutgraphics(jex);
+    layoutwindows(jex);
     getdefault(jex);
     jex.store.slotname[0] = text(textid::myprogram);
     jex.authorname = text(textid::me);

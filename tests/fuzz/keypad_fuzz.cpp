@@ -105,11 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScriptPlatform platform;
     JexState jex(platform);
     initvariables(jex);
-    setmargins(jex);
-    layoutkeypad(jex);
-    layouttools(jex);
-    layoutlisting(jex);
-    layoutgraphics(jex);
+    layoutwindows(jex);
 
     std::size_t at = 0;
     while (at < size) {

@@ -13,11 +13,7 @@ namespace {
 
 void layoutall(JexState& jex) {
     initvariables(jex);
-    setmargins(jex);
-    layoutkeypad(jex);
-    layouttools(jex);
-    layoutlisting(jex);
-    layoutgraphics(jex);
+    layoutwindows(jex);
 }
 
 // A rig laid out on a screen of that size.
