@@ -4,40 +4,23 @@
 #include "core/programstore.h"
 #include "core/state.h"
 #include "core/textids.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "entry/backup.h"
 #include "entry/feedback.h"
 
 namespace jex {
 namespace {
 
-constexpr int threedigits = 100;  // the smallest number with all its digits
-
-int lastnumber(const JexState& jex) {
-    const int s = jex.currentslot;
-    return valueof(jex.store.arguments[jex.store.stepcount[s]][s]);
-}
-
-// A note takes one digit and a counted command three; a number that has them
-// all takes no more, whatever the entry state says.
+// A number that has all the digits its command takes takes no more, whatever
+// the entry state says.
 bool numbercomplete(const JexState& jex) {
     const int s = jex.currentslot;
-    const int n = jex.store.stepcount[s];
-    const int number = lastnumber(jex);
-    if (number == awaitingnumber) return false;
-    return jex.store.commands[n][s] == token::note || number >= threedigits;
-}
-
-// What the keypad expects after the slot's last step, read from the step.
-Int16 entrystatefor(const JexState& jex, int slot) {
-    const int n = jex.store.stepcount[slot];
-    if (n == 0 || valueof(jex.store.arguments[n][slot]) != awaitingnumber) return entry::command;
-    return jex.store.commands[n][slot] == token::note ? entry::lastdigit : entry::firstdigit;
+    return hasalldigits(jex.store.lastcommand(s), jex.store.lastnumber(s));
 }
 
 } // namespace
 
-void commandkey(JexState& jex, std::string_view command) {
+void commandkey(JexState& jex, Command command) {
     if (stopifrunning(jex)) return;
     if (numberpending(jex)) {
         reportproblem(jex, textid::expectingnumber);
@@ -50,26 +33,25 @@ void commandkey(JexState& jex, std::string_view command) {
     addcommand(jex, command);
 }
 
-void addcommand(JexState& jex, std::string_view command) {
+void addcommand(JexState& jex, Command command) {
     const int s = jex.currentslot;
-    if (command == token::end) {
+    if (command == Command::end) {
         addend(jex);
-    } else if (command == token::repeat) {
+    } else if (command == Command::repeat) {
         addrepeat(jex);
     } else {
-        jex.entrystate[s] = command == token::note ? entry::lastdigit : entry::firstdigit;
+        jex.entrystate[s] = entrystateafter(command);
         appendstep(jex, command);
     }
     // A repeat or end key that was refused still counts as a change.
     jex.saved = false;
-    jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
 }
 
 void addrepeat(JexState& jex) {
     const int s = jex.currentslot;
-    if (jex.openrepeats[s] < maxopenrepeats) {
-        jex.entrystate[s] = entry::firstdigit;
-        appendstep(jex, token::repeat);
+    if (jex.store.openrepeats(s) < maxopenrepeats) {
+        jex.entrystate[s] = entrystateafter(Command::repeat);
+        appendstep(jex, Command::repeat);
     } else {
         reportproblem(jex, textid::toomanyrepeats);
     }
@@ -77,22 +59,17 @@ void addrepeat(JexState& jex) {
 
 void addend(JexState& jex) {
     const int s = jex.currentslot;
-    if (jex.openrepeats[s] >= 1) {
-        jex.entrystate[s] = entry::command;
-        appendstep(jex, token::end);
-        jex.store.arguments[jex.store.stepcount[s]][s] = endmarker;
+    if (jex.store.openrepeats(s) >= 1) {
+        jex.entrystate[s] = entrystateafter(Command::end);
+        appendstep(jex, Command::end, endmarker);
         backup(jex);
     } else {
         reportproblem(jex, textid::nomatchingrepeat);
     }
 }
 
-void appendstep(JexState& jex, std::string_view command) {
-    const int s = jex.currentslot;
-    const int n = ++jex.store.stepcount[s];
-    jex.store.commands[n][s] = command;
-    jex.store.arguments[n][s] = awaitingnumber;
-    jex.store.commands[n + 1][s] = token::done;
+void appendstep(JexState& jex, Command command, Argument number) {
+    jex.store.append(jex.currentslot, command, number);
     refreshlisting(jex);
 }
 
@@ -126,23 +103,19 @@ void digitkey(JexState& jex, int digit) {
 
 void adddigit(JexState& jex, int digit) {
     const int s = jex.currentslot;
-    Argument& number = jex.store.arguments[jex.store.stepcount[s]][s];
-    const int before = valueof(number);
-    number = static_cast<Int16>(before == awaitingnumber ? digit : before * 10 + digit);
+    const int before = jex.store.lastnumber(s);
+    jex.store.setnumber(s, static_cast<Int16>(before == awaitingnumber ? digit : before * 10 + digit));
     refreshlisting(jex);
     backup(jex);
 }
 
 void ce(JexState& jex) {
     const int s = jex.currentslot;
-    if (jex.store.stepcount[s] == 0) {
+    if (!jex.store.rubout(s)) {
         reportproblem(jex, textid::nothingtorubout);
         return;
     }
     jex.entrystate[s] = entry::command;
-    const int n = --jex.store.stepcount[s];
-    jex.store.commands[n + 1][s] = token::done;
-    jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
     refreshlisting(jex);
 }
 
@@ -152,12 +125,8 @@ void cm(JexState& jex) {
         reportproblem(jex, textid::nothingtorubout);
         return;
     }
-    for (auto& row : jex.store.commands) row[s].clear();
-    jex.store.stepcount[s] = 0;
-    jex.store.commands[0][s] = token::done;
-    jex.store.commands[1][s] = token::done;
+    jex.store.clear(s);
     jex.entrystate[s] = entry::command;
-    jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
     refreshlisting(jex);
 }
 
@@ -171,7 +140,7 @@ void rm(JexState& jex) {
 
 void settleentrystates(JexState& jex) {
     for (int s = 0; s < slotcount; ++s)
-        jex.entrystate[s] = entrystatefor(jex, s);
+        jex.entrystate[s] = jex.store.settledentry(s);
 }
 
 } // namespace jex

@@ -4,26 +4,13 @@
 #include "core/state.h"
 #include "core/textids.h"
 #include "core/texts.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace jex {
 namespace {
-
-int wordnumber(const std::string& command) {
-    if (command == token::forwards) return textid::forward;
-    if (command == token::backwards) return textid::backward;
-    if (command == token::left) return textid::left;
-    if (command == token::right) return textid::right;
-    if (command == token::pause) return textid::pause;
-    if (command == token::note) return textid::note;
-    if (command == token::repeat) return textid::repeat;
-    if (command == token::flash) return textid::flash;
-    if (command == token::end) return textid::end;
-    return 0;
-}
 
 // The word, one space, and for a number that is not a marker its sign
 // position (a space) and digits.
@@ -57,22 +44,22 @@ void buildlisting(JexState& jex, int slot) {
 }
 
 void buildline(JexState& jex, int step, int slot) {
-    const std::string& command = jex.store.commands[step][slot];
+    const CommandInfo& command = commandinfo(jex.store.commands[step][slot]);
     const Argument& argument = jex.store.arguments[step][slot];
     std::string& line = jex.listinglines[step][slot];
     Int16& indent = jex.listingindent[slot];
 
-    if (command == token::repeat) {
-        line = wordline(indent, textid::repeat, argument);
+    if (command.kind == CommandKind::repeat) {
+        line = wordline(indent, command.word, argument);
         ++indent;
-    } else if (command == token::end) {
+    } else if (command.kind == CommandKind::end) {
         --indent;
-        line = wordline(indent, textid::end, argument);
-    } else if (command == token::callone || command == token::calltwo) {
+        line = wordline(indent, command.word, argument);
+    } else if (command.kind == CommandKind::call) {
         line = std::string(static_cast<std::size_t>(std::max<int>(indent, 0)), ' ') +
-               jex.store.slotname[command == token::callone ? 1 : 2];
-    } else if (const int word = wordnumber(command); word != 0) {
-        line = wordline(indent, word, argument);
+               jex.store.slotname[command.calls];
+    } else if (command.word != 0) {
+        line = wordline(indent, command.word, argument);
     }
 }
 

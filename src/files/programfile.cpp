@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/programfile.h"
 
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "files/cp1252.h"
 
 #include <algorithm>
@@ -166,28 +166,28 @@ class Reader {
         store.slotname[slot] = text(heading.first, "slot name");
         const int count = number(heading.second, "step count");
         if (count < 0 || count > maxsteps) throw Refused("step count out of range");
-        store.stepcount[slot] = static_cast<Int16>(count);
-        store.commands[0][slot] = token::done;
+        store.clear(slot);
 
         int open = 0;
         for (int step = 1; step <= count; ++step) {
             const Line line = next();
-            const std::string command = text(line.first, "command");
-            const int value = number(line.second, "argument of " + command);
+            const std::string token = text(line.first, "command");
+            const int value = number(line.second, "argument of " + token);
+            const Command command = commandfortoken(token);
+            if (command == Command::none || command == Command::done)
+                throw Refused("unknown command: " + token);
             checkstep(command, value, slot, open);
-            store.commands[step][slot] = command;
-            store.arguments[step][slot] = static_cast<Int16>(value);
+            store.append(slot, command, static_cast<Int16>(value));
         }
 
         const Line terminator = next();
-        if (text(terminator.first, "terminator") != token::done)
+        if (text(terminator.first, "terminator") != tokenof(Command::done))
             throw Refused("slot without its terminator");
         if (terminator.second.kind == Field::Kind::text) throw Refused("terminator with a text");
         // A removed step leaves its number, whatever it was, in the row that
         // becomes the terminator.
         if (terminator.second.kind == Field::Kind::number)
             store.arguments[count + 1][slot] = static_cast<Int16>(terminator.second.number);
-        store.commands[count + 1][slot] = token::done;
     }
 
     // Whatever the keypad and the use buttons can make, however odd: a number
@@ -198,23 +198,24 @@ class Reader {
     // Never made: a number below -1 where digits build it, an end step's
     // number above its marker, more than three repeats open, an end without a
     // repeat, a call where the use buttons refuse it.
-    static void checkstep(std::string_view command, int value, int slot, int& open) {
-        if (command == token::forwards || command == token::backwards || command == token::left ||
-            command == token::right || command == token::pause || command == token::flash ||
-            command == token::note) {
-            if (value < awaitingnumber) throw Refused("negative number");
-        } else if (command == token::repeat) {
+    static void checkstep(Command command, int value, int slot, int& open) {
+        switch (kindof(command)) {
+        case CommandKind::repeat:
             if (value < awaitingnumber) throw Refused("negative repeat count");
             if (++open > maxopenrepeats) throw Refused("too many repeats open");
-        } else if (command == token::end) {
+            return;
+        case CommandKind::end:
             if (value > endmarker) throw Refused("end without its marker");
             if (--open < 0) throw Refused("end without a repeat");
-        } else if (command == token::callone) {
-            if (value < 0 || slot != 0) throw Refused("call of function 1 out of place");
-        } else if (command == token::calltwo) {
-            if (value < 0 || slot == 2) throw Refused("call of function 2 out of place");
-        } else {
-            throw Refused("unknown command: " + std::string(command));
+            return;
+        case CommandKind::call:
+            if (value < 0 || !callallowed(command, slot))
+                throw Refused("call of function " + std::to_string(commandinfo(command).calls) +
+                              " out of place");
+            return;
+        default:
+            if (value < awaitingnumber) throw Refused("negative number");
+            return;
         }
     }
 
@@ -244,7 +245,7 @@ std::string writeprogram(const ProgramFile& program) {
         const int count = std::clamp<int>(store.stepcount[slot], 0, maxsteps);
         writeline(out, textfield(store.slotname[slot]), std::to_string(count));
         for (int step = 1; step <= count + 1; ++step)
-            writeline(out, textfield(store.commands[step][slot]),
+            writeline(out, textfield(tokenof(store.commands[step][slot])),
                       numberfield(store.arguments[step][slot]));
     }
     return out;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/state.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "entry/listing.h"
 #include "support/fakeplatform.h"
 #include "support/keying.h"
@@ -67,10 +67,7 @@ TEST_F(Listing, StepAwaitingItsNumberShowsItsWordOnly) {
 
 TEST_F(Listing, FunctionCallShowsTheFunctionsCurrentName) {
     press(jex, {Key::repeat, Key::two});
-    jex.store.stepcount[0] = 2;
-    jex.store.commands[2][0] = token::calltwo;
-    jex.store.arguments[2][0] = 0;
-    jex.store.commands[3][0] = token::done;
+    jex.store.append(0, Command::calltwo, Int16{0});
     showlisting(jex, 0);
     EXPECT_EQ(shown()[1], "  function 2");
 
