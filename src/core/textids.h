@@ -187,5 +187,7 @@ inline constexpr int webended = 821;
 inline constexpr int webstartagain = 822;
 inline constexpr int firstwebkeyname = 824;  // Up, Down, Left, Right, Enter, Del, Backspace, Ins
 inline constexpr int webnothingtoremove = 832;
+// A refused program file's reason, after its name on the command line
+inline constexpr int refusedbecause = 940;
 
 } // namespace jex::textid
