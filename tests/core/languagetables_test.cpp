@@ -152,7 +152,7 @@ TEST_P(EveryLanguage, TitlesAPrintedPageAsAPhrase) {
 }
 
 // French sets a narrow no-break space before ! ? ; and a no-break space
-// before a colon, and writes its apostrophe curled.
+// before a colon.
 TEST(LanguageTables, FrenchSpacesItsPunctuation) {
     const auto spacedbefore = [](const std::string& text, std::string_view marks,
                                  std::string_view space) {
@@ -165,7 +165,6 @@ TEST(LanguageTables, FrenchSpacesItsPunctuation) {
     for (const auto& [number, translated] : tableof("fr")) {
         EXPECT_TRUE(spacedbefore(translated, "!?;", "\u202F")) << number << " \"" << translated << '"';
         EXPECT_TRUE(spacedbefore(translated, ":", "\u00A0")) << number << " \"" << translated << '"';
-        EXPECT_EQ(translated.find('\''), std::string::npos) << number << " \"" << translated << '"';
     }
 }
 
