@@ -49,6 +49,9 @@ EM_ASYNC_JS(int, js_printpages, (const char* pages, const char* title), {
 });
 EM_JS(void, js_filesaved, (const char* path), { Module.page.filesaved(UTF8ToString(path)); });
 EM_JS(void, js_endprogram, (), { Module.page.endprogram(); });
+EM_JS(void, js_speak, (const char* phrase), {
+    if (Module.page.speak) Module.page.speak(UTF8ToString(phrase));
+});
 // clang-format on
 
 namespace jex::web {
@@ -131,6 +134,10 @@ void filesaved(const std::string& path) {
 }
 void endprogram() {
     js_endprogram();
+}
+
+void speak(const std::string& phrase) {
+    js_speak(phrase.c_str());
 }
 
 } // namespace jex::web

@@ -63,6 +63,10 @@ bool printpages(const std::string& pages, const std::string& title);
 // saved for download to the browser.
 void filesaved(const std::string& path);
 
+// A phrase for the page's screen reader, spoken after the messages shown
+// before it; a page that cannot speak it lets it pass.
+void speak(const std::string& phrase);
+
 void endprogram();
 
 } // namespace jex::web

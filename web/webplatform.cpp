@@ -166,6 +166,12 @@ bool WebPlatform::savepicture(const std::string&) {
     return false;
 }
 
+void WebPlatform::speak(std::string_view phrase) {
+    // After the status line the rules changed before it.
+    showchanges();
+    web::speak(std::string(phrase));
+}
+
 void WebPlatform::endprogram() {
     ended_ = true;
     web::endprogram();

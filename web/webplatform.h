@@ -58,6 +58,7 @@ class WebPlatform final : public Platform {
     std::unique_ptr<PrintJob> startpdfjob(const std::string& path) override;
     void copypicture() override;
     bool savepicture(const std::string& path) override;
+    void speak(std::string_view phrase) override;
     void endprogram() override;
 
   private:

@@ -37,6 +37,7 @@ struct JexState {
     // Listing
     StepTable<std::string> listinglines;  // rows 1..100 are used
     SlotArray<Int16> listingindent{};
+    Int16 readingrow = 0;  // the row last read out with the keyboard, 0 for none
 
     // Run control
     bool running = false;

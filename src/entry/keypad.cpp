@@ -4,9 +4,11 @@
 #include "core/programstore.h"
 #include "core/state.h"
 #include "core/textids.h"
+#include "core/texts.h"
 #include "core/tokens.h"
 #include "entry/backup.h"
 #include "entry/feedback.h"
+#include "entry/spoken.h"
 
 namespace jex {
 namespace {
@@ -94,6 +96,7 @@ void appendstep(JexState& jex, std::string_view command) {
     jex.store.arguments[n][s] = awaitingnumber;
     jex.store.commands[n + 1][s] = token::done;
     refreshlisting(jex);
+    saylaststep(jex);
 }
 
 void digitkey(JexState& jex, int digit) {
@@ -130,6 +133,7 @@ void adddigit(JexState& jex, int digit) {
     const int before = valueof(number);
     number = static_cast<Int16>(before == awaitingnumber ? digit : before * 10 + digit);
     refreshlisting(jex);
+    saylaststep(jex);
     backup(jex);
 }
 
@@ -140,10 +144,12 @@ void ce(JexState& jex) {
         return;
     }
     jex.entrystate[s] = entry::command;
+    const std::string rubbed = stepwords(jex, jex.store.stepcount[s], s);
     const int n = --jex.store.stepcount[s];
     jex.store.commands[n + 1][s] = token::done;
     jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
     refreshlisting(jex);
+    say(jex, filltext(textid::rubbedout, {rubbed}));
 }
 
 void cm(JexState& jex) {
@@ -159,6 +165,7 @@ void cm(JexState& jex) {
     jex.entrystate[s] = entry::command;
     jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
     refreshlisting(jex);
+    say(jex, text(textid::programcleared));
 }
 
 void rm(JexState& jex) {
@@ -167,6 +174,7 @@ void rm(JexState& jex) {
     // never run on into a number that was already complete.
     settleentrystates(jex);
     refreshlisting(jex);
+    say(jex, filltext(textid::programback, {stepcountwords(jex.store.stepcount[jex.currentslot])}));
 }
 
 void settleentrystates(JexState& jex) {

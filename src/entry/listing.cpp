@@ -58,22 +58,21 @@ void buildlisting(JexState& jex, int slot) {
 
 void buildline(JexState& jex, int step, int slot) {
     const std::string& command = jex.store.commands[step][slot];
-    const Argument& argument = jex.store.arguments[step][slot];
     std::string& line = jex.listinglines[step][slot];
     Int16& indent = jex.listingindent[slot];
+    if (command == token::end) --indent;
+    line = stepline(jex, step, slot, indent);
+    if (command == token::repeat) ++indent;
+}
 
-    if (command == token::repeat) {
-        line = wordline(indent, textid::repeat, argument);
-        ++indent;
-    } else if (command == token::end) {
-        --indent;
-        line = wordline(indent, textid::end, argument);
-    } else if (command == token::callone || command == token::calltwo) {
-        line = std::string(static_cast<std::size_t>(std::max<int>(indent, 0)), ' ') +
+std::string stepline(const JexState& jex, int step, int slot, int indent) {
+    const std::string& command = jex.store.commands[step][slot];
+    const Argument& argument = jex.store.arguments[step][slot];
+    if (command == token::callone || command == token::calltwo)
+        return std::string(static_cast<std::size_t>(std::max(indent, 0)), ' ') +
                jex.store.slotname[command == token::callone ? 1 : 2];
-    } else if (const int word = wordnumber(command); word != 0) {
-        line = wordline(indent, word, argument);
-    }
+    if (const int word = wordnumber(command); word != 0) return wordline(indent, word, argument);
+    return {};
 }
 
 int visiblelines(const JexState& jex) {

@@ -9,6 +9,7 @@
 #include "core/tokens.h"
 #include "entry/feedback.h"
 #include "entry/keypad.h"
+#include "entry/spoken.h"
 #include "files/loadsave.h"
 
 namespace jex {
@@ -31,6 +32,7 @@ void changefunction(JexState& jex, int slot) {
         changebutton(jex, slot).caption = text(textid::change);
         jex.currentslot = 0;
         refreshlisting(jex);
+        say(jex, slotwords(jex, 0));
         return;
     }
     if (!readytorun(jex)) return;
@@ -38,6 +40,7 @@ void changefunction(JexState& jex, int slot) {
     changebutton(jex, slot == 1 ? 2 : 1).caption = text(textid::change);
     jex.currentslot = static_cast<Int16>(slot);
     refreshlisting(jex);
+    say(jex, slotwords(jex, slot));
 }
 
 // Appends a call of function 1 or 2 to the slot being edited. A call is a

@@ -58,8 +58,11 @@ QString keyboardentries() {
         if (keydigit(key) >= 0 || keyboardkeysfor(key).empty()) continue;
         rows += row(keyboardkeysname(key), keypadkeyname(key));
     }
+    rows += row(QKeySequence(whereamikey).toString(QKeySequence::NativeText),
+                fromtable(textid::whereamidoes));
     rows += row(QKeySequence(helpkey).toString(QKeySequence::NativeText),
                 fromtable(textid::helpkeydoes));
+    rows += row(fromtable(textid::listingkeys), QString());
     return table(rows);
 }
 

@@ -3,6 +3,7 @@
 
 #include "qt/buttonswindow.h"
 #include "qt/keyboardkeys.h"
+#include "qt/listingview.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -119,6 +120,7 @@ bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {
         return true;
     }
     if (qobject_cast<QAbstractSlider*>(focus) && issliderkey(key)) return false;
+    if (dynamic_cast<ListingView*>(focus) && ListingView::readingkey(key)) return false;
     if (findheld(event) != held_.end()) { // held down: it does not repeat
         event.accept();
         return true;
@@ -129,6 +131,12 @@ bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {
         return true;
     }
     if (&window == &exitwindow_) return false; // the keypad's keys work in the four windows
+    if (key == whereamikey ||
+        (typesbeyondascii(event) && event.nativeScanCode() == whereamiplace)) {
+        event.accept();
+        if (!event.isAutoRepeat()) keypad_.whereami();
+        return true;
+    }
     std::optional<Key> keypad = keypadkeyfor(key);
     // A layout that types no Latin letter or digit there: the key's place.
     if (!keypad && typesbeyondascii(event)) keypad = keypadkeyat(event.nativeScanCode());
@@ -178,6 +186,8 @@ void KeyboardKeypad::movetowindow(QWidget& from, int step) {
         if (!next->isVisible()) continue;
         next->raise();
         next->activateWindow();
+        // In the listing's window the arrows read the listing.
+        if (auto* listing = next->findChild<ListingView*>()) listing->setFocus(Qt::TabFocusReason);
         return;
     }
 }

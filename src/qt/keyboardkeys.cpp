@@ -117,6 +117,12 @@ QString keytooltip(Key keypad) {
     return fromtable(textid::keytooltip).arg(keypadkeyname(keypad), keyboardkeysname(keypad));
 }
 
+QString whereamihelp() {
+    return fromtable(textid::keytooltip)
+        .arg(QKeySequence(whereamikey).toString(QKeySequence::NativeText),
+             fromtable(textid::whereamidoes));
+}
+
 QString keyboardhelp() {
     QString help = fromtable(textid::keyboardkeys) + QLatin1Char('\n');
     help += QStringLiteral("  ") + fromtable(textid::digitkeys) + QLatin1Char('\n');
@@ -129,8 +135,10 @@ QString keyboardhelp() {
         listed.push_back(k.keypad);
         help += QStringLiteral("  ") + keytooltip(k.keypad) + QLatin1Char('\n');
     }
+    help += QStringLiteral("  ") + whereamihelp() + QLatin1Char('\n');
     help += QLatin1Char('\n');
-    for (int line : {textid::tabkeys, textid::windowkeys, textid::sliderkeys, textid::nameboxkeys})
+    for (int line : {textid::tabkeys, textid::windowkeys, textid::listingkeys, textid::sliderkeys,
+                     textid::nameboxkeys})
         help += fromtable(line) + QLatin1Char('\n');
     return help;
 }

@@ -34,6 +34,14 @@ QString keyboardkeysname(Key keypad);
 // "go: G or Return", for the key's tool tip.
 QString keytooltip(Key keypad);
 
+// The key that says where the robot is, its heading, the pen, the target and
+// the lines drawn. Its letter is none of the keypad's, in any language.
+inline constexpr Qt::Key whereamikey = Qt::Key_W;
+// Its place on a PC keyboard, by X11 key code, for layouts with no Latin W.
+inline constexpr quint32 whereamiplace = 25;
+// "W: where am I: …", for the help.
+QString whereamihelp();
+
 // The whole mapping, one keypad key a line, for the command line's help.
 QString keyboardhelp();
 

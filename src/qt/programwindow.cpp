@@ -15,6 +15,10 @@ programwindow::programwindow(JexState& jex, QtPlatform& platform)
     button(exitbutton_, model.exitbutton, "exitbutton", exitbutton_Click);
     bind(nameheader_, model.nameheader, "nameheader");
     bind(programtext_, model.programtext, "programtext");
+    programtext_.reading = [this](ListingMove move) {
+        forward([move](JexState& state) { readlisting(state, move); });
+    };
+    programtext_.focused = [this] { forward(listing_GotFocus); };
 }
 
 void programwindow::syncextras(const ScreenInfo& screen) {

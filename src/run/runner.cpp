@@ -8,6 +8,7 @@
 #include "core/tokens.h"
 #include "entry/feedback.h"
 #include "entry/listing.h"
+#include "entry/spoken.h"
 #include "entry/timerwaits.h"
 #include "run/motion.h"
 #include "run/noteflashpause.h"
@@ -138,6 +139,7 @@ void dostep(JexState& jex) {
         showstep(jex, slot, jex.steppointer[slot]);
         jex.platform.refreshcanvas();
     }
+    if (jex.robotspeed < pacing::speakbelow) say(jex, stepwords(jex, jex.steppointer[slot], slot));
     docommand(jex, jex.steppointer[slot], jex.currentslot);
 }
 
@@ -267,6 +269,7 @@ void endrun(JexState& jex) {
             reportsuccess(jex, textid::parked);
         else
             reportproblem(jex, textid::missed);
+        sayrunend(jex);
         // Only now: a click during the report's wait and sound changes nothing.
         jex.running = false;
         return;
@@ -274,6 +277,14 @@ void endrun(JexState& jex) {
     showstep(jex, jex.currentslot, jex.steppointer[jex.currentslot] - 1);
     jex.running = false;
     reportproblem(jex, iscrashed(jex) ? textid::crashed : textid::stopped);
+    sayrunend(jex);
+}
+
+void sayrunend(JexState& jex) {
+    std::string phrase = placewords(jex);
+    if (jex.windows.graphics.target.visible)
+        phrase = pairwords(phrase, text(isparked(jex) ? textid::parked : textid::notparked));
+    say(jex, phrase);
 }
 
 bool isparked(const JexState& jex) {

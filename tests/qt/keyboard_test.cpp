@@ -7,6 +7,7 @@
 #include "entry/keys.h"
 #include "qt/keyboardkeys.h"
 #include "qt/keybutton.h"
+#include "qt/listingview.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -368,6 +369,34 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         type(QApplication::focusWidget(), {Qt::Key_F, Qt::Key_1, Qt::Key_0, Qt::Key_0});
         QCOMPARE(box->text(), QString("Sam"));
         QCOMPARE(rig->listing(), QStringList{" forward  100"});
+        QVERIFY(rig->sounds().empty());
+    }
+
+    // F6 to the listing's window gives the listing the keyboard: the arrows,
+    // Home and End read it and key nothing, W says where the robot is, the
+    // other keys still key the program, and Escape gives the arrows back.
+    void theListingTakesTheArrowsWhileItHasTheKeyboard() {
+        rig->buttons()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rig->buttons()));
+        type(rig->buttons(), {Qt::Key_F, Qt::Key_5, Qt::Key_0, Qt::Key_R, Qt::Key_9, Qt::Key_0});
+        const QStringList keyed{" forward  50", " right  90"};
+        type(rig->buttons(), {Qt::Key_F6, Qt::Key_F6});
+        QVERIFY(QTest::qWaitForWindowActive(rig->program()));
+        auto* listing = rig->find<jex::qt::ListingView>(rig->program(), "programtext");
+        QCOMPARE(QApplication::focusWidget(), listing);
+        for (const auto& [key, row] : {std::pair{Qt::Key_Down, 0}, {Qt::Key_Down, 1},
+                                       {Qt::Key_Up, 0}, {Qt::Key_End, 1}, {Qt::Key_Home, 0}}) {
+            type(listing, {key});
+            QCOMPARE(listing->highlightedrow(), row);
+        }
+        type(listing, {Qt::Key_W});
+        QCOMPARE(rig->listing(), keyed);
+        type(listing, {Qt::Key_N, Qt::Key_3});
+        QCOMPARE(rig->listing(), keyed + QStringList{" note  3"});
+        type(listing, {Qt::Key_Escape});
+        QVERIFY(!listing->hasFocus());
+        type(QApplication::focusWidget(), {Qt::Key_Down});
+        QCOMPARE(rig->listing().size(), 4);
         QVERIFY(rig->sounds().empty());
     }
 

@@ -73,6 +73,16 @@ void FakePlatform::playsound(std::string_view name) {
     sounds.push_back({std::string(name), tick, jex ? jex->windows.graphics.warnings.caption : ""});
 }
 
+void FakePlatform::speak(std::string_view phrase) {
+    spoken.push_back({std::string(phrase), tick, jex ? jex->windows.graphics.warnings.caption : ""});
+}
+
+std::vector<std::string> FakePlatform::phrases() const {
+    std::vector<std::string> said;
+    for (const SpokenPhrase& phrase : spoken) said.push_back(phrase.phrase);
+    return said;
+}
+
 bool FakePlatform::loadbackgroundpicture(const std::string& path) {
     picturesasked.push_back(path);
     return picturereadable && std::filesystem::exists(path);
