@@ -48,6 +48,14 @@ bool typesbeyondascii(const QKeyEvent& event) {
     return typed.size() == 1 && typed.front().unicode() > 0x7f && typed.front().isPrint();
 }
 
+// The listing in a window, if it has one. The listing declares no meta-object
+// of its own, so it is told from other widgets by its type, not by findChild.
+ListingView* listingin(const QWidget& window) {
+    for (QWidget* child : window.findChildren<QWidget*>())
+        if (auto* listing = dynamic_cast<ListingView*>(child)) return listing;
+    return nullptr;
+}
+
 } // namespace
 
 KeyboardKeypad::KeyboardKeypad(buttonswindow& keypad, std::array<QWidget*, 4> windows,
@@ -120,7 +128,17 @@ bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {
         return true;
     }
     if (qobject_cast<QAbstractSlider*>(focus) && issliderkey(key)) return false;
-    if (dynamic_cast<ListingView*>(focus) && ListingView::readingkey(key)) return false;
+    if (ListingView::readingkey(key)) {
+        // In the listing's window these keys read the listing, wherever the
+        // window system put the focus when the window became active.
+        if (dynamic_cast<ListingView*>(focus) || dynamic_cast<ListingView*>(&receiver))
+            return false;
+        if (ListingView* listing = listingin(window)) {
+            listing->setFocus(Qt::TabFocusReason);
+            QCoreApplication::sendEvent(listing, &event);
+            return true;
+        }
+    }
     if (findheld(event) != held_.end()) { // held down: it does not repeat
         event.accept();
         return true;
@@ -187,7 +205,7 @@ void KeyboardKeypad::movetowindow(QWidget& from, int step) {
         next->raise();
         next->activateWindow();
         // In the listing's window the arrows read the listing.
-        if (auto* listing = next->findChild<ListingView*>()) listing->setFocus(Qt::TabFocusReason);
+        if (ListingView* listing = listingin(*next)) listing->setFocus(Qt::TabFocusReason);
         return;
     }
 }

@@ -57,7 +57,7 @@ e2e_wait_until 20 $! orca_ready || e2e_die "Orca did not start (see $e2e_work/or
 
 e2e_launch screenreader
 xdotool mousemove $rest_point
-REST_POINT=$rest_point /usr/bin/python3 "$e2e_here/screenreader.py" | tee "$e2e_work/screenreader.log"
+REST_POINT=$rest_point /usr/bin/python3 "$e2e_here/screenreader.py" | tee "$e2e_work/checks.log"
 failed=${PIPESTATUS[0]}
 e2e_failures=$((e2e_failures + failed))
 # What Orca said, for whoever reads the log.
