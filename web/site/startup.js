@@ -8,7 +8,7 @@ import {
   EVENT, attach, callrules, end, ended, jex, pending, post, pump, queuecalls, record, saved,
 } from './bridge.js';
 import { askfile, askyesno, pagebutton, teachersettings } from './dialogs.js';
-import { listenkeys } from './keyboard.js';
+import { listenkeys, loadkeyboard } from './keyboard.js';
 import { FONT, element, loadbuiltin, panelcalls } from './panels.js';
 import { printpages } from './printing.js';
 import { loadsounds, playsound } from './sounds.js';
@@ -68,6 +68,7 @@ async function start() {
   made.page = page;
   attach(made);
   loadtexts(jex.UTF8ToString(jex._jex_stringtable()));
+  loadkeyboard(jex.UTF8ToString(jex._jex_keyboard()));
   document.title = text(T.title);
   document.documentElement.lang = 'en';
 
