@@ -10,7 +10,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -58,10 +57,8 @@ QString keyboardentries() {
         if (keydigit(key) >= 0 || keyboardkeysfor(key).empty()) continue;
         rows += row(keyboardkeysname(key), keypadkeyname(key));
     }
-    rows += row(QKeySequence(whereamikey).toString(QKeySequence::NativeText),
-                fromtable(textid::whereamidoes));
-    rows += row(QKeySequence(helpkey).toString(QKeySequence::NativeText),
-                fromtable(textid::helpkeydoes));
+    rows += row(QString(QChar(jex::whereamikey)), fromtable(textid::whereamidoes));
+    rows += row(fromtable(textid::helpkeyname), fromtable(textid::helpkeydoes));
     rows += row(fromtable(textid::listingkeys), QString());
     return table(rows);
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Which key of the computer's keyboard presses which key of the robot's
-// keypad, for pupils who find the mouse hard.
+// The rules' keyboard table (entry/keyboardtable.h) in Qt's keys, and the
+// keys' names as Qt strings.
 #pragma once
 
 #include "core/controls.h"
+#include "entry/keyboardtable.h"
 
 #include <QString>
 #include <Qt>
@@ -27,20 +28,17 @@ std::optional<Key> keypadkeyat(quint32 x11keycode);
 std::vector<Qt::Key> keyboardkeysfor(Key keypad);
 
 // How a pupil and a screen reader call a keypad key, and how the keyboard
-// keys that press it are written ("G or Return").
+// keys that press it are written ("G or Return"), in the program's language.
 QString keypadkeyname(Key keypad);
 QString keyboardkeysname(Key keypad);
 
 // "go: G or Return", for the key's tool tip.
 QString keytooltip(Key keypad);
 
-// The key that says where the robot is, its heading, the pen, the target and
-// the lines drawn. Its letter is none of the keypad's, in any language.
-inline constexpr Qt::Key whereamikey = Qt::Key_W;
+// The where-am-I key of the rules' table as Qt numbers it.
+inline constexpr Qt::Key whereamikey = static_cast<Qt::Key>(jex::whereamikey);
 // Its place on a PC keyboard, by X11 key code, for layouts with no Latin W.
 inline constexpr quint32 whereamiplace = 25;
-// "W: where am I: …", for the help.
-QString whereamihelp();
 
 // The whole mapping, one keypad key a line, for the command line's help.
 QString keyboardhelp();
