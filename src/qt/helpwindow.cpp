@@ -57,7 +57,7 @@ QString keyboardentries() {
         if (keydigit(key) >= 0 || keyboardkeysfor(key).empty()) continue;
         rows += row(keyboardkeysname(key), keypadkeyname(key));
     }
-    rows += row(QString(QChar(jex::whereamikey)), fromtable(textid::whereamidoes));
+    rows += row(QKeySequence(whereamikey).toString(QKeySequence::NativeText), fromtable(textid::whereamidoes));
     rows += row(fromtable(textid::helpkeyname), fromtable(textid::helpkeydoes));
     rows += row(fromtable(textid::listingkeys), QString());
     return table(rows);

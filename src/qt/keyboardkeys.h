@@ -4,7 +4,6 @@
 #pragma once
 
 #include "core/controls.h"
-#include "entry/keyboardtable.h"
 
 #include <QString>
 #include <Qt>
@@ -36,7 +35,7 @@ QString keyboardkeysname(Key keypad);
 QString keytooltip(Key keypad);
 
 // The where-am-I key of the rules' table as Qt numbers it.
-inline constexpr Qt::Key whereamikey = static_cast<Qt::Key>(jex::whereamikey);
+inline constexpr Qt::Key whereamikey = Qt::Key_W;
 // Its place on a PC keyboard, by X11 key code, for layouts with no Latin W.
 inline constexpr quint32 whereamiplace = 25;
 

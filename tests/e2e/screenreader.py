@@ -238,7 +238,7 @@ def lesson(app, windows):
         return
     orca = Orca(path)
     check("Orca speaks the program's messages",
-          until(lambda: any("expecting a command!" in said for said in orca.said()), 20),
+          until(lambda: any("finished!" in said for said in orca.said()), 20),
           str(orca.said()[-5:]))
 
     def restpointer():
@@ -302,8 +302,11 @@ def lesson(app, windows):
     if slider is not None:
         slider.queryValue().currentValue = 10
         pump(0.5)
+    # From the centre; the first step comes with "running", which it overtakes.
+    heard("centre", lambda: find(windows["JEX tools"], "push button", "centre")
+          .queryAction().doAction(0), "robot back in the centre")
     heard("the run's steps at speed 10, then where it ended", lambda: keys("g"),
-          "running", "repeat 4", "forward 50", "right 90", "end", "forward 50",
+          "running", "forward 50", "right 90", "end", "forward 50",
           "finished!", "X 0, Y 0, heading 0", seconds=90)
     pump(2)
 
