@@ -187,5 +187,6 @@ inline constexpr int webended = 821;
 inline constexpr int webstartagain = 822;
 inline constexpr int firstwebkeyname = 824;  // Up, Down, Left, Right, Enter, Del, Backspace, Ins
 inline constexpr int webnothingtoremove = 832;
+inline constexpr int webscreentoosmall = 980;
 
 } // namespace jex::textid

@@ -1,13 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/feedback.h"
 
+#include "core/platform.h"
 #include "core/programstore.h"
 #include "core/state.h"
 #include "core/texts.h"
 #include "entry/listing.h"
 #include "entry/timerwaits.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace jex {
+namespace {
+
+// Below this a message could not be read anyway.
+constexpr double smallestpoints = 4;
+
+} // namespace
 
 void refreshlisting(JexState& jex) {
     showlisting(jex, jex.currentslot);
@@ -17,6 +27,22 @@ void refreshlisting(JexState& jex) {
 void showmessage(JexState& jex, int textnumber) {
     jex.windows.graphics.warnings.caption = text(textnumber);
     ++jex.windows.graphics.warningsshown;
+    fitmessage(jex);
+}
+
+void fitmessage(JexState& jex) {
+    Control& line = jex.windows.graphics.warnings;
+    line.font.points = graphicspoints;
+    const double room = line.width - 2 * labelpadding;
+    if (line.caption.empty() || jex.platform.textwidth(line.font, line.caption) <= room) return;
+    // Type does not scale quite in proportion: start from the proportional
+    // size and step down until the message fits.
+    const double wide = jex.platform.textwidth(line.font, line.caption);
+    double points = std::floor(graphicspoints * std::max(room, 0.0) / wide * 10) / 10;
+    while (points > smallestpoints &&
+           jex.platform.textwidth(Font{points, line.font.bold}, line.caption) > room)
+        points = std::round((points - 0.1) * 10) / 10;
+    line.font.points = std::max(points, smallestpoints);
 }
 
 void reportproblem(JexState& jex, int textnumber) {
