@@ -11,6 +11,7 @@
 #include "entry/feedback.h"
 #include "entry/keypad.h"
 #include "entry/listing.h"
+#include "files/cp1252.h"
 #include "files/diskfiles.h"
 #include "files/folders.h"
 #include "files/names.h"
@@ -55,7 +56,10 @@ bool trysave(JexState& jex) {
         filename += extension;
         file.replace_filename(filename);
     }
-    const std::string name = writablename(filename.substr(0, filename.size() - extension.size()));
+    // Named as the box will show it: a letter the file cannot hold is kept in
+    // its nearest form, never as "?".
+    const std::string name =
+        writablename(nearestwritable(filename.substr(0, filename.size() - extension.size())));
     if (name.empty()) return false;
 
     ProgramFile program = programinmemory(jex);
@@ -89,18 +93,27 @@ void loadprogram(JexState& jex) {
     openprogram(jex, *chosen);
 }
 
-bool openprogram(JexState& jex, const std::filesystem::path& file) {
+Opened openprogram(JexState& jex, const std::filesystem::path& file) {
     const auto bytes = readwholefile(file, largestprogramfile);
-    const ReadResult read = bytes ? readprogram(*bytes) : ReadResult{};
+    ReadResult read = bytes ? readprogram(*bytes) : ReadResult{};
+    std::error_code unknown;
+    if (!bytes && std::filesystem::file_size(file, unknown) > largestprogramfile && !unknown)
+        read.refusal = filetoolarge;
     if (!read.program) {
         reportproblem(jex, textid::cantopenfile);
-        return false;
+        return {false, read.refusal};
     }
     installprogram(jex, *read.program);
     newprog(jex);
     jex.windows.graphics.change1.caption = text(textid::change);
     jex.windows.graphics.change2.caption = text(textid::change);
-    return true;
+    return {true, {}};
+}
+
+std::string notopenedline(const std::filesystem::path& file, const Opened& opened) {
+    std::string line = text(textid::cannotreadprogram) + file.string();
+    if (!opened.refusal.empty()) line += text(textid::refusedbecause) + opened.refusal;
+    return line;
 }
 
 void getdefault(JexState& jex) {

@@ -14,16 +14,17 @@ for (const line of readFileSync(join(source, 'resources/strings.txt'), 'utf8').s
 }
 
 let failures = 0;
-const page = readFileSync(join(source, 'web/site/page.js'), 'utf8');
+const page = ['texts.js', 'keyboard.js']
+  .map((file) => readFileSync(join(source, 'web/site', file), 'utf8')).join('\n');
 const block = /const T = \{([^}]*)\}/.exec(page);
 const named = block ? [...block[1].matchAll(/(\w+): (\d+)/g)] : [];
 if (named.length === 0) {
-  console.log('FAILED: no text numbers found in page.js');
+  console.log('FAILED: no text numbers found in the page\'s texts.js');
   failures += 1;
 }
 for (const [, name, number] of named) {
   if (!table.get(Number(number))) {
-    console.log(`FAILED: page.js names ${name} ${number}, which has no text`);
+    console.log(`FAILED: the page names ${name} ${number}, which has no text`);
     failures += 1;
   }
 }
