@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web edition as a pupil meets it, in headless chromium.
-// Usage: node webtests.mjs <case> <site folder> <desktopsave> <work folder>
+// Usage: node webtests.mjs <case> <site folder> <desktopsave> <work folder> <jex> <sound folder>
 // Exits 77 (skipped) only when chromium or the site is not there.
 import { Browser, CHROMIUM, serve } from './browser.mjs';
 import { execFileSync } from 'node:child_process';
@@ -8,7 +8,7 @@ import { existsSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync
 import { dirname, join, relative } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-const [testcase, site, desktopsave, work] = process.argv.slice(2);
+const [testcase, site, desktopsave, work, desktop, desktopsounds] = process.argv.slice(2);
 if (!existsSync(CHROMIUM) || !existsSync(join(site ?? '', 'jex.wasm'))) {
   console.log(`skipped: ${existsSync(CHROMIUM) ? 'no site in ' + site : 'no ' + CHROMIUM}`);
   process.exit(77);
@@ -183,6 +183,83 @@ const cases = {
     check(first <= second && second <= last, 'in order of ticks', JSON.stringify(played));
     // "finished!" waits eight ticks before its sound.
     check(last - second >= 7, 'the success sound after the pause of eight ticks', JSON.stringify(played));
+    // Made in the page, each is the desktop's sound file sample for sample.
+    for (const file of readdirSync(desktopsounds).filter((f) => f.endsWith('.WAV'))) {
+      const wave = readFileSync(join(desktopsounds, file));
+      const rate = wave.readUInt32LE(24);
+      const samples = Array.from({ length: (wave.length - 44) / 2 }, (_, i) => wave.readInt16LE(44 + 2 * i));
+      const made = await b.evaluate(`(() => { const s = jexrecord.soundbuffers.get('${file.slice(0, -4).toLowerCase()}');
+        return s && [s.sampleRate, Array.from(s.getChannelData(0), (v) => Math.round(v * 32768))]; })()`);
+      same(made && made[0], rate, `${file}: the sample rate`);
+      check(made && made[1].length === samples.length && made[1].every((v, i) => v === samples[i]),
+        `${file}: the same samples`, made ? `${made[1].length} samples of ${samples.length}` : 'not made');
+    }
+  },
+
+  // The desktop's export and the page draw every program pixel for pixel
+  // alike, diagonals too: a pixel may differ only where the export shows the
+  // robot (the page keeps it on a layer of its own).
+  async penpixels(b, url) {
+    const folder = join(work, 'programs');
+    mkdirSync(folder);
+    const steps = (rows) => rows.map(([command, number]) => `"${command}",${number}\r\n`).join('');
+    const program = (name, rows) => `"JEX simulator file","me"\r\n"${name}",${rows.length}\r\n${steps(rows)}` +
+      '"DONE",\r\n"function 1",0\r\n"DONE",\r\n"function 2",0\r\n"DONE",\r\n';
+    const programs = {
+      star: [['RP', 5], ['F', 150], ['R', 144], ['E', -2]],
+      fan: [['RP', 12], ['F', 120], ['B', 120], ['R', 17], ['E', -2]],
+      zigzag: [['L', 60], ['RP', 3], ['F', 30], ['R', 113], ['F', 30], ['L', 113], ['E', -2]],
+    };
+    const server = await serve({ '/': site, '/programs/': folder });
+    try {
+      for (const [name, rows] of Object.entries(programs)) {
+        writeFileSync(join(folder, `${name}.jex`), program(name, rows), 'latin1');
+        execFileSync(desktop, ['--export', join(folder, `${name}.png`), join(folder, `${name}.jex`), '--screen', '1024x768'],
+          { env: { ...process.env, HOME: work, QT_QPA_PLATFORM: 'offscreen' } });
+        await open(b, `${server.url}index.html?program=programs/${name}.jex`);
+        await b.clickon(control('funnies.penon'));
+        await setspeed(b, 50);
+        await press(b, 'go');
+        await finish(b, 'finished!');
+        const [drawn, exported] = await b.evaluate(`(async () => {
+          const pixels = (source) => { const c = document.createElement('canvas');
+            c.width = source.width; c.height = source.height; const x = c.getContext('2d');
+            x.drawImage(source, 0, 0); return [c.width, c.height, Array.from(x.getImageData(0, 0, c.width, c.height).data)]; };
+          const file = await (await fetch('programs/${name}.png')).blob();
+          return [pixels(document.querySelector('${control('graphics.Picture1')} canvas')),
+            pixels(await createImageBitmap(file, { colorSpaceConversion: 'none' }))]; })()`);
+        // The drawings are placed by their centres: the page's area may be
+        // a row or two lower than the desktop's.
+        const pen = (r, g, bl) => r === 0 && g === 0 && bl === 255;
+        const [dw, dh, dp] = drawn;
+        const [ew, eh, ep] = exported;
+        // The robot: around the export's black and white pixels.
+        let [left, top, right, bottom] = [ew, eh, -1, -1];
+        for (let y = 0; y < eh; ++y) {
+          for (let x = 0; x < ew; ++x) {
+            const e = 4 * (y * ew + x);
+            if (ep[e] !== ep[e + 1] || ep[e + 1] !== ep[e + 2] || (ep[e] !== 0 && ep[e] !== 255)) continue;
+            [left, top, right, bottom] = [Math.min(left, x), Math.min(top, y), Math.max(right, x), Math.max(bottom, y)];
+          }
+        }
+        const robot = (x, y) => x >= left - 3 && x <= right + 3 && y >= top - 3 && y <= bottom + 3;
+        const dx = Math.floor(dw / 2) - Math.floor(ew / 2), dy = Math.round(dh / 2) - Math.round(eh / 2);
+        let differ = 0, penpixels = 0;
+        for (let y = 0; y < eh; ++y) {
+          for (let x = 0; x < ew; ++x) {
+            const e = 4 * (y * ew + x), d = 4 * ((y + dy) * dw + x + dx);
+            const onpage = y + dy >= 0 && y + dy < dh && x + dx >= 0 && x + dx < dw && pen(dp[d], dp[d + 1], dp[d + 2]);
+            const exportedpen = pen(ep[e], ep[e + 1], ep[e + 2]);
+            if (onpage) penpixels += 1;
+            if (onpage !== exportedpen && !robot(x, y)) differ += 1;
+          }
+        }
+        check(penpixels > 200, `${name}: drawn`, `${penpixels} pen pixels`);
+        same(differ, 0, `${name}: pixels that differ from the export`);
+      }
+    } finally {
+      await server.close();
+    }
   },
 
   // Saved in the browser, downloaded byte for byte as the desktop saves the
@@ -442,6 +519,23 @@ const cases = {
     const after = (await bluepixels(b)).length;
     check(after > 0 && Math.abs(after - before) < before / 2, 'the pen line is drawn again', `${before} then ${after}`);
     same(await listing(b), shown, 'the listing shows the same program');
+    // An upright tablet: the longest message fits the status line whole,
+    // in smaller type than the line's own.
+    await b.page('Emulation.setDeviceMetricsOverride', { width: 768, height: 1024, deviceScaleFactor: 1, mobile: false });
+    await b.until('document.getElementById("buttons").getBoundingClientRect().left === 768 - 378', 5000);
+    await press(b, 'backwards', 'leftbutton');
+    await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === 'expecting a number!'`);
+    const line = await b.evaluate(`(() => { const w = document.querySelector('${control('graphics.warnings')}');
+      return [w.scrollWidth, w.clientWidth, parseFloat(w.style.fontSize)]; })()`);
+    check(line[0] <= line[1] && line[2] < 13.8, 'the message fits the line whole', JSON.stringify(line));
+    // A phone is told that the screen is too small, and a larger screen
+    // brings the windows back.
+    await b.page('Emulation.setDeviceMetricsOverride', { width: 412, height: 915, deviceScaleFactor: 1, mobile: false });
+    await b.until('document.getElementById("toosmall") && !document.getElementById("toosmall").hidden', 5000);
+    same(await b.evaluate('[document.getElementById("toosmall").textContent, document.getElementById("windows").hidden]'),
+      ['This screen is too small for the simulator. Please use a computer or a tablet.', true], 'a phone is told');
+    await b.page('Emulation.setDeviceMetricsOverride', { width: 1024, height: 768, deviceScaleFactor: 1, mobile: false });
+    await b.until('document.getElementById("toosmall").hidden && !document.getElementById("windows").hidden', 5000);
   },
 };
 

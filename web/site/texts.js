@@ -8,7 +8,7 @@ export const T = {
   upload: 808, name: 809, savedprograms: 810, noneyet: 811, replace: 812, teacher: 813,
   teachersettings: 814, choosedefaults: 815, removedefaults: 816, choosepicture: 817,
   removepicture: 818, close: 819, reloadtouse: 820, ended: 821, startagain: 822,
-  firstkeyname: 824, nothingtoremove: 832,
+  firstkeyname: 824, nothingtoremove: 832, screentoosmall: 980,
 };
 
 const texts = new Map();
