@@ -100,6 +100,10 @@ async function start() {
 }
 
 listenkeys();
-if ('serviceWorker' in navigator && location.protocol !== 'file:')
-  navigator.serviceWorker.register('sw.js').catch(() => {});
-start();
+// The offline copy is made once the keypad is usable, from the browser's own
+// cache, when what the page fetched is safely in it: a first visit then
+// downloads the site once, and the keypad does not wait for the copy.
+start().then(() => {
+  if ('serviceWorker' in navigator && location.protocol !== 'file:')
+    setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {}), 1000);
+});
