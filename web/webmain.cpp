@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web edition's entry points, called by the page's script: the start-up,
 // and the handling of the events the page has queued.
+#include "keyboardjson.h"
 #include "relayout.h"
 #include "webplatform.h"
 
@@ -117,6 +118,14 @@ extern "C" {
 // The string table, for the page's own texts.
 EMSCRIPTEN_KEEPALIVE const char* jex_stringtable() {
     static const std::string table(jex::stringtablesource());
+    return table.c_str();
+}
+
+// The keyboard's keys for the keypad and the keys' tool tips, from the rules'
+// table, in the program's language.
+EMSCRIPTEN_KEEPALIVE const char* jex_keyboard() {
+    static std::string table;
+    table = jex::web::keyboardjson();
     return table.c_str();
 }
 

@@ -191,7 +191,17 @@ inline constexpr int webclose = 819;
 inline constexpr int webreloadtouse = 820;
 inline constexpr int webended = 821;
 inline constexpr int webstartagain = 822;
-inline constexpr int firstwebkeyname = 824;  // Up, Down, Left, Right, Enter, Del, Backspace, Ins
+// The keyboard keys' names, for both editions
+inline constexpr int upkeyname = 824;
+inline constexpr int downkeyname = 825;
+inline constexpr int leftkeyname = 826;
+inline constexpr int rightkeyname = 827;
+inline constexpr int enterkeyname = 828;   // the number pad's, and the page's one Enter
+inline constexpr int deletekeyname = 829;
+inline constexpr int backspacekeyname = 830;
+inline constexpr int insertkeyname = 831;
+inline constexpr int returnkeyname = 840;
+inline constexpr int helpkeyname = 841;    // F1
 inline constexpr int webnothingtoremove = 832;
 
 } // namespace jex::textid

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/cp1252.h"
 
+#include "files/nearestletters.h"
+
 #include <array>
 #include <cstdint>
 
@@ -90,6 +92,37 @@ std::string utf8tocp1252(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
         const char32_t c = nextcharacter(text, at);
         out += c == broken ? replacement : tocp1252(c);
+    }
+    return out;
+}
+
+std::string nearestwritable(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    char32_t last = 0;            // the last character kept, for an accent after it
+    std::size_t laststart = 0;    // where it starts in `out`
+    for (std::size_t at = 0; at < text.size();) {
+        const char32_t c = nextcharacter(text, at);
+        if (c == broken) {
+            last = 0;
+        } else if (iscombiningaccent(c)) {
+            const char32_t together = last != 0 ? composedletter(last, c) : 0;
+            if (together != 0) {
+                out.resize(laststart);
+                appendutf8(out, together);
+                last = together;
+            }
+        } else if (tocp1252(c) != replacement || c == replacement) {
+            laststart = out.size();
+            appendutf8(out, c);
+            last = c;
+        } else if (const std::string_view form = nearestlatinletter(c); !form.empty()) {
+            laststart = out.size();
+            out += form;
+            last = form.size() == 1 ? static_cast<unsigned char>(form[0]) : 0;
+        } else {
+            last = 0;
+        }
     }
     return out;
 }

@@ -11,6 +11,7 @@
 #include "entry/feedback.h"
 #include "entry/keypad.h"
 #include "entry/listing.h"
+#include "files/cp1252.h"
 #include "files/diskfiles.h"
 #include "files/folders.h"
 #include "files/names.h"
@@ -55,7 +56,10 @@ bool trysave(JexState& jex) {
         filename += extension;
         file.replace_filename(filename);
     }
-    const std::string name = writablename(filename.substr(0, filename.size() - extension.size()));
+    // Named as the box will show it: a letter the file cannot hold is kept in
+    // its nearest form, never as "?".
+    const std::string name =
+        writablename(nearestwritable(filename.substr(0, filename.size() - extension.size())));
     if (name.empty()) return false;
 
     ProgramFile program = programinmemory(jex);

@@ -6,6 +6,7 @@
 #include "core/textids.h"
 #include "core/texts.h"
 #include "entry/feedback.h"
+#include "files/cp1252.h"
 #include "files/programfile.h"
 
 #include <vector>
@@ -86,7 +87,7 @@ std::string fittingfront(JexState& jex, const BoxRule& rule, const std::string& 
 
 void namebox_Change(JexState& jex, NameBox which, std::string newtext) {
     const BoxRule rule = ruleof(jex, which);
-    std::string name = writablename(newtext);
+    std::string name = writablename(nearestwritable(newtext));
     const bool toolong = !fits(jex, rule, name);
     if (toolong) name = fittingfront(jex, rule, name);
     rule.box.caption = name;

@@ -10,7 +10,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -63,8 +62,7 @@ QString keyboardentries() {
         if (keydigit(key) >= 0 || keyboardkeysfor(key).empty()) continue;
         rows += row(keyboardkeysname(key), keypadkeyname(key));
     }
-    rows += row(QKeySequence(helpkey).toString(QKeySequence::NativeText),
-                fromtable(textid::helpkeydoes));
+    rows += row(fromtable(textid::helpkeyname), fromtable(textid::helpkeydoes));
     return table(rows);
 }
 

@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/keyboardkeys.h"
 
-#include "core/textids.h"
-#include "entry/keys.h"
+#include "entry/keyboardtable.h"
 #include "qt/looks.h"
-
-#include <QKeySequence>
-#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -14,53 +10,22 @@
 namespace jex::qt {
 namespace {
 
-struct KeyboardKey {
-    Qt::Key keyboard;
-    Key keypad;
-};
-
-// The four moves are on the arrows and on the letters teachers write on the
-// board ("F 50 L 90"); the other words take a letter that does not clash with
-// them: their own initial where it is free, else a letter they are known by
-// (X for "times", H from "flash", M for the memory RM brings back). The keys
-// that rub out and restore are also the keyboard's own editing keys; Insert
-// is a screen reader's own key while one runs, so RM has M as well. The
-// letters stay the same whatever the program's language, so a printed key
-// card stays right. The first keyboard key listed for a keypad key is the one
-// a tool tip names first.
-constexpr auto mapping = std::to_array<KeyboardKey>({
-    {Qt::Key_0, Key::zero},
-    {Qt::Key_1, Key::one},
-    {Qt::Key_2, Key::two},
-    {Qt::Key_3, Key::three},
-    {Qt::Key_4, Key::four},
-    {Qt::Key_5, Key::five},
-    {Qt::Key_6, Key::six},
-    {Qt::Key_7, Key::seven},
-    {Qt::Key_8, Key::eight},
-    {Qt::Key_9, Key::nine},
-    {Qt::Key_Up, Key::forwards},
-    {Qt::Key_F, Key::forwards},
-    {Qt::Key_Down, Key::backwards},
-    {Qt::Key_B, Key::backwards},
-    {Qt::Key_Left, Key::leftbutton},
-    {Qt::Key_L, Key::leftbutton},
-    {Qt::Key_Right, Key::rightbutton},
-    {Qt::Key_R, Key::rightbutton},
-    {Qt::Key_X, Key::repeat},
-    {Qt::Key_E, Key::endbutton},
-    {Qt::Key_H, Key::flash},
-    {Qt::Key_N, Key::note},
-    {Qt::Key_P, Key::pause},
-    {Qt::Key_T, Key::test},
-    {Qt::Key_G, Key::go},
-    {Qt::Key_Return, Key::go},
-    {Qt::Key_Enter, Key::go},
-    {Qt::Key_Delete, Key::cm},
-    {Qt::Key_Backspace, Key::ce},
-    {Qt::Key_Insert, Key::rm},
-    {Qt::Key_M, Key::rm},
-});
+// Qt numbers the digits and capital letters by their own characters.
+Qt::Key qtkey(const KeyboardKey& key) {
+    switch (key.named) {
+    case NamedKey::up: return Qt::Key_Up;
+    case NamedKey::down: return Qt::Key_Down;
+    case NamedKey::left: return Qt::Key_Left;
+    case NamedKey::right: return Qt::Key_Right;
+    case NamedKey::returnkey: return Qt::Key_Return;
+    case NamedKey::enter: return Qt::Key_Enter;
+    case NamedKey::del: return Qt::Key_Delete;
+    case NamedKey::backspace: return Qt::Key_Backspace;
+    case NamedKey::insert: return Qt::Key_Insert;
+    case NamedKey::none: break;
+    }
+    return static_cast<Qt::Key>(key.character);
+}
 
 // Where the keys of the table lie on a PC keyboard, by X11 key code: the
 // digits' row and the letters the table uses.
@@ -79,11 +44,9 @@ constexpr auto places = std::to_array<KeyPlace>({
 } // namespace
 
 std::optional<Key> keypadkeyfor(int keyboard) {
-    const auto found =
-        std::find_if(mapping.begin(), mapping.end(),
-                     [keyboard](const KeyboardKey& k) { return k.keyboard == keyboard; });
-    if (found == mapping.end()) return std::nullopt;
-    return found->keypad;
+    for (const KeyboardKey& key : keyboardtable())
+        if (qtkey(key) == keyboard) return key.keypad;
+    return std::nullopt;
 }
 
 std::optional<Key> keypadkeyat(quint32 x11keycode) {
@@ -97,42 +60,25 @@ std::optional<Key> keypadkeyat(quint32 x11keycode) {
 
 std::vector<Qt::Key> keyboardkeysfor(Key keypad) {
     std::vector<Qt::Key> keys;
-    for (const KeyboardKey& k : mapping)
-        if (k.keypad == keypad) keys.push_back(k.keyboard);
+    for (const KeyboardKey& key : keyboardtable())
+        if (key.keypad == keypad) keys.push_back(qtkey(key));
     return keys;
 }
 
 QString keypadkeyname(Key keypad) {
-    return fromtable(textid::firstkeypadname + keyindex(keypad));
+    return qtext(jex::keypadkeyname(keypad));
 }
 
 QString keyboardkeysname(Key keypad) {
-    QStringList names;
-    for (Qt::Key key : keyboardkeysfor(keypad))
-        names << QKeySequence(key).toString(QKeySequence::NativeText);
-    return names.join(fromtable(textid::keyboardkeyor));
+    return qtext(jex::keyboardkeysname(keypad));
 }
 
 QString keytooltip(Key keypad) {
-    return fromtable(textid::keytooltip).arg(keypadkeyname(keypad), keyboardkeysname(keypad));
+    return qtext(jex::keytooltip(keypad));
 }
 
 QString keyboardhelp() {
-    QString help = fromtable(textid::keyboardkeys) + QLatin1Char('\n');
-    help += QStringLiteral("  ") + fromtable(textid::digitkeys) + QLatin1Char('\n');
-    // In the order of the table: the moves first, the rarer keys last.
-    std::vector<Key> listed;
-    for (const KeyboardKey& k : mapping) {
-        if (keydigit(k.keypad) >= 0 ||
-            std::find(listed.begin(), listed.end(), k.keypad) != listed.end())
-            continue;
-        listed.push_back(k.keypad);
-        help += QStringLiteral("  ") + keytooltip(k.keypad) + QLatin1Char('\n');
-    }
-    help += QLatin1Char('\n');
-    for (int line : {textid::tabkeys, textid::windowkeys, textid::sliderkeys, textid::nameboxkeys})
-        help += fromtable(line) + QLatin1Char('\n');
-    return help;
+    return qtext(jex::keyboardhelp());
 }
 
 } // namespace jex::qt

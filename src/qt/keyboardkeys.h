@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Which key of the computer's keyboard presses which key of the robot's
-// keypad, for pupils who find the mouse hard.
+// The rules' keyboard table (entry/keyboardtable.h) in Qt's keys, and the
+// keys' names as Qt strings.
 #pragma once
 
 #include "core/controls.h"
@@ -27,7 +27,7 @@ std::optional<Key> keypadkeyat(quint32 x11keycode);
 std::vector<Qt::Key> keyboardkeysfor(Key keypad);
 
 // How a pupil and a screen reader call a keypad key, and how the keyboard
-// keys that press it are written ("G or Return").
+// keys that press it are written ("G or Return"), in the program's language.
 QString keypadkeyname(Key keypad);
 QString keyboardkeysname(Key keypad);
 

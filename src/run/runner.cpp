@@ -2,6 +2,7 @@
 #include "run/runner.h"
 
 #include "core/platform.h"
+#include "core/programstore.h"
 #include "core/state.h"
 #include "core/textids.h"
 #include "core/texts.h"
@@ -26,10 +27,6 @@ namespace {
 // it up to its last cell but one.
 constexpr Int16 emptyrepeats = 1;
 constexpr int repeatcells = std::tuple_size_v<std::decay_t<decltype(JexState::repeatstate[0])>>;
-
-bool waitingfornumber(const JexState& jex) {
-    return jex.entrystate[jex.currentslot] == entry::firstdigit;
-}
 
 // A program the keypad could not have made (a fourth nested repeat, calls
 // too deep, a command the robot does not know), or a step whose number the
@@ -75,7 +72,7 @@ void blinkwait(JexState& jex) {
 } // namespace
 
 void gorun(JexState& jex, int firststep) {
-    if (waitingfornumber(jex)) {
+    if (numberpending(jex)) {
         reportproblem(jex, textid::expectingnumber);
         return;
     }
@@ -88,7 +85,7 @@ void gorun(JexState& jex, int firststep) {
 }
 
 void testrun(JexState& jex) {
-    if (waitingfornumber(jex)) {
+    if (numberpending(jex)) {
         reportproblem(jex, textid::expectingnumber);
         return;
     }

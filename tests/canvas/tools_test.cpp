@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tool window's buttons and slider, and the guard every button keeps
-// while a program runs.
+// The tool window's buttons and slider (the guard every button keeps while a
+// program runs is in files/runguard_test.cpp).
 #include "canvas/target.h"
 #include "canvas/tools.h"
 #include "entry/keypad.h"
@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace jex::testing {
 namespace {
@@ -58,55 +57,6 @@ TEST_F(Tools, CentreKeepsTheDrawingAndClearKeepsTheRobot) {
     EXPECT_EQ(jex.trail.count(), 0u);
     EXPECT_EQ(std::tuple(jex.robotx, jex.roboty, jex.robotheading), std::tuple(40, 0, 90));
     EXPECT_EQ(std::tuple(funnies.JEXX.caption, funnies.JEXangle.caption), std::tuple("40", "90"));
-}
-
-// Every button of the keypad, the tools and the target, pressed during a
-// run, only asks the run to stop.
-struct Button {
-    std::string name;
-    std::function<void(JexState&)> click;
-};
-
-std::ostream& operator<<(std::ostream& out, const Button& button) {
-    return out << button.name;
-}
-
-std::vector<Button> everybutton() {
-    std::vector<Button> buttons{{"penon", penon_Click},   {"penoff", penoff_Click},
-                                {"centre", centre_Click}, {"clear", clear_Click},
-                                {"target", target_Click}, {"the target", graphicstarget_Click}};
-    for (int k = 0; k < keycount; ++k) {
-        const Key key = static_cast<Key>(k);
-        buttons.push_back(
-            {"key " + std::to_string(k), [key](JexState& j) { keypad_Click(j, key); }});
-    }
-    return buttons;
-}
-
-class Guard : public ::testing::TestWithParam<Button> {};
-
-INSTANTIATE_TEST_SUITE_P(EveryButton, Guard, ::testing::ValuesIn(everybutton()));
-
-TEST_P(Guard, ClickDuringARunOnlyStopsIt) {
-    RunRig rig;
-    JexState& jex = rig.jex;
-    jex.windows.graphics.target.visible = true;
-    rig.program(0, {"RP 2", "F 30", "R 45", "E"});
-    rig.speed(10);
-    rig.platform.at(12, [&] { GetParam().click(jex); });
-    gorun(jex, 1);
-
-    EXPECT_EQ(rig.warnings(), "stopped!");
-    EXPECT_EQ(rig.platform.soundnames(), std::vector<std::string>{"nay"}); // the stop's alone
-    EXPECT_EQ(rig.platform.tick, 12);
-    EXPECT_EQ(std::tuple(jex.robotx, jex.roboty, jex.robotheading), std::tuple(0, 20, 0));
-    EXPECT_FALSE(pendown(jex));
-    EXPECT_EQ(rig.platform.backgroundpaints, 0);
-    EXPECT_TRUE(jex.windows.graphics.target.visible);
-    EXPECT_TRUE(rig.platform.seeds.empty());
-    EXPECT_EQ(jex.store.stepcount[0], 4);
-    EXPECT_EQ(step(jex, 2), "F 30");
-    EXPECT_EQ(jex.entrystate[0], 0);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped languages' tables against the English one: the same numbers,
 // the same spaces at the ends, the file filter and the date in their forms,
-// and default names a program file can hold.
+// default names a program file can hold, a printed title that reads as a
+// phrase, French spacing, and keys named in each language's own words.
 #include "core/textids.h"
 #include "core/texts.h"
+#include "entry/keyboardtable.h"
 #include "files/cp1252.h"
 #include "printing/printlisting.h"
 
@@ -13,6 +15,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <set>
 #include <regex>
 #include <sstream>
 
@@ -132,6 +136,65 @@ TEST_P(EveryLanguage, DefaultNamesSurviveAProgramFile) {
     }
     // The two functions stay apart in the listing and in the file.
     EXPECT_NE(table[textid::functionone], table[textid::functiontwo]);
+}
+
+// A page printed with the default names carries this title.
+TEST_P(EveryLanguage, TitlesAPrintedPageAsAPhrase) {
+    const std::map<std::string, std::string> titles = {
+        {"cy", "fy rhaglen – awdur: fi"},    {"de", "mein Programm – von: ich"},
+        {"es", "mi programa – autor: yo"},   {"fr", "mon programme écrit par moi"},
+        {"nl", "mijn programma – maker: ik"}, {"pl", "mój program – autor: ja"},
+    };
+    const auto expected = titles.find(GetParam());
+    ASSERT_NE(expected, titles.end()) << GetParam() << " needs its title here";
+    EXPECT_EQ(table[textid::myprogram] + table[textid::writtenby] + table[textid::me],
+              expected->second);
+}
+
+// French sets a narrow no-break space before ! ? ; and a no-break space
+// before a colon.
+TEST(LanguageTables, FrenchSpacesItsPunctuation) {
+    const auto spacedbefore = [](const std::string& text, std::string_view marks,
+                                 std::string_view space) {
+        for (auto at = text.find_first_of(marks); at != std::string::npos;
+             at = text.find_first_of(marks, at + 1))
+            if (at < space.size() || text.compare(at - space.size(), space.size(), space) != 0)
+                return false;
+        return true;
+    };
+    for (const auto& [number, translated] : tableof("fr")) {
+        EXPECT_TRUE(spacedbefore(translated, "!?;", "\u202F")) << number << " \"" << translated << '"';
+        EXPECT_TRUE(spacedbefore(translated, ":", "\u00A0")) << number << " \"" << translated << '"';
+    }
+}
+
+// Every key the program names (the keypad's tool tips, --help, the help
+// window) is named in the language's own words: the English names are left
+// only where that language's keyboards and teachers use them too.
+TEST_P(EveryLanguage, NamesTheKeysInItsOwnWords) {
+    const std::vector<std::string> english = {
+        "Up",    "Down",    "Left",      "Right", "Return", "Enter", "Del",    "Ins",
+        "Backspace", "Shift", "Page Up", "Page Down", "Home", "End",   "Escape", "Space"};
+    const std::set<std::string> onkeyboards = {"Enter", "Del",       "Ins",  "Backspace", "Shift",
+                                               "Page Up", "Page Down", "Home", "End"};
+    const std::map<std::string, std::set<std::string>> kept = {
+        {"cy", onkeyboards}, {"de", {"Enter"}}, {"es", {}},
+        {"fr", {}},          {"nl", onkeyboards}, {"pl", onkeyboards},
+    };
+    const auto keeps = kept.find(GetParam());
+    ASSERT_NE(keeps, kept.end()) << GetParam() << " needs its kept key names here";
+    uselanguage(table);
+    std::string shown = keyboardhelp() + text(textid::helpkeyname);
+    for (int index = 0; index < keycount; ++index)
+        shown += keytooltip(static_cast<Key>(index)) + '\n';
+    uselanguage({});
+    // The kept names go first, so that "Page Up" kept finds no "Up".
+    for (const std::string& word : keeps->second)
+        shown = std::regex_replace(shown, std::regex(word), "");
+    for (const std::string& word : english) {
+        EXPECT_FALSE(std::regex_search(shown, std::regex("(^|[^A-Za-z])" + word + "([^A-Za-z]|$)")))
+            << GetParam() << " names a key \"" << word << "\" in English:\n" << shown;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, EveryLanguage, ::testing::ValuesIn(languages()),

@@ -9,18 +9,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/servers.sh"
 
 e2e_begin "${2:-$PWD/e2e-commandline}" "${1:?usage: commandline.sh PROGRAM [WORK-FOLDER]}"
 
-# run DISPLAY ARGUMENT...: the program with that display (none if empty) and
-# a home of its own. Sets status, out (standard output) and err (standard error).
-run() {
-    local display=$1
-    shift
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${display:+DISPLAY=$display} \
-        HOME="$e2e_scratch" timeout 20 "$e2e_program" "$@" >"$e2e_scratch/out" 2>"$e2e_scratch/err"
-    status=$?
-    out=$(cat "$e2e_scratch/out")
-    err=$(cat "$e2e_scratch/err")
-}
-
 # check DESCRIPTION WANTED-STATUS STREAM-TEXT PATTERN
 check() {
     local what=$1 wanted=$2 text=$3 pattern=$4
@@ -33,23 +21,23 @@ check() {
     fi
 }
 
-run "" --help
+e2e_run_bare --help
 check "--help answers without a desktop" 0 "$out" '^Usage: jex \[PROGRAM\.jex\]'
 check "--help lists the keyboard's keys" 0 "$out" '^  go: G or Return'
 e2e_check "--help writes nothing to standard error${err:+: $err}" test -z "$err"
 
-run "" --version
+e2e_run_bare --version
 check "--version answers" 0 "$out" '^JEX simulator [0-9]+\.[0-9]+$'
 
-run "" --fullscreen
+e2e_run_bare --fullscreen
 check "an unknown option is refused" 2 "$err" "unknown option: --fullscreen"
 
-run ""
+e2e_run_bare
 check "no desktop: an error status and one line" 1 "$err" \
     '^jex needs a graphical desktop to show its windows, and none was found\.$'
 e2e_check "no desktop: that line is all ($err)" test "$(wc -l <"$e2e_scratch/err")" -eq 1
 
-run :999
+e2e_run_bare DISPLAY=:999
 check "a display that does not answer counts as none" 1 "$err" 'needs a graphical desktop'
 
 e2e_finish

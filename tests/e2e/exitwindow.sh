@@ -17,7 +17,7 @@ forwards_key=(282 34)
 exit_button=(60 15)
 drawing_point=(150 150)
 
-e2e_begin "${2:-$PWD/e2e-exitwindow}" "${1:?usage: exitwindow.sh PROGRAM [WORK-FOLDER]}" xprop
+e2e_begin "${2:-$PWD/e2e-exitwindow}" "${1:?usage: exitwindow.sh PROGRAM [WORK-FOLDER]}" xprop wmctrl
 e2e_start_screen
 e2e_start_window_manager
 e2e_launch exitwindow
@@ -45,10 +45,30 @@ shown_exit_window() { [ -n "$(exit_window)" ]; }
 top_window() { xprop -root _NET_CLIENT_LIST_STACKING | awk '{ print $NF }'; }
 active_window() { xprop -root _NET_ACTIVE_WINDOW | awk '{ print $NF }'; }
 as_hex() { printf '0x%x' "$1"; }
-exit_window_in_front() {
-    [ "$(top_window)" = "$(as_hex "$window")" ] && [ "$(active_window)" = "$(as_hex "$window")" ]
+exit_window_on_top() { [ "$(top_window)" = "$(as_hex "$window")" ]; }
+exit_window_active() { [ "$(active_window)" = "$(as_hex "$window")" ]; }
+exit_window_in_front() { exit_window_on_top && exit_window_active; }
+exit_window_buried() { ! exit_window_on_top; }
+
+# expect_in_front WHAT NAME: a pass once the exit window is on top with the
+# keyboard; else a failure that says which of the two it lacks, keeping the
+# stacking order, the active window and a screenshot as NAME.log and NAME.png.
+expect_in_front() {
+    local what=$1 name=$2 on_top=no active=no
+    if e2e_wait_until 10 "$e2e_program_pid" exit_window_in_front; then
+        e2e_pass "$what brings the exit window on top, with the keyboard"
+        return
+    fi
+    exit_window_on_top && on_top=yes
+    exit_window_active && active=yes
+    {
+        echo "exit window $(as_hex "$window"), keypad $(as_hex "$keypad"), listing" \
+            "$(as_hex "$listing"), drawing $(as_hex "$drawing"), tools $(as_hex "$tools")"
+        xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW
+    } >"$e2e_work/$name.log" 2>&1
+    e2e_shot "$e2e_work/$name.png"
+    e2e_fail "$what: exit window on top: $on_top, with the keyboard: $active (see $name.log)"
 }
-exit_window_buried() { [ "$(top_window)" != "$(as_hex "$window")" ]; }
 
 e2e_click_in "$listing" "${exit_button[@]}"
 if ! e2e_wait_until 10 "$e2e_program_pid" shown_exit_window; then
@@ -56,8 +76,7 @@ if ! e2e_wait_until 10 "$e2e_program_pid" shown_exit_window; then
     e2e_die "exit with an unsaved step showed no exit window"
 fi
 window=$(exit_window)
-e2e_check "exit shows the exit window on top, with the keyboard" \
-    e2e_wait_until 5 "$e2e_program_pid" exit_window_in_front
+expect_in_front "exit" exit
 
 for how in "pressing exit again" "closing the drawing window"; do
     e2e_click_in "$drawing" "${drawing_point[@]}"
@@ -69,11 +88,11 @@ for how in "pressing exit again" "closing the drawing window"; do
     if [ "$how" = "pressing exit again" ]; then
         e2e_click_in "$listing" "${exit_button[@]}"
     else
-        # As the window manager's close control would: Alt+F4 on the drawing.
-        xdotool windowactivate --sync "$drawing" key alt+F4
+        # The window manager's own close request, whichever window has the
+        # keyboard.
+        wmctrl -ic "$(as_hex "$drawing")"
     fi
-    e2e_check "$how brings the exit window back on top, with the keyboard" \
-        e2e_wait_until 5 "$e2e_program_pid" exit_window_in_front
+    expect_in_front "$how" "${how// /-}"
     e2e_check "$how leaves the program running" e2e_running
 done
 e2e_shot "$e2e_work/in-front.png"

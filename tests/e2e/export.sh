@@ -10,15 +10,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/servers.sh"
 e2e_begin "${2:-$PWD/e2e-export}" "${1:?usage: export.sh PROGRAM [WORK-FOLDER]}" \
     identify convert pdfinfo pdftotext
 
-# jex ARGUMENT...: the program with no display and a home of its own, from the
-# scratch folder. Sets status and err (standard error).
-jex() {
-    (cd "$e2e_scratch" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-        HOME="$e2e_scratch/home" timeout 60 "$e2e_program" "$@" 2>"$e2e_scratch/err")
-    status=$?
-    err=$(cat "$e2e_scratch/err")
-}
-
 # program FILE NAME SIDE: a square program of that name and side.
 program() {
     printf '"JEX simulator file","me"\r\n"%s",4\r\n"RP",4\r\n"F",%s\r\n"R",90\r\n"E",-2\r\n"DONE",\r\n"function 1",0\r\n"DONE",\r\n"function 2",0\r\n"DONE",\r\n' \
@@ -40,7 +31,7 @@ expect() {
 mkdir -p "$e2e_scratch/home" "$e2e_scratch/class"
 program "$e2e_scratch/square.jex" square 100
 
-jex --export square.png square.jex
+e2e_run_bare --export square.png square.jex
 expect "a picture is exported without a desktop" 0 0
 e2e_check "it is the drawing area of the 1024 x 768 layout" \
     test "$(identify -format %w "$e2e_scratch/square.png")" = 634
@@ -48,35 +39,35 @@ e2e_check "the square is drawn in the pen's blue" \
     grep -qi '#0000FF' <(convert "$e2e_scratch/square.png" -format %c histogram:info:-)
 cp "$e2e_scratch/square.png" "$e2e_work/square.png"
 
-jex --export wide.png square.jex --screen 1280x720
+e2e_run_bare --export wide.png square.jex --screen 1280x720
 expect "--screen lays it out for another screen" 0 0
 e2e_check "the drawing area of the 1280 x 720 layout is 890 wide" \
     test "$(identify -format %w "$e2e_scratch/wide.png")" = 890
 
-jex --export square.pdf square.jex
+e2e_run_bare --export square.pdf square.jex
 expect "a page is exported" 0 0
 e2e_check "the page is one page" grep -q '^Pages: *1$' <(pdfinfo "$e2e_scratch/square.pdf")
 e2e_check "it has the title and the listing" \
     grep -q 'square written by me' <(pdftotext "$e2e_scratch/square.pdf" -)
 cp "$e2e_scratch/square.pdf" "$e2e_work/square.pdf"
 
-jex --export nothing.png missing.jex
+e2e_run_bare --export nothing.png missing.jex
 expect "a program file that cannot be read: status 1, one line" 1 1
 e2e_check "that line names it ($err)" grep -q 'missing.jex' <<<"$err"
 printf 'not a program\r\n' >"$e2e_scratch/junk.jex"
-jex --export junk.png junk.jex
+e2e_run_bare --export junk.png junk.jex
 expect "a file that is no program: status 1, one line" 1 1
 e2e_check "nothing is written for it" test ! -e "$e2e_scratch/junk.png"
 
-jex --export no/such/folder/square.png square.jex
+e2e_run_bare --export no/such/folder/square.png square.jex
 expect "a picture that cannot be written: status 1, one line" 1 1
-jex --export no/such/folder/square.pdf square.jex
+e2e_run_bare --export no/such/folder/square.pdf square.jex
 expect "a page that cannot be written: status 1, one line" 1 1
 
 for wrong in "--export square.gif square.jex" "--export square.png" \
     "--export square.png square.jex --screen 10x10" "--zoom 50" "--zoom 150 --export a.png square.jex"; do
     # shellcheck disable=SC2086 # the words are the arguments
-    jex $wrong
+    e2e_run_bare $wrong
     expect "a wrong argument ($wrong): status 2" 2 2
 done
 
@@ -89,7 +80,7 @@ program "$e2e_scratch/class/bob.jex" bob 120
     unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
     PATH="$(dirname "$e2e_program"):$PATH"
     unset -f jex
-    for f in class/*.jex; do jex --export "${f%.jex}.png" "$f"; done
+    for f in class/*.jex; do e2e_run_bare --export "${f%.jex}.png" "$f"; done
 )
 e2e_check "the loop makes a picture of every program" \
     test -s "$e2e_scratch/class/ann.png" -a -s "$e2e_scratch/class/bob.png"

@@ -31,27 +31,10 @@ lines=$(convert "$e2e_work/listing.png" -crop 286x420+0+67 +repage -colorspace G
         END { print runs + 0 }')
 e2e_check "the listing shows $lines lines: the defaults file's 4 steps" test "$lines" = 4
 
-# The save button's middle on the screen.
-e2e_click 270 664
-e2e_wait_until 20 "$e2e_program_pid" e2e_windows_titled save ||
-    e2e_die "no file dialog after save"
-e2e_pass "save opens the file dialog"
-eval "$(xdotool getwindowgeometry --shell "$(e2e_windows_titled save | head -n 1)")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + 10))
-sleep 0.5
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 50 square
-e2e_shot "$e2e_work/dialog.png"
-xdotool key Return
-
 saved_file=$programs/me/square.jex
-if e2e_wait_until 10 "$e2e_program_pid" test -s "$saved_file"; then
-    sleep 0.5
+e2e_save_as save square "$saved_file" &&
     e2e_check "square.jex holds exactly the expected $(wc -c <"$saved_file") bytes" \
         cmp "$saved_file" "$e2e_scratch/expected.jex" || od -c "$saved_file" | head -20
-else
-    e2e_fail "no file $saved_file after typing its name"
-fi
 leftovers=$(find "$programs/me" -name '.*' -type f | wc -l)
 e2e_check "$leftovers temporary files left beside it" test "$leftovers" = 0
 

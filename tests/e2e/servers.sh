@@ -90,17 +90,46 @@ e2e_stop_all() {
     e2e_pids=()
 }
 
+# Milliseconds of the real-time clock (bash's own, no process started).
+e2e_now_ms() {
+    local now=${EPOCHREALTIME//[.,]/}
+    echo $((now / 1000))
+}
+
 # Waits until the command succeeds, polling every 0.1 s, for at most the
-# given number of seconds. Gives up early when the watched process has died.
+# given number of seconds (a decimal number), measured on the clock rather
+# than in whole seconds. Gives up early when the watched process has died.
 e2e_wait_until() {
     local seconds=$1 watched=$2
     shift 2
-    local deadline=$((SECONDS + seconds))
+    local deadline=$(($(e2e_now_ms) + $(awk -v s="$seconds" 'BEGIN { printf "%d", s * 1000 }')))
     until "$@" >/dev/null 2>&1; do
-        ((SECONDS < deadline)) || return 1
+        (($(e2e_now_ms) < deadline)) || return 1
         kill -0 "$watched" 2>/dev/null || return 1
         sleep 0.1
     done
+}
+
+# e2e_run_bare [NAME=VALUE... --] ARGUMENT...: the program from a terminal,
+# in the scratch folder with a home there, with no desktop (unless DISPLAY=...
+# is among the assignments) and in English (unless a locale is). Sets status,
+# out (standard output) and err (standard error).
+e2e_run_bare() {
+    local assignments=()
+    while [ $# -gt 0 ] && [[ $1 == [A-Z]*=* ]]; do assignments+=("$1") && shift; done
+    [ "${1-}" = -- ] && shift
+    mkdir -p "$e2e_scratch/home"
+    (cd "$e2e_scratch" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE \
+        -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 "${assignments[@]}" HOME="$e2e_scratch/home" \
+        timeout 60 "$e2e_program" "$@" >"$e2e_scratch/out" 2>"$e2e_scratch/err")
+    status=$?
+    out=$(<"$e2e_scratch/out")
+    err=$(<"$e2e_scratch/err")
+}
+
+# e2e_matches DESCRIPTION TEXT PATTERN: a pass when the text matches.
+e2e_matches() {
+    if grep -Eq -- "$3" <<<"$2"; then e2e_pass "$1"; else e2e_fail "$1: not /$3/ in: $2"; fi
 }
 
 # A 1024 x 768 screen at 96 DPI on the first free display number, with an
@@ -285,6 +314,35 @@ e2e_stop_program() {
     kill -TERM "$e2e_program_pid" 2>/dev/null
     wait "$e2e_program_pid" 2>/dev/null
     e2e_untrack "$e2e_program_pid"
+}
+
+# e2e_geometry TITLE: "left top width height" of the shown window so titled.
+e2e_geometry() {
+    xdotool getwindowgeometry --shell "$(e2e_windows_titled "$1" | head -n 1)" |
+        awk -F= '{ v[$1] = $2 } END { print v["X"], v["Y"], v["WIDTH"], v["HEIGHT"] }'
+}
+
+# e2e_save_as DIALOG-TITLE NAME FILE: the save button clicked, the name typed
+# into the file dialog as a pupil types it, and a wait for the file written.
+# Exits when no dialog shows; fails when no file comes.
+e2e_save_as() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    e2e_click 270 664
+    e2e_wait_until 20 "$e2e_program_pid" e2e_windows_titled "$1" ||
+        e2e_die "no file dialog after a click on \"$1\""
+    e2e_pass "\"$1\" opens the file dialog"
+    eval "$(xdotool getwindowgeometry --shell "$(e2e_windows_titled "$1" | head -n 1)")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + 10))
+    sleep 0.5
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 50 "$2"
+    e2e_shot "$e2e_work/dialog-$2.png"
+    xdotool key Return
+    if ! e2e_wait_until 10 "$e2e_program_pid" test -s "$3"; then
+        e2e_fail "no file $3 after typing its name"
+        return 1
+    fi
+    sleep 0.5
 }
 
 # e2e_click X Y: a click in screen pixels, and a moment for the program to

@@ -33,8 +33,7 @@ for entry in "${expected_windows[@]}"; do
         e2e_fail "window \"$title\": expected one shown, found ${#ids[@]}"
         continue
     fi
-    actual=$(xdotool getwindowgeometry --shell "${ids[0]}" |
-        awk -F= '{ v[$1] = $2 } END { print v["X"], v["Y"], v["WIDTH"], v["HEIGHT"] }')
+    actual=$(e2e_geometry "$title")
     e2e_check "window \"$title\" at left top width height $actual (expected $wanted)" \
         test "$actual" = "$wanted"
 done

@@ -11,20 +11,14 @@ e2e_begin "${2:-$PWD/e2e-zoom}" "${1:?usage: zoom.sh PROGRAM [WORK-FOLDER]}"
 e2e_start_screen
 e2e_launch zoom --zoom 150
 
-# geometry TITLE: "left top width height" of the shown window with that title.
-geometry() {
-    xdotool getwindowgeometry --shell "$(e2e_windows_titled "$1" | head -n 1)" |
-        awk -F= '{ v[$1] = $2 } END { print v["X"], v["Y"], v["WIDTH"], v["HEIGHT"] }'
-}
-
-read -r left top width height < <(geometry "JEX keypad")
+read -r left top width height < <(e2e_geometry "JEX keypad")
 # The keypad's 378 x 254 pixels, one and a half times larger.
 e2e_check "the keypad is 567 x 381 ($width x $height)" test "$width $height" = "567 381"
 # 1024 / 1.5 is no whole number of pixels: the layout's screen is rounded to
 # 683 wide, which may put the edge half a pixel either way.
 e2e_check "it sits at the right edge ($((left + width)))" \
     e2e_between "$((left + width))" 1023 1025
-read -r left top width height < <(geometry "JEX drawing")
+read -r left top width height < <(e2e_geometry "JEX drawing")
 e2e_check "the drawing window starts at the left edge ($left)" test "$left" = 0
 e2e_shot "$e2e_work/zoom.png"
 e2e_stop_program

@@ -201,10 +201,13 @@ TEST_F(Keypad, GoAndTestRefuseWhileANumberThatMustComeIsMissing) {
     EXPECT_EQ(warnings(), "expecting a number!");
     press(jex, {Key::two, Key::forwards, Key::one, Key::go});
     EXPECT_EQ(warnings(), "finished!");
-    // Test waits only for a first digit; a note without its digit cannot be
-    // played, and the run ends on it.
+    // Test refuses a note waiting for its digit as it refuses a counted step,
+    // before anything runs.
+    platform.sounds.clear();
     press(jex, {Key::note, Key::test});
-    EXPECT_EQ(warnings(), "stopped!");
+    EXPECT_EQ(warnings(), "expecting a number!");
+    EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"});
+    EXPECT_FALSE(jex.running);
 }
 
 TEST_F(Keypad, EachSlotKeepsItsOwnEntryState) {

@@ -87,22 +87,21 @@ TEST_F(NameBoxes, LettersOfSeveralBytesAreNeverCutInTwo) {
     EXPECT_EQ(jex.authorname, name.substr(0, name.size() - 2));
 }
 
-// Characters of no width still take a byte each in the file: a box holds no
+// Soft hyphens take no width but a byte each in the file: a box holds no
 // more of them than a file's text field carries, and what it keeps is written
 // and read back whole.
 TEST_F(NameBoxes, ABoxNeverHoldsMoreThanAFileCarries) {
-    const std::string nowidth[] = {"\u00AD", "\u200B", "\u200F", "\u2060", "\uFEFF", "\u0301"};
     for (const Box& box : boxes) {
         std::string fitting = "ab";
         for (std::size_t i = 0; i < 253; ++i)
-            fitting += nowidth[i % std::size(nowidth)];
+            fitting += "\u00AD";
         platform.sounds.clear();
         platform.clocktime += 1; // each box a while after the last
         namebox_Change(jex, box.box, fitting);
         EXPECT_EQ(shown(jex, box), fitting) << box.defaultname;
         EXPECT_EQ(jex.windows.graphics.warnings.caption, "") << box.defaultname;
 
-        namebox_Change(jex, box.box, fitting + "\u200B\u200Bc");
+        namebox_Change(jex, box.box, fitting + "\u00AD\u00ADc");
         EXPECT_EQ(shown(jex, box), fitting) << box.defaultname;
         EXPECT_EQ(storedname(jex, box), fitting) << box.defaultname;
         EXPECT_EQ(jex.windows.graphics.warnings.caption, "Too long!") << box.defaultname;
@@ -112,6 +111,42 @@ TEST_F(NameBoxes, ABoxNeverHoldsMoreThanAFileCarries) {
     ASSERT_TRUE(read.program) << read.refusal;
     EXPECT_EQ(fieldbytes(read.program->authorname), fieldbytes(jex.authorname));
     EXPECT_EQ(fieldbytes(read.program->store.slotname[2]), fieldbytes(jex.store.slotname[2]));
+}
+
+// A letter the file cannot hold shows as it will be saved: its nearest form
+// the file holds, or nothing at all; what the box shows is what the saved
+// file reads back.
+TEST_F(NameBoxes, ANameShowsAsItsFileWillKeepIt) {
+    const struct {
+        const char* typed;
+        const char* shown;
+    } names[] = {
+        {"Łucja Wąsowska", "Lucja Wasowska"},      // Polish
+        {"Żaneta Ćwik-Józefów", "Zaneta Cwik-Józefów"},
+        {"Dŵr Ŷw Siân", "Dwr Yw Siân"},            // Welsh: â is the file's own
+        {"ẃ ẁ ẅ ỳ", "w w w y"},
+        {"Řehoř Čapek Šárka", "Rehor Capek Šárka"}, // Czech: Š and á are the file's own
+        {"Ștefan Ţuţu", "Stefan Tutu"},             // Romanian, both commas and cedillas
+        {"Jose\u0301 Zoe\u0308", "José Zoë"},      // accents typed apart join their letter
+        {"w\u0302 n\u0328", "w n"},                 // or are dropped
+        {"Νίκος", ""},                              // Greek has no Latin form
+        {"Tom 😀🐱", "Tom "},                        // nor have emoji
+        {"Ана Ben", " Ben"},                         // nor has Cyrillic
+        {"ﬁn \xC3", "fin "},                        // a ligature; a broken byte
+    };
+    for (const Box& box : {boxes[0], boxes[3]}) {
+        for (const auto& name : names) {
+            namebox_Change(jex, box.box, name.typed);
+            EXPECT_EQ(shown(jex, box), name.shown) << name.typed;
+            EXPECT_EQ(storedname(jex, box), *name.shown ? name.shown : box.defaultname)
+                << name.typed;
+            const ReadResult read = readprogram(writeprogram({jex.authorname, jex.store}));
+            ASSERT_TRUE(read.program) << read.refusal;
+            const std::string& saved =
+                box.slot < 0 ? read.program->authorname : read.program->store.slotname[0];
+            EXPECT_EQ(saved, storedname(jex, box)) << name.typed;
+        }
+    }
 }
 
 TEST_F(NameBoxes, ADoubleQuoteOrALineEndIsDroppedAsItIsTyped) {

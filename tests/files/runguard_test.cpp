@@ -1,41 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// While a program runs, a click on change, use, load, save or print only
-// stops the run: nothing is edited, asked, written or printed.
+// While a program runs, a click on any button of the keypad, the tools, the
+// target, the name and file buttons or print only stops the run: nothing is
+// moved, drawn, edited, asked, written or printed.
+#include "canvas/target.h"
 #include "canvas/tools.h"
 #include "files/programbuttons.h"
 #include "filesrig.h"
 #include "printing/printbutton.h"
+#include "run/runner.h"
 
+#include <functional>
 #include <ostream>
+#include <tuple>
 
 namespace jex::testing {
 namespace {
 
 struct Guarded {
-    const char* name;
-    void (*click)(JexState&);
+    std::string name;
+    std::function<void(JexState&)> click;
 };
 
 void PrintTo(const Guarded& guarded, std::ostream* out) {
     *out << guarded.name;
 }
 
+std::vector<Guarded> everybutton() {
+    std::vector<Guarded> buttons{
+        {"penon", penon_Click},   {"penoff", penoff_Click},   {"centre", centre_Click},
+        {"clear", clear_Click},   {"target", target_Click},   {"thetarget", graphicstarget_Click},
+        {"change1", change1_Click}, {"change2", change2_Click}, {"use1", use1_Click},
+        {"use2", use2_Click},     {"load", load_Click},       {"save", save_Click},
+        {"print", printbutton_Click}};
+    for (int k = 0; k < keycount; ++k) {
+        const Key key = static_cast<Key>(k);
+        buttons.push_back({"key" + std::to_string(k), [key](JexState& j) { keypad_Click(j, key); }});
+    }
+    return buttons;
+}
+
 class RunGuard : public FilesTest, public ::testing::WithParamInterface<Guarded> {};
 
 TEST_P(RunGuard, AClickDuringARunOnlyStopsIt) {
-    press(jex, {Key::pause, Key::nine, Key::nine});
+    press(jex, {Key::repeat, Key::two, Key::forwards, Key::three, Key::zero, Key::rightbutton,
+                Key::four, Key::five, Key::endbutton});
+    jex.windows.graphics.target.visible = true;
     Slider1_Change(jex, 10);
     platform.chosenfile = (myfolder() / "during.jex").string();
     jex.saved = false;
     const std::string caption = jex.windows.graphics.change1.caption;
-    platform.at(3, [&] { GetParam().click(jex); });
+    platform.backgroundpaints = 0;
+    std::tuple<int, int, int> robot;
+    platform.at(12, [&] {
+        robot = {jex.robotx, jex.roboty, jex.robotheading};
+        GetParam().click(jex);
+    });
     press(jex, {Key::go});
 
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "stopped!");
-    EXPECT_LT(platform.tick, 20); // not the 99 tenths of the pause
+    EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"}); // the stop's alone
+    EXPECT_EQ(platform.tick, 12);
+    EXPECT_EQ(std::tuple(int{jex.robotx}, int{jex.roboty}, int{jex.robotheading}), robot);
+    EXPECT_FALSE(pendown(jex));
+    EXPECT_EQ(platform.backgroundpaints, 0);
+    EXPECT_TRUE(jex.windows.graphics.target.visible);
+    EXPECT_TRUE(platform.seeds.empty());
     EXPECT_EQ(jex.currentslot, 0);
     EXPECT_EQ(jex.windows.graphics.change1.caption, caption);
-    EXPECT_EQ(jex.store.stepcount, (SlotArray<Int16>{1, 0, 0}));
+    EXPECT_EQ(jex.store.stepcount, (SlotArray<Int16>{4, 0, 0}));
+    EXPECT_EQ(step(jex, 2), "F 30");
+    EXPECT_EQ(jex.entrystate[0], 0);
     EXPECT_TRUE(platform.savesasked.empty());
     EXPECT_TRUE(platform.opensasked.empty());
     EXPECT_TRUE(platform.questions.empty());
@@ -44,13 +78,8 @@ TEST_P(RunGuard, AClickDuringARunOnlyStopsIt) {
     EXPECT_FALSE(jex.saved);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryButton, RunGuard,
-                         ::testing::Values(Guarded{"change1", change1_Click},
-                                           Guarded{"change2", change2_Click},
-                                           Guarded{"use1", use1_Click}, Guarded{"use2", use2_Click},
-                                           Guarded{"load", load_Click}, Guarded{"save", save_Click},
-                                           Guarded{"print", printbutton_Click}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryButton, RunGuard, ::testing::ValuesIn(everybutton()),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace jex::testing

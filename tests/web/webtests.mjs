@@ -137,13 +137,15 @@ const cases = {
   // A click during a run stops it and changes nothing else.
   async stop(b, url) {
     await open(b, url);
-    await press(b, 'pause', 'nine', 'nine', 'go');
+    await press(b, 'pause', 'nine', 'nine');
+    const keyed = await listing(b);
+    check(keyed.length === 1 && keyed[0].includes('99'), 'the pause is listed with its number', keyed);
+    await press(b, 'go');
     await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === 'running'`);
     await new Promise((resolve) => setTimeout(resolve, 300));
     await press(b, 'five');
     await finish(b, 'stopped!');
-    same(await listing(b), [(await listing(b))[0]], 'the program is as it was');
-    check((await listing(b))[0].includes('99'), 'the pause keeps its number', (await listing(b))[0]);
+    same(await listing(b), keyed, 'the listing shows the program as it was keyed');
     same((await soundnames(b)).slice(-1), ['nay'], 'stopped with the failure sound');
 
     // At full speed the run never waits for a tick: the page still gets its
@@ -151,12 +153,15 @@ const cases = {
     await press(b, 'cm');
     await setspeed(b, 50);
     await press(b, 'repeat', 'nine', 'nine', 'nine', 'repeat', 'nine', 'nine', 'nine', 'forwards',
-      'one', 'backwards', 'one', 'endbutton', 'endbutton', 'go');
+      'one', 'backwards', 'one', 'endbutton', 'endbutton');
+    const fullspeed = await listing(b);
+    check(fullspeed.length === 6, 'six steps listed', fullspeed);
+    await press(b, 'go');
     await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === 'running'`);
     await new Promise((resolve) => setTimeout(resolve, 300));
     await press(b, 'seven');
     await finish(b, 'stopped!');
-    same((await listing(b)).length, 6, 'the full-speed program is as it was');
+    same(await listing(b), fullspeed, 'the listing shows the full-speed program as it was keyed');
   },
 
   // Sounds through the recording hook: which, and at which tick.
@@ -376,13 +381,15 @@ const cases = {
     await setspeed(b, 50);
     await press(b, 'forwards', 'three', 'zero', 'go');
     await finish(b, 'finished!');
+    const shown = await listing(b);
+    check(shown.length === 1 && shown[0].includes('30'), 'the step is listed with its number', shown);
     const before = (await bluepixels(b)).length;
     await b.page('Emulation.setDeviceMetricsOverride', { width: 1280, height: 900, deviceScaleFactor: 1, mobile: false });
     await b.until('document.getElementById("buttons").getBoundingClientRect().left === 1280 - 378', 5000);
     same(await rect(b, '#buttons'), [902, 900 - 254 - 27, 378, 254], 'the keypad moves to the new corner');
     const after = (await bluepixels(b)).length;
     check(after > 0 && Math.abs(after - before) < before / 2, 'the pen line is drawn again', `${before} then ${after}`);
-    same(await listing(b), [(await listing(b))[0]], 'the program stays');
+    same(await listing(b), shown, 'the listing shows the same program');
   },
 };
 

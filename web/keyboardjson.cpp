@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "keyboardjson.h"
+
+#include "modeljson.h"
+
+#include "entry/keyboardtable.h"
+#include "entry/keys.h"
+
+#include <cctype>
+
+namespace jex::web {
+namespace {
+
+// The browser calls both Return and the number pad's Enter "Enter".
+std::string browserkey(const KeyboardKey& key) {
+    switch (key.named) {
+    case NamedKey::up: return "ArrowUp";
+    case NamedKey::down: return "ArrowDown";
+    case NamedKey::left: return "ArrowLeft";
+    case NamedKey::right: return "ArrowRight";
+    case NamedKey::returnkey:
+    case NamedKey::enter: return "Enter";
+    case NamedKey::del: return "Delete";
+    case NamedKey::backspace: return "Backspace";
+    case NamedKey::insert: return "Insert";
+    case NamedKey::none: break;
+    }
+    return std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(key.character))));
+}
+
+} // namespace
+
+std::string keyboardjson() {
+    std::string keys;
+    for (const KeyboardKey& key : keyboardtable())
+        keys += (keys.empty() ? "[" : ",[") + jsonstring(browserkey(key)) + "," +
+                std::to_string(keyindex(key.keypad)) + "]";
+    std::string tooltips;
+    for (int index = 0; index < keycount; ++index)
+        tooltips += (index == 0 ? "" : ",") + jsonstring(keytooltip(static_cast<Key>(index)));
+    return R"({"keys":[)" + keys + R"(],"tooltips":[)" + tooltips + "]}";
+}
+
+} // namespace jex::web
