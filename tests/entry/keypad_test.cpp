@@ -204,6 +204,7 @@ TEST_F(Keypad, GoAndTestRefuseWhileANumberThatMustComeIsMissing) {
     // Test refuses a note waiting for its digit as it refuses a counted step,
     // before anything runs.
     platform.sounds.clear();
+    platform.clocktime += 1; // a while after the last refusal: not one burst
     press(jex, {Key::note, Key::test});
     EXPECT_EQ(warnings(), "expecting a number!");
     EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"});
