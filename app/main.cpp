@@ -103,6 +103,7 @@ int main(int argc, char* argv[]) {
         if (unresolved) programfile = *line.programfile;
     }
     jex::qt::Simulator simulator;
-    simulator.start(programfile);
+    // The window says only "can't open file!"; a terminal is told why.
+    if (const auto notopened = simulator.start(programfile)) std::cerr << *notopened << '\n';
     return application.exec();
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Each call goes to the page's script, `Module.page` (site/page.js). Texts
+// Each call goes to the page's script, `Module.page` (site/startup.js). Texts
 // cross as UTF-8; a text coming back is allocated here and freed at once.
 #include "pagebridge.h"
 

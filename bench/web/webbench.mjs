@@ -22,7 +22,7 @@ function size(files) {
 }
 const folder = (name) => readdirSync(join(site, name)).filter((f) => statSync(join(site, name, f)).isFile())
   .map((f) => `${name}/${f}`);
-console.log(`code (wasm and scripts, page, style, worker, manifest): ${size(['jex.wasm', 'jex.js', 'page.js', 'jex.css', 'index.html', 'sw.js', 'manifest.webmanifest'])}`);
+console.log(`code (wasm and scripts, page, style, worker, manifest): ${size(['jex.wasm', 'jex.js', ...readdirSync(site).filter((f) => f.endsWith('.js') && f !== 'jex.js' && f !== 'sw.js'), 'jex.css', 'index.html', 'sw.js', 'manifest.webmanifest'])}`);
 console.log(`fonts: ${size(folder('fonts'))}; sounds: ${size(folder('sounds'))}; key faces and icon: ${size([...folder('keys'), 'jex.svg'])}`);
 
 const server = await serve({ '/': site });

@@ -203,5 +203,7 @@ inline constexpr int insertkeyname = 831;
 inline constexpr int returnkeyname = 840;
 inline constexpr int helpkeyname = 841;    // F1
 inline constexpr int webnothingtoremove = 832;
+// A refused program file's reason, after its name on the command line
+inline constexpr int refusedbecause = 940;
 
 } // namespace jex::textid

@@ -93,18 +93,27 @@ void loadprogram(JexState& jex) {
     openprogram(jex, *chosen);
 }
 
-bool openprogram(JexState& jex, const std::filesystem::path& file) {
+Opened openprogram(JexState& jex, const std::filesystem::path& file) {
     const auto bytes = readwholefile(file, largestprogramfile);
-    const ReadResult read = bytes ? readprogram(*bytes) : ReadResult{};
+    ReadResult read = bytes ? readprogram(*bytes) : ReadResult{};
+    std::error_code unknown;
+    if (!bytes && std::filesystem::file_size(file, unknown) > largestprogramfile && !unknown)
+        read.refusal = filetoolarge;
     if (!read.program) {
         reportproblem(jex, textid::cantopenfile);
-        return false;
+        return {false, read.refusal};
     }
     installprogram(jex, *read.program);
     newprog(jex);
     jex.windows.graphics.change1.caption = text(textid::change);
     jex.windows.graphics.change2.caption = text(textid::change);
-    return true;
+    return {true, {}};
+}
+
+std::string notopenedline(const std::filesystem::path& file, const Opened& opened) {
+    std::string line = text(textid::cannotreadprogram) + file.string();
+    if (!opened.refusal.empty()) line += text(textid::refusedbecause) + opened.refusal;
+    return line;
 }
 
 void getdefault(JexState& jex) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace jex {
 
@@ -20,9 +21,19 @@ void saveprogram(JexState& jex);
 // everything as it was.
 void loadprogram(JexState& jex);
 
+// What opening a program file came to.
+struct Opened {
+    bool read = false;
+    std::string refusal; // why the reader refused it; empty when it could not be read at all
+};
+
 // Reads a program file already chosen, with the load button's checks and
-// its report. True when the program was read.
-bool openprogram(JexState& jex, const std::filesystem::path& file);
+// its report.
+Opened openprogram(JexState& jex, const std::filesystem::path& file);
+
+// The line a terminal is told when a program file given to it was not
+// opened: its name and why.
+std::string notopenedline(const std::filesystem::path& file, const Opened& opened);
 
 // Reads the defaults file, if there is a good one, without a word either way.
 void getdefault(JexState& jex);

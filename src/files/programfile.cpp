@@ -45,149 +45,161 @@ struct Line {
     Field first, second;
 };
 
-class Refused {
-  public:
-    explicit Refused(std::string why) : why_(std::move(why)) {}
-    const std::string& why() const { return why_; }
-
-  private:
-    std::string why_;
-};
-
-// Numbers are written in plain decimal: an optional minus sign, no leading
-// zero, within 16 bits.
-Field numberof(std::string_view bare) {
-    if (bare.empty()) return {};
-    const std::string_view digits = bare.front() == '-' ? bare.substr(1) : bare;
-    if (digits.empty() ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        throw Refused("not a number: " + std::string(bare));
-    if ((digits.size() > 1 && digits.front() == '0') || bare == "-0")
-        throw Refused("not written as a number is: " + std::string(bare));
-    int value = 0;
-    const auto [end, error] = std::from_chars(bare.data(), bare.data() + bare.size(), value);
-    if (error != std::errc() || end != bare.data() + bare.size() || value < -32768 || value > 32767)
-        throw Refused("number out of range: " + std::string(bare));
-    Field field;
-    field.kind = Field::Kind::number;
-    field.number = value;
-    return field;
-}
-
-Field textof(std::string_view quoted) {
-    if (quoted.size() > longesttextfield) throw Refused("text too long");
-    if (std::any_of(quoted.begin(), quoted.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-        throw Refused("control character in a text");
-    Field field;
-    field.kind = Field::Kind::text;
-    field.text = cp1252toutf8(quoted);
-    return field;
-}
-
-// One field from `at`, which then stands on what ends it.
-Field nextfield(std::string_view line, std::size_t& at) {
-    if (at < line.size() && line[at] == '"') {
-        const std::size_t close = line.find('"', at + 1);
-        if (close == std::string_view::npos) throw Refused("text without its closing quote");
-        Field field = textof(line.substr(at + 1, close - at - 1));
-        at = close + 1;
-        return field;
-    }
-    const std::size_t end = std::min(line.find(',', at), line.size());
-    const std::string_view bare = line.substr(at, end - at);
-    if (bare.find('"') != std::string_view::npos) throw Refused("quote inside a bare field");
-    at = end;
-    return numberof(bare);
-}
-
-Line parseline(std::string_view line) {
-    std::size_t at = 0;
-    Line parsed;
-    parsed.first = nextfield(line, at);
-    if (at >= line.size() || line[at] != ',') throw Refused("a line needs two fields");
-    ++at;
-    parsed.second = nextfield(line, at);
-    if (at != line.size()) throw Refused("more than two fields on a line");
-    return parsed;
-}
-
-// The file's lines, each ended by CR LF or LF; the last may lack its end.
-std::vector<std::string_view> splitlines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos) end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.find('\r') != std::string_view::npos) throw Refused("stray carriage return");
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
+// Reads the file's lines in turn and stops at the first thing wrong with it,
+// keeping what that was. Every step answers false once the file is refused.
 class Reader {
   public:
-    explicit Reader(std::string_view bytes) : lines_(splitlines(bytes)) {}
+    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
 
-    ProgramFile read() {
+    ReadResult read() {
         ProgramFile program;
-        const Line header = next();
-        if (header.first.kind != Field::Kind::text || header.first.text != fileheader)
-            throw Refused("not a JEX simulator file");
-        program.authorname = text(header.second, "author");
-        for (int slot = 0; slot < slotcount; ++slot)
-            readslot(program.store, slot);
-        if (at_ != lines_.size()) throw Refused("more lines after the last slot");
-        return program;
+        if (!readall(program)) return {std::nullopt, refusal_};
+        return {std::move(program), {}};
     }
 
   private:
-    Line next() {
-        if (at_ >= lines_.size()) throw Refused("the file ends early");
-        return parseline(lines_[at_++]);
+    bool refuse(std::string why) {
+        refusal_ = std::move(why);
+        return false;
     }
 
-    static std::string text(const Field& field, std::string_view what) {
-        if (field.kind != Field::Kind::text) throw Refused(std::string(what) + " is not a text");
-        return field.text;
+    [[nodiscard]] bool readall(ProgramFile& program) {
+        if (!splitlines()) return false;
+        Line header;
+        if (!next(header)) return false;
+        if (header.first.kind != Field::Kind::text || header.first.text != fileheader)
+            return refuse("not a JEX simulator file");
+        if (!text(header.second, "author", program.authorname)) return false;
+        for (int slot = 0; slot < slotcount; ++slot)
+            if (!readslot(program.store, slot)) return false;
+        if (at_ != lines_.size()) return refuse("more lines after the last slot");
+        return true;
     }
 
-    static int number(const Field& field, std::string_view what) {
+    // The file's lines, each ended by CR LF or LF; the last may lack its end.
+    [[nodiscard]] bool splitlines() {
+        std::size_t start = 0;
+        while (start < bytes_.size()) {
+            std::size_t end = bytes_.find('\n', start);
+            if (end == std::string_view::npos) end = bytes_.size();
+            std::string_view line = bytes_.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            if (line.find('\r') != std::string_view::npos) return refuse("stray carriage return");
+            lines_.push_back(line);
+            start = end + 1;
+        }
+        return true;
+    }
+
+    [[nodiscard]] bool next(Line& parsed) {
+        if (at_ >= lines_.size()) return refuse("the file ends early");
+        return parseline(lines_[at_++], parsed);
+    }
+
+    [[nodiscard]] bool parseline(std::string_view line, Line& parsed) {
+        std::size_t at = 0;
+        if (!nextfield(line, at, parsed.first)) return false;
+        if (at >= line.size() || line[at] != ',') return refuse("a line needs two fields");
+        ++at;
+        if (!nextfield(line, at, parsed.second)) return false;
+        if (at != line.size()) return refuse("more than two fields on a line");
+        return true;
+    }
+
+    // One field from `at`, which then stands on what ends it.
+    [[nodiscard]] bool nextfield(std::string_view line, std::size_t& at, Field& field) {
+        if (at < line.size() && line[at] == '"') {
+            const std::size_t close = line.find('"', at + 1);
+            if (close == std::string_view::npos) return refuse("text without its closing quote");
+            if (!textof(line.substr(at + 1, close - at - 1), field)) return false;
+            at = close + 1;
+            return true;
+        }
+        const std::size_t end = std::min(line.find(',', at), line.size());
+        const std::string_view bare = line.substr(at, end - at);
+        if (bare.find('"') != std::string_view::npos) return refuse("quote inside a bare field");
+        at = end;
+        return numberof(bare, field);
+    }
+
+    // Numbers are written in plain decimal: an optional minus sign, no
+    // leading zero, within 16 bits.
+    [[nodiscard]] bool numberof(std::string_view bare, Field& field) {
+        field = {};
+        if (bare.empty()) return true;
+        const std::string_view digits = bare.front() == '-' ? bare.substr(1) : bare;
+        if (digits.empty() ||
+            !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return refuse("not a number: " + std::string(bare));
+        if ((digits.size() > 1 && digits.front() == '0') || bare == "-0")
+            return refuse("not written as a number is: " + std::string(bare));
+        int value = 0;
+        const auto [end, error] = std::from_chars(bare.data(), bare.data() + bare.size(), value);
+        if (error != std::errc() || end != bare.data() + bare.size() || value < -32768 ||
+            value > 32767)
+            return refuse("number out of range: " + std::string(bare));
+        field.kind = Field::Kind::number;
+        field.number = value;
+        return true;
+    }
+
+    [[nodiscard]] bool textof(std::string_view quoted, Field& field) {
+        if (quoted.size() > longesttextfield) return refuse("text too long");
+        if (std::any_of(quoted.begin(), quoted.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+            return refuse("control character in a text");
+        field = {};
+        field.kind = Field::Kind::text;
+        field.text = cp1252toutf8(quoted);
+        return true;
+    }
+
+    [[nodiscard]] bool text(const Field& field, std::string_view what, std::string& out) {
+        if (field.kind != Field::Kind::text) return refuse(std::string(what) + " is not a text");
+        out = field.text;
+        return true;
+    }
+
+    [[nodiscard]] bool number(const Field& field, std::string_view what, int& out) {
         if (field.kind != Field::Kind::number)
-            throw Refused(std::string(what) + " is not a number");
-        return field.number;
+            return refuse(std::string(what) + " is not a number");
+        out = field.number;
+        return true;
     }
 
-    void readslot(ProgramStore& store, int slot) {
-        const Line heading = next();
-        store.slotname[slot] = text(heading.first, "slot name");
-        const int count = number(heading.second, "step count");
-        if (count < 0 || count > maxsteps) throw Refused("step count out of range");
+    [[nodiscard]] bool readslot(ProgramStore& store, int slot) {
+        Line heading;
+        if (!next(heading) || !text(heading.first, "slot name", store.slotname[slot])) return false;
+        int count = 0;
+        if (!number(heading.second, "step count", count)) return false;
+        if (count < 0 || count > maxsteps) return refuse("step count out of range");
         store.stepcount[slot] = static_cast<Int16>(count);
         store.commands[0][slot] = token::done;
 
         int open = 0;
         for (int step = 1; step <= count; ++step) {
-            const Line line = next();
-            const std::string command = text(line.first, "command");
-            const int value = number(line.second, "argument of " + command);
-            checkstep(command, value, slot, open);
+            Line line;
+            std::string command;
+            int value = 0;
+            if (!next(line) || !text(line.first, "command", command) ||
+                !number(line.second, "argument of " + command, value) ||
+                !checkstep(command, value, slot, open))
+                return false;
             store.commands[step][slot] = command;
             store.arguments[step][slot] = static_cast<Int16>(value);
         }
 
-        const Line terminator = next();
-        if (text(terminator.first, "terminator") != token::done)
-            throw Refused("slot without its terminator");
-        if (terminator.second.kind == Field::Kind::text) throw Refused("terminator with a text");
+        Line terminator;
+        std::string done;
+        if (!next(terminator) || !text(terminator.first, "terminator", done)) return false;
+        if (done != token::done) return refuse("slot without its terminator");
+        if (terminator.second.kind == Field::Kind::text) return refuse("terminator with a text");
         // A removed step leaves its number, whatever it was, in the row that
         // becomes the terminator.
         if (terminator.second.kind == Field::Kind::number)
             store.arguments[count + 1][slot] = static_cast<Int16>(terminator.second.number);
         store.commands[count + 1][slot] = token::done;
+        return true;
     }
 
     // Whatever the keypad and the use buttons can make, however odd: a number
@@ -198,28 +210,31 @@ class Reader {
     // Never made: a number below -1 where digits build it, an end step's
     // number above its marker, more than three repeats open, an end without a
     // repeat, a call where the use buttons refuse it.
-    static void checkstep(std::string_view command, int value, int slot, int& open) {
+    [[nodiscard]] bool checkstep(std::string_view command, int value, int slot, int& open) {
         if (command == token::forwards || command == token::backwards || command == token::left ||
             command == token::right || command == token::pause || command == token::flash ||
             command == token::note) {
-            if (value < awaitingnumber) throw Refused("negative number");
+            if (value < awaitingnumber) return refuse("negative number");
         } else if (command == token::repeat) {
-            if (value < awaitingnumber) throw Refused("negative repeat count");
-            if (++open > maxopenrepeats) throw Refused("too many repeats open");
+            if (value < awaitingnumber) return refuse("negative repeat count");
+            if (++open > maxopenrepeats) return refuse("too many repeats open");
         } else if (command == token::end) {
-            if (value > endmarker) throw Refused("end without its marker");
-            if (--open < 0) throw Refused("end without a repeat");
+            if (value > endmarker) return refuse("end without its marker");
+            if (--open < 0) return refuse("end without a repeat");
         } else if (command == token::callone) {
-            if (value < 0 || slot != 0) throw Refused("call of function 1 out of place");
+            if (value < 0 || slot != 0) return refuse("call of function 1 out of place");
         } else if (command == token::calltwo) {
-            if (value < 0 || slot == 2) throw Refused("call of function 2 out of place");
+            if (value < 0 || slot == 2) return refuse("call of function 2 out of place");
         } else {
-            throw Refused("unknown command: " + std::string(command));
+            return refuse("unknown command: " + std::string(command));
         }
+        return true;
     }
 
+    std::string_view bytes_;
     std::vector<std::string_view> lines_;
     std::size_t at_ = 0;
+    std::string refusal_;
 };
 
 } // namespace
@@ -251,12 +266,8 @@ std::string writeprogram(const ProgramFile& program) {
 }
 
 ReadResult readprogram(std::string_view bytes) {
-    if (bytes.size() > largestprogramfile) return {std::nullopt, "file too large"};
-    try {
-        return {Reader(bytes).read(), {}};
-    } catch (const Refused& refused) {
-        return {std::nullopt, refused.why()};
-    }
+    if (bytes.size() > largestprogramfile) return {std::nullopt, std::string(filetoolarge)};
+    return Reader(bytes).read();
 }
 
 } // namespace jex

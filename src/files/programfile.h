@@ -28,6 +28,7 @@ inline constexpr std::string_view fileheader = "JEX simulator file";
 // before it is looked at.
 inline constexpr std::size_t largestprogramfile = 64 * 1024;
 inline constexpr std::size_t longesttextfield = 255; // bytes
+inline constexpr std::string_view filetoolarge = "file too large"; // the reader's refusal
 
 // Text fields have no escapes: a double quote would end the field early and a
 // line end would split the line. Names lose them before they are stored.

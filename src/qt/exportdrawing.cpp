@@ -68,8 +68,8 @@ ExportStatus exportdrawing(const ExportRequest& request, std::ostream& errors) {
     simulator.start();
 
     JexState& jex = simulator.state();
-    if (!openprogram(jex, request.programfile)) {
-        errors << text(textid::cannotreadprogram) << request.programfile.string() << '\n';
+    if (const Opened opened = openprogram(jex, request.programfile); !opened.read) {
+        errors << notopenedline(request.programfile, opened) << '\n';
         return exportfailed;
     }
     setpen(jex, true);

@@ -57,11 +57,14 @@ Simulator::Simulator(std::unique_ptr<SoundPlayer> soundplayer)
 
 Simulator::~Simulator() = default;
 
-void Simulator::start(const std::optional<std::filesystem::path>& programfile) {
+std::optional<std::string> Simulator::start(
+    const std::optional<std::filesystem::path>& programfile) {
     program_Load(*state_);
-    if (!programfile) return;
-    openprogram(*state_, *programfile);
+    if (!programfile) return std::nullopt;
+    const Opened opened = openprogram(*state_, *programfile);
     platform_->syncwindows();
+    if (opened.read) return std::nullopt;
+    return notopenedline(*programfile, opened);
 }
 
 SoundPlayer& Simulator::soundplayer() {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include <QSize>
 
@@ -59,8 +60,10 @@ class Simulator {
 
     // The start-up: lays the windows out, shows them and ends with the
     // success sound. Given a program file, it then opens it as the load
-    // button does, with the same report when it cannot.
-    void start(const std::optional<std::filesystem::path>& programfile = std::nullopt);
+    // button does, with the same report when it cannot. Answers what a
+    // terminal is told when the file was not opened, and nothing otherwise.
+    std::optional<std::string> start(
+        const std::optional<std::filesystem::path>& programfile = std::nullopt);
 
     JexState& state() { return *state_; }
     QtPlatform& platform() { return *platform_; }

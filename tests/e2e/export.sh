@@ -58,6 +58,7 @@ printf 'not a program\r\n' >"$e2e_scratch/junk.jex"
 e2e_run_bare --export junk.png junk.jex
 expect "a file that is no program: status 1, one line" 1 1
 e2e_check "nothing is written for it" test ! -e "$e2e_scratch/junk.png"
+e2e_check "the line says why ($err)" grep -q 'junk.jex: not a number: not a program$' <<<"$err"
 
 e2e_run_bare --export no/such/folder/square.png square.jex
 expect "a picture that cannot be written: status 1, one line" 1 1

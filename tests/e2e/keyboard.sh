@@ -34,15 +34,16 @@ shoot_windows() {
 
 # wait_until_still TITLE SECONDS: the window has not changed for that long.
 wait_until_still() {
-    local deadline=$((SECONDS + 60)) still_since=$SECONDS
+    local deadline=$(($(e2e_now_ms) + 60000)) still_since
+    still_since=$(e2e_now_ms)
     e2e_shot "$scratch/before.png" "$1"
-    while ((SECONDS < deadline)); do
+    while (($(e2e_now_ms) < deadline)); do
         sleep 0.5
         e2e_shot "$scratch/now.png" "$1"
         if ! same "$scratch/before.png" "$scratch/now.png"; then
-            still_since=$SECONDS
+            still_since=$(e2e_now_ms)
             mv "$scratch/now.png" "$scratch/before.png"
-        elif ((SECONDS - still_since >= $2)); then
+        elif (($(e2e_now_ms) - still_since >= $2 * 1000)); then
             return 0
         fi
     done
@@ -52,8 +53,8 @@ wait_until_still() {
 # until_shot TITLE IMAGE same|differs: the window shows that image, or no
 # longer shows it.
 until_shot() {
-    local deadline=$((SECONDS + 60)) now
-    while ((SECONDS < deadline)); do
+    local deadline=$(($(e2e_now_ms) + 60000)) now
+    while (($(e2e_now_ms) < deadline)); do
         e2e_shot "$scratch/now.png" "$1"
         now=differs
         same "$scratch/now.png" "$2" && now=same

@@ -188,6 +188,11 @@ TEST_F(Loading, BringsEveryWindowIntoLineWithTheProgramRead) {
     EXPECT_GT(platform.backgroundpaints, paints);
     EXPECT_TRUE(jex.saved);
     EXPECT_TRUE(platform.sounds.empty());
+    // Loaded while function 1 is edited, its button says "change" again.
+    change1_Click(jex);
+    ASSERT_EQ(jex.currentslot, 1);
+    load_Click(jex);
+    EXPECT_EQ(jex.windows.graphics.change1.caption, "change");
 
     press(jex, {Key::cm, Key::rm}); // the backup holds the program read
     EXPECT_EQ(jex.store.stepcount[0], 9);

@@ -30,6 +30,7 @@ class ProgramArgumentTest : public QObject {
         QCOMPARE(rig.startupsounds, std::vector<std::string>{"yea"});
         QCOMPARE(rig.listing(), QStringList({" forward  10", " right  90", " function 1"}));
         QCOMPARE(boxtext(rig, "progname"), QString("square"));
+        QVERIFY(!rig.notopened);
         QCOMPARE(boxtext(rig, "pf1"), QString("function 1"));
         QCOMPARE(rig.caption(rig.graphics(), "warnings"), QString());
         QVERIFY(rig.state().saved);
@@ -41,15 +42,21 @@ class ProgramArgumentTest : public QObject {
 
     void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage_data() {
         QTest::addColumn<QString>("file"); // in the fixtures' folder
-        QTest::newRow("not a program") << "bad/junk.jex";
-        QTest::newRow("header in other letters") << "bad/header-case.jex";
-        QTest::newRow("no such file") << "nowhere.jex";
-        QTest::newRow("a folder") << "bad";
+        QTest::addColumn<QString>("why");  // what a terminal is told after the file's name
+        QTest::newRow("not a program") << "bad/junk.jex" << ": not a number: " + QString(512, ')');
+        QTest::newRow("header in other letters")
+            << "bad/header-case.jex" << ": not a JEX simulator file";
+        QTest::newRow("no such file") << "nowhere.jex" << "";
+        QTest::newRow("a folder") << "bad" << "";
     }
     void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage() {
         QFETCH(QString, file);
+        QFETCH(QString, why);
         SimulatorRig rig;
         rig.start(fixtures / file.toStdString());
+        QCOMPARE(QString::fromStdString(rig.notopened.value_or("<opened>")),
+                 "jex: cannot read the program file " +
+                     QString::fromStdString((fixtures / file.toStdString()).string()) + why);
         QCOMPARE(rig.startupsounds, std::vector<std::string>({"yea", "nay"}));
         QCOMPARE(rig.caption(rig.graphics(), "warnings"), QString("can't open file!"));
         QCOMPARE(rig.listing(), QStringList());

@@ -70,9 +70,10 @@ class SimulatorRig {
         simulator = std::make_unique<qt::Simulator>(std::move(options));
     }
 
-    // Starts up; what the start-up played is kept apart from what comes after.
+    // Starts up; what the start-up played is kept apart from what comes
+    // after, and so is what a terminal would be told.
     void start(const std::optional<std::filesystem::path>& programfile = std::nullopt) {
-        simulator->start(programfile);
+        notopened = simulator->start(programfile);
         startupsounds = sounds_->played;
         sounds_->played.clear();
     }
@@ -123,6 +124,7 @@ class SimulatorRig {
     TempHome home; // made before the simulator: the start-up makes folders in it
     std::unique_ptr<qt::Simulator> simulator;
     std::vector<std::string> startupsounds;
+    std::optional<std::string> notopened;
     int endings = 0;
 
   private:

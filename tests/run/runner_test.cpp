@@ -227,6 +227,13 @@ TEST_F(Runner, TestOfARepeatBlinksItsLineOncePerPass) {
     EXPECT_EQ(rig.warnings(), "finished!");
 }
 
+TEST_F(Runner, AtFullSpeedTheTestOfARepeatBlinksWithoutWaiting) {
+    rig.program(0, {"RP 3", "F 10", "E", "RP 3"});
+    press(jex, {Key::test});
+    EXPECT_EQ(rig.warnings(), "finished!");
+    EXPECT_EQ(rig.tickswhenreported(), 0);
+}
+
 TEST_F(Runner, StoppedTestInsideAFunctionLeavesEditingInItsSlot) {
     rig.program(0, {"N 0", "PF1"});
     rig.program(1, {"P 9"});

@@ -5,7 +5,8 @@
 import { Browser, CHROMIUM, serve } from './browser.mjs';
 import { execFileSync } from 'node:child_process';
 import { existsSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
-import { join } from 'node:path';
+import { dirname, join, relative } from 'node:path';
+import { fileURLToPath } from 'node:url';
 
 const [testcase, site, desktopsave, work] = process.argv.slice(2);
 if (!existsSync(CHROMIUM) || !existsSync(join(site ?? '', 'jex.wasm'))) {
@@ -307,7 +308,13 @@ const cases = {
       await open(b, server.url);
       await b.evaluate('navigator.serviceWorker.ready');
       await b.until('navigator.serviceWorker.controller');
-      await b.until('caches.open("jex-site").then((c) => c.keys()).then((k) => k.length >= 45)');
+      // Every file of the site but the worker itself and the font's licence.
+      const files = readdirSync(site, { recursive: true, withFileTypes: true }).filter((f) => f.isFile())
+        .map((f) => relative(site, join(f.parentPath ?? f.path, f.name)))
+        .filter((f) => f !== 'sw.js' && f !== 'fonts/LICENSE').sort();
+      await b.until(`caches.open("jex-site").then((c) => c.keys()).then((k) => k.length >= ${files.length + 1})`);
+      const cached = await b.evaluate('caches.open("jex-site").then((c) => c.keys()).then((k) => k.map((r) => new URL(r.url).pathname.slice(1)))');
+      same(files.filter((f) => !cached.includes(f)), [], 'every file of the site is kept for offline use');
       const manifest = await b.evaluate('fetch("manifest.webmanifest").then((r) => r.json())');
       same([manifest.name, manifest.icons[0].src], ['JEX simulator', 'jex.svg'], 'the manifest names the site and its icon');
       await server.close();
@@ -336,6 +343,51 @@ const cases = {
         'named as saved');
       await open(b, `${server.url}index.html?program=challenges/missing.jex`);
       same(await warnings(b), 'can\'t open file!', 'a link to no program says so');
+    } finally {
+      await server.close();
+    }
+  },
+
+  // Every file the reader refuses, opened from this computer and through a
+  // link: "can't open file!" with the failure sound, the program kept.
+  async refused(b, url) {
+    const folder = join(dirname(fileURLToPath(import.meta.url)), '../files/fixtures/bad');
+    const names = readdirSync(folder).filter((name) => name.endsWith('.jex')).sort();
+    check(names.length >= 40, 'the refused fixtures are there', names.length);
+    const server = await serve({ '/': site, '/bad/': folder });
+    const refusedwith = async (what, kept) => {
+      await b.until('!jexrecord.busy && jexrecord.sounds.at(-1)?.name === "nay"');
+      same([await warnings(b), await listing(b)], ['can\'t open file!', kept], what);
+    };
+    try {
+      const ways = {
+        async link(name) {
+          await open(b, `${server.url}index.html?program=bad/${name}`);
+          await refusedwith(`${name} through a link`, []);
+        },
+        async upload(name) {
+          const kept = await listing(b);
+          const heard = await b.evaluate('jexrecord.sounds.length');
+          await b.clickon(control('graphics.load'));
+          await b.until('!document.getElementById("dialog").hidden');
+          // The program keyed is not saved: the guard asks first.
+          if (await b.evaluate('Boolean(document.querySelector(\'[data-action="yes"]\'))')) {
+            await b.clickon('[data-action="yes"]');
+            await b.until('document.querySelector(\'.dialogbox input[type=file]\')');
+          }
+          const { result } = await b.page('Runtime.evaluate', { expression: 'document.querySelector(".dialogbox input[type=file]")' });
+          await b.page('DOM.setFileInputFiles', { files: [join(folder, name)], objectId: result.objectId });
+          await b.until(`jexrecord.sounds.length > ${heard}`);
+          await refusedwith(`${name} from this computer`, kept);
+        },
+      };
+      for (const [way, opener] of Object.entries(ways)) {
+        if (way === 'upload') {
+          await open(b, server.url);
+          await press(b, 'forwards', 'five');
+        }
+        for (const name of names) await opener(name);
+      }
     } finally {
       await server.close();
     }
@@ -399,7 +451,9 @@ if (!run) {
   process.exit(2);
 }
 const server = await serve({ '/': site });
-const browser = await Browser.launch();
+// Forty start-ups need not sit out their sounds: a page that may not sound
+// still records each one.
+const browser = await Browser.launch({ sound: testcase !== 'refused' });
 try {
   await run(browser, server.url);
 } catch (error) {

@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows of the model drawn as panels of the page, placed in pixels by
+// the rules' layout: their controls, the listing, and the drawing area with
+// the pen's picture and the robot's lines over it.
+import { EVENT, KEYNAMES, jex, post, record, setsaved } from './bridge.js';
+import { keytooltip } from './keyboard.js';
+import { T, text } from './texts.js';
+
+export const FONT = 'JexSans';
+const NAMEBOXES = ['progname', 'myname', 'pf1', 'pf2'];
+// What each control of the model is on the page.
+const KINDS = {
+  buttons: Object.fromEntries(KEYNAMES.map((k) => [k, 'key'])),
+  funnies: {
+    xheading: 'label', JEXX: 'label', yheading: 'label', JEXY: 'label', angleheading: 'label',
+    JEXangle: 'label', speed: 'label', penlabel: 'label', Slider1: 'slider', penon: 'button',
+    penoff: 'button', target: 'button', clear: 'button', centre: 'button',
+  },
+  program: { exitbutton: 'button', nameheader: 'label', programtext: 'listing' },
+  graphics: {
+    pname: 'label', mname: 'label', progname: 'textbox', myname: 'textbox', Picture1: 'canvas',
+    warnings: 'label', load: 'button', printbutton: 'button', save: 'button', pf1: 'textbox',
+    pf2: 'textbox', change1: 'button', change2: 'button', use1: 'button', use2: 'button',
+    target: 'button',
+  },
+  exitwindow: { Label1: 'label', cancel: 'button', exitanyway: 'button' },
+};
+const WINDOWS = ['graphics', 'program', 'funnies', 'buttons', 'exitwindow'];
+
+let model = null;
+const views = {};
+const lastcaption = {};
+const lastsent = {};
+let drawing = null; // the pen's picture
+let sprite = null;  // the robot's lines over it
+export let background = null;
+export let builtin = null;
+const measure = document.createElement('canvas').getContext('2d');
+
+export function element(tag, classname, content) {
+  const made = document.createElement(tag);
+  if (classname) made.className = classname;
+  if (content !== undefined) made.textContent = content;
+  return made;
+}
+
+function build(windows) {
+  const root = document.getElementById('windows');
+  for (const win of WINDOWS) {
+    const panel = element('div', 'panel');
+    panel.id = win;
+    panel.setAttribute('role', 'region');
+    views[win] = { panel, controls: {} };
+    for (const name of Object.keys(windows[win].controls)) {
+      const view = makecontrol(win, name, KINDS[win][name]);
+      view.dataset.control = `${win}.${name}`;
+      views[win].controls[name] = view;
+      if (!(win === 'graphics' && name === 'target')) panel.append(view);
+    }
+    root.append(panel);
+  }
+  views.graphics.controls.Picture1.append(views.graphics.controls.target);
+}
+
+function makecontrol(win, name, kind) {
+  switch (kind) {
+    case 'key': {
+      const key = element('button', 'key');
+      const index = KEYNAMES.indexOf(name);
+      key.append(element('img'));
+      key.title = keytooltip(index);
+      key.setAttribute('aria-label', text(T.firstkeypadname + index));
+      key.onclick = () => post(EVENT.key, index);
+      return key;
+    }
+    case 'button': {
+      const button = element('button', 'control');
+      button.onclick = () => post(EVENT.button, 0, `${win}.${name}`);
+      return button;
+    }
+    case 'textbox': {
+      const box = element('input', 'control');
+      box.type = 'text';
+      box.spellcheck = false;
+      const which = NAMEBOXES.indexOf(name);
+      box.oninput = () => {
+        lastsent[name] = box.value;
+        post(EVENT.namechange, which, box.value);
+      };
+      box.onblur = () => post(EVENT.namelost);
+      return box;
+    }
+    case 'slider': {
+      const slider = element('input', 'control');
+      slider.type = 'range';
+      slider.oninput = () => post(EVENT.slider, Number(slider.value));
+      return slider;
+    }
+    case 'listing': {
+      const list = element('div', 'control listing');
+      list.setAttribute('aria-label', text(T.listing));
+      list.setAttribute('aria-live', 'polite');
+      return list;
+    }
+    case 'canvas': {
+      const area = element('div', 'control drawingarea');
+      area.setAttribute('role', 'img');
+      area.setAttribute('aria-label', text(T.drawingarea));
+      drawing = element('canvas');
+      sprite = element('canvas', 'sprite');
+      area.append(drawing, sprite);
+      return area;
+    }
+    default:
+      return element('div', 'control label');
+  }
+}
+
+function place(view, [left, top, width, height]) {
+  view.style.left = `${left}px`;
+  view.style.top = `${top}px`;
+  view.style.width = `${width}px`;
+  view.style.height = `${height}px`;
+}
+
+function render(windows) {
+  if (!views.buttons) build(windows);
+  for (const win of WINDOWS) {
+    const model = windows[win];
+    const view = views[win];
+    place(view.panel, model.box);
+    const title = text(model.title);
+    if (view.panel.getAttribute('aria-label') !== title) view.panel.setAttribute('aria-label', title);
+    view.panel.hidden = !model.shown;
+    view.panel.style.background = model.background;
+    for (const [name, control] of Object.entries(model.controls))
+      rendercontrol(win, name, control, view.controls[name], model);
+  }
+  rendersprite(windows.graphics.sprite);
+}
+
+function rendercontrol(win, name, control, view, windowmodel) {
+  const [left, top, width, height, caption, back, fore, points, bold, visible, bitmap] = control;
+  place(view, [left, top, width, height]);
+  view.hidden = !visible;
+  view.style.background = back;
+  view.style.color = fore;
+  view.style.fontSize = `${points}pt`;
+  view.style.fontWeight = bold ? 'bold' : 'normal';
+  const kind = KINDS[win][name];
+  const shown = caption.replace(/\r\n?/g, '\n');
+  if (kind === 'key') {
+    const face = bitmap ? `keys/${bitmap}-${name}.svg` : '';
+    const image = view.firstChild;
+    if (image.getAttribute('src') !== face) image.setAttribute('src', face);
+  } else if (kind === 'textbox') {
+    const key = `${win}.${name}`;
+    const changed = lastcaption[key] !== caption;
+    lastcaption[key] = caption;
+    const typing = document.activeElement === view && caption === lastsent[name];
+    if (view.value !== caption && (changed || document.activeElement !== view) && !typing)
+      view.value = caption;
+  } else if (kind === 'slider') {
+    const [value, minimum, maximum, step] = windowmodel.slider;
+    view.min = minimum;
+    view.max = maximum;
+    view.step = 1;
+    view.dataset.largechange = step;
+    if (Number(view.value) !== value) view.value = value;
+  } else if (kind === 'listing') {
+    renderlisting(view, windowmodel.lines, points);
+  } else if (kind === 'canvas') {
+    sizecanvas(width, height);
+  } else if (view.textContent !== shown) {
+    view.textContent = shown;
+  }
+}
+
+function renderlisting(view, lines, points) {
+  const key = JSON.stringify(lines);
+  if (view.dataset.lines === key) return;
+  view.dataset.lines = key;
+  // Each line takes 1.2 times the font size, at 20 twips to the point.
+  const spacing = (1.2 * points * 20) / 15;
+  view.replaceChildren(...lines.map(([plain, emphasised], row) => {
+    const line = element('div', 'line', plain);
+    line.style.top = `${row * spacing}px`;
+    if (emphasised) line.append(element('span', 'emphasised', emphasised));
+    return line;
+  }));
+}
+
+function sizecanvas(width, height) {
+  const ratio = window.devicePixelRatio || 1;
+  for (const canvas of [drawing, sprite]) {
+    if (canvas.width === Math.round(width * ratio) && canvas.height === Math.round(height * ratio))
+      continue;
+    const before = canvas === drawing && canvas.width ? canvas : null;
+    const copy = before ? document.createElement('canvas') : null;
+    if (copy) {
+      copy.width = before.width;
+      copy.height = before.height;
+      copy.getContext('2d').drawImage(before, 0, 0);
+    }
+    canvas.width = Math.round(width * ratio);
+    canvas.height = Math.round(height * ratio);
+    canvas.style.width = `${width}px`;
+    canvas.style.height = `${height}px`;
+    canvas.getContext('2d').setTransform(ratio, 0, 0, ratio, 0, 0);
+    if (copy) canvas.getContext('2d').drawImage(copy, 0, 0, copy.width / ratio, copy.height / ratio);
+  }
+}
+
+function paintbackground(context) {
+  const area = model.graphics.controls.Picture1;
+  const [width, height] = [area[2], area[3]];
+  sizecanvas(width, height);
+  context.fillStyle = area[5];
+  context.fillRect(0, 0, width, height);
+  if (background) context.drawImage(background, 0, 0, width, height);
+}
+
+function rendersprite(lines) {
+  if (!sprite) return;
+  const context = sprite.getContext('2d');
+  context.clearRect(0, 0, sprite.width, sprite.height);
+  // Round caps close the body's corners and give the robot a rounded shell.
+  context.lineCap = 'round';
+  context.lineJoin = 'round';
+  for (const [x1, y1, x2, y2, thickness, colour, visible] of lines) {
+    if (!visible || thickness <= 0) continue;
+    context.strokeStyle = colour;
+    context.lineWidth = thickness;
+    context.beginPath();
+    context.moveTo(x1, y1);
+    context.lineTo(x2, y2);
+    context.stroke();
+  }
+}
+
+export async function loadbuiltin() {
+  const image = new Image();
+  image.src = 'keys/125-green.svg';
+  try {
+    await image.decode();
+    builtin = image;
+  } catch (error) {
+    builtin = null;
+  }
+}
+
+// What the rules ask of the panels.
+export const panelcalls = {
+  showmodel(json) {
+    const state = JSON.parse(json);
+    setsaved(state.saved);
+    model = state.windows;
+    render(model);
+    record.shownat ??= performance.now();
+  },
+  drawpenlines(coordinates, wipe) {
+    if (!drawing) return;
+    const context = drawing.getContext('2d');
+    if (wipe) paintbackground(context);
+    if (!coordinates.length) return;
+    context.strokeStyle = model ? model.graphics.controls.Picture1[6] : '#0000ff';
+    context.lineWidth = 2;
+    context.lineCap = 'square';
+    context.beginPath();
+    for (let i = 0; i < coordinates.length; i += 4) {
+      context.moveTo(coordinates[i], coordinates[i + 1]);
+      context.lineTo(coordinates[i + 2], coordinates[i + 3]);
+    }
+    context.stroke();
+  },
+  async loadpicture(path) {
+    try {
+      const bytes = jex.FS.readFile(path);
+      background = await createImageBitmap(new Blob([bytes]));
+      return true;
+    } catch (error) {
+      return false;
+    }
+  },
+  usebuiltinpicture() { background = builtin; },
+  textwidth(points, bold, value) {
+    measure.font = `${bold ? 'bold ' : ''}${points}pt ${FONT}`;
+    return measure.measureText(value).width;
+  },
+  lineheight(points) {
+    measure.font = `${points}pt ${FONT}`;
+    const metrics = measure.measureText('Mg');
+    return metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
+  },
+};
