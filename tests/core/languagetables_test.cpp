@@ -152,20 +152,22 @@ TEST_P(EveryLanguage, TitlesAPrintedPageAsAPhrase) {
 }
 
 // French sets a narrow no-break space before ! ? ; and a no-break space
-// before a colon (not one inside an address, http://localhost:8000/).
+// before a colon.
 TEST(LanguageTables, FrenchSpacesItsPunctuation) {
     const auto spacedbefore = [](const std::string& text, std::string_view marks,
                                  std::string_view space) {
         for (auto at = text.find_first_of(marks); at != std::string::npos;
              at = text.find_first_of(marks, at + 1))
-            if ((text[at] != ':' || at + 1 == text.size() || text[at + 1] == ' ') &&
-                (at < space.size() || text.compare(at - space.size(), space.size(), space) != 0))
+            if (at < space.size() || text.compare(at - space.size(), space.size(), space) != 0)
                 return false;
         return true;
     };
-    for (const auto& [number, translated] : tableof("fr")) {
-        EXPECT_TRUE(spacedbefore(translated, "!?;", "\u202F")) << number << " \"" << translated << '"';
-        EXPECT_TRUE(spacedbefore(translated, ":", "\u00A0")) << number << " \"" << translated << '"';
+    // An address keeps its own colons and question marks.
+    const std::regex address(R"(\w+://\S*)");
+    for (const auto& [number, written] : tableof("fr")) {
+        const std::string translated = std::regex_replace(written, address, "");
+        EXPECT_TRUE(spacedbefore(translated, "!?;", "\u202F")) << number << " \"" << written << '"';
+        EXPECT_TRUE(spacedbefore(translated, ":", "\u00A0")) << number << " \"" << written << '"';
     }
 }
 

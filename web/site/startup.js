@@ -8,7 +8,7 @@ import {
   EVENT, attach, callrules, end, ended, jex, pending, post, pump, queuecalls, record, saved,
 } from './bridge.js';
 import { askfile, askyesno, pagebutton, teachersettings } from './dialogs.js';
-import { listenkeys } from './keyboard.js';
+import { listenkeys, loadkeyboard } from './keyboard.js';
 import { FONT, element, loadbuiltin, panelcalls } from './panels.js';
 import { printpages } from './printing.js';
 import { loadsounds, playsound } from './sounds.js';
@@ -67,7 +67,9 @@ async function start() {
   const [made] = await Promise.all([module, fonts, loadbuiltin()]);
   made.page = page;
   attach(made);
+  // The keyboard's tool tips are in the language chosen.
   await chooselanguage();
+  loadkeyboard(jex.UTF8ToString(jex._jex_keyboard()));
   document.title = text(T.title);
 
   await mountstorage();

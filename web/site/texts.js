@@ -4,13 +4,13 @@
 import { jex } from './bridge.js';
 
 export const T = {
-  title: 90, cantopenfile: 154, keytooltip: 410, keyboardor: 411, listing: 413, drawingarea: 414,
+  title: 90, cantopenfile: 154, listing: 413, drawingarea: 414,
   firstkeypadname: 420,
   webtitle: 800, yes: 802, no: 803, cancel: 804, save: 805, load: 806, download: 807,
   upload: 808, name: 809, savedprograms: 810, noneyet: 811, replace: 812, teacher: 813,
   teachersettings: 814, choosedefaults: 815, removedefaults: 816, choosepicture: 817,
   removepicture: 818, close: 819, reloadtouse: 820, ended: 821, startagain: 822,
-  firstkeyname: 824, nothingtoremove: 832, language: 944, browserslanguage: 945,
+  nothingtoremove: 832, language: 944, browserslanguage: 945,
 };
 
 const texts = new Map();
