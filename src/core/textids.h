@@ -205,5 +205,12 @@ inline constexpr int helpkeyname = 841;    // F1
 inline constexpr int webnothingtoremove = 832;
 // A refused program file's reason, after its name on the command line
 inline constexpr int refusedbecause = 940;
+// The web page opened as a file: that it needs a web server, and how
+inline constexpr int webnotserved = 941;
+inline constexpr int webnotservedhow = 942;
+// A language's own name (the web page's choice of language)
+inline constexpr int languagename = 943;
+inline constexpr int weblanguage = 944;
+inline constexpr int webbrowserslanguage = 945;
 
 } // namespace jex::textid
