@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webplatform.h"
 
+#include "canvas/tools.h"
 #include "core/state.h"
 #include "modeljson.h"
 #include "webprintjob.h"
@@ -55,6 +56,7 @@ void WebPlatform::showchanges() {
     // background is stretched over it. The page paints both at once.
     showmodel(std::string("{\"saved\":") + (jex_->saved ? "true" : "false") +
               ",\"running\":" + (jex_->running ? "true" : "false") +
+              ",\"pendown\":" + (pendown(*jex_) ? "true" : "false") +
               ",\"windows\":" + modeljson(jex_->windows, screen_) + "}");
     if (wipe_ || !penlines_.empty()) {
         drawpenlines(penlines_.data(), static_cast<int>(penlines_.size() / 4), wipe_);

@@ -64,6 +64,17 @@ const bluepixels = (b) => b.evaluate(`(() => {
 const rect = (b, selector) => b.evaluate(`(() => { const r = document.querySelector(${JSON.stringify(selector)}).getBoundingClientRect();
   return [Math.round(r.left), Math.round(r.top), Math.round(r.width), Math.round(r.height)]; })()`);
 
+// What the page's status regions hold, as Chromium's accessibility tree gives
+// them to a screen reader.
+async function statustexts(b) {
+  const { nodes } = await b.page('Accessibility.getFullAXTree');
+  const byid = new Map(nodes.map((node) => [node.nodeId, node]));
+  const words = (node) => (node.role?.value === 'StaticText' ? [node.name?.value ?? '']
+    : (node.childIds ?? []).flatMap((id) => (byid.has(id) ? words(byid.get(id)) : [])));
+  return nodes.filter((node) => node.role?.value === 'status' && !node.ignored)
+    .map((node) => words(node).join(''));
+}
+
 // ---- The cases ------------------------------------------------------------
 
 const cases = {
@@ -113,13 +124,37 @@ const cases = {
     await press(b, 'backwards', 'leftbutton');
     await b.until(`document.querySelector('${control('graphics.warnings')}').textContent !== ''`);
     same(await warnings(b), 'expecting a number!', 'a second command before the number');
+    same(await statustexts(b), ['expecting a number!'], 'the message line is a status region');
+    // Enter on a focused key of the keypad is GO; on another button it
+    // presses that button.
+    const enter = async () => {
+      for (const type of ['keyDown', 'keyUp'])
+        await b.page('Input.dispatchKeyEvent', { type, key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13, text: type === 'keyDown' ? '\r' : undefined });
+    };
+    await b.evaluate('document.querySelector(\'[data-action="teacher"]\').focus()');
+    await enter();
+    await b.until('!document.getElementById("dialog").hidden');
+    same(await warnings(b), 'expecting a number!', 'Enter on "teacher" opens its settings, and runs nothing');
+    await b.clickon('[data-action="close"]');
+    const before = await listing(b);
+    const heard = await b.evaluate('jexrecord.sounds.length');
+    await b.evaluate(`document.querySelector('${key('five')}').focus()`);
+    await enter();
+    await b.until(`jexrecord.sounds.length > ${heard} && !jexrecord.busy`);
+    same([await listing(b), await warnings(b)], [before, 'expecting a number!'],
+      'Enter in the keypad is GO (refused here), not the key it is on');
     same((await listing(b)).length, 3, 'the refused command is not added');
   },
 
   // GO with the pen down draws the pen's line up from the centre.
   async drawing(b, url) {
     await open(b, url);
+    const pressed = () => b.evaluate(`['penon', 'penoff'].map((pen) =>
+      document.querySelector(\`[data-control="funnies.\${pen}"]\`).getAttribute('aria-pressed'))`);
+    same(await pressed(), ['false', 'true'], 'the pen is up at the start');
     await b.clickon(control('funnies.penon'));
+    await b.until(`document.querySelector('${control('funnies.penon')}').getAttribute('aria-pressed') === 'true'`);
+    same(await pressed(), ['true', 'false'], 'pen on holds');
     await setspeed(b, 50);
     same((await bluepixels(b)).length, 0, 'nothing drawn before the run');
     await press(b, 'forwards', 'five', 'zero', 'go');
@@ -133,6 +168,10 @@ const cases = {
       JSON.stringify(blue.slice(0, 5)));
     const readout = await b.evaluate(`document.querySelector('${control('funnies.JEXY')}').textContent`);
     check(Number(readout) > 0, 'the robot moved up', readout);
+    same(await statustexts(b), ['finished!'], 'the run\'s end in the status region');
+    await press(b, 'forwards', 'nine', 'nine', 'nine', 'go');
+    await finish(b, 'crashed!');
+    same(await statustexts(b), ['crashed!'], 'a crash in the status region');
   },
 
   // A click during a run stops it and changes nothing else.

@@ -111,8 +111,12 @@ function makecontrol(win, name, kind) {
       area.append(drawing, sprite);
       return area;
     }
-    default:
-      return element('div', 'control label');
+    default: {
+      const label = element('div', 'control label');
+      // The message line is told to a screen reader as it changes.
+      if (win === 'graphics' && name === 'warnings') label.setAttribute('role', 'status');
+      return label;
+    }
   }
 }
 
@@ -256,6 +260,10 @@ export const panelcalls = {
     setsaved(state.saved);
     model = state.windows;
     render(model);
+    // The pen buttons are a pair: the one that holds is pressed, as the
+    // colours show it.
+    views.funnies.controls.penon.setAttribute('aria-pressed', String(state.pendown));
+    views.funnies.controls.penoff.setAttribute('aria-pressed', String(!state.pendown));
     record.shownat ??= performance.now();
   },
   drawpenlines(coordinates, wipe) {
