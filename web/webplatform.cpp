@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webplatform.h"
 
+#include "canvas/tools.h"
 #include "core/state.h"
 #include "modeljson.h"
 #include "webprintjob.h"
@@ -58,6 +59,7 @@ void WebPlatform::showchanges() {
     // background is stretched over it. The page paints both at once.
     showmodel(std::string("{\"saved\":") + (jex_->saved ? "true" : "false") +
               ",\"running\":" + (jex_->running ? "true" : "false") +
+              ",\"pendown\":" + (pendown(*jex_) ? "true" : "false") +
               ",\"toosmall\":" + (layoutserves(*jex_) ? "false" : "true") +
               ",\"windows\":" + modeljson(jex_->windows, screen_) + "}");
     const PenLayer::Area changed = pen_.taken();

@@ -14,6 +14,17 @@
 namespace jex {
 namespace {
 
+// The same refusal again within this long of the last one (a key the keyboard
+// repeats, or presses that waited while the failure sound played) is shown but
+// not sounded again: each sound holds the program up for a second, and a held
+// key would otherwise queue them by the dozen.
+constexpr double refusalburstgap = 0.5; // seconds
+
+bool sameburst(JexState& jex, int textnumber, double now) {
+    const double since = now - jex.lastrefusedat;
+    // The clock goes back to 0 at midnight.
+    return textnumber == jex.lastrefusal && since >= 0 && since < refusalburstgap;
+}
 // Below this a message could not be read anyway.
 constexpr double smallestpoints = 4;
 
@@ -47,7 +58,10 @@ void fitmessage(JexState& jex) {
 
 void reportproblem(JexState& jex, int textnumber) {
     showmessage(jex, textnumber);
-    playwave(jex, "nay");
+    if (!sameburst(jex, textnumber, jex.platform.timeofday())) playwave(jex, "nay");
+    // Counted from the end of the sound: what was pressed meanwhile comes now.
+    jex.lastrefusal = textnumber;
+    jex.lastrefusedat = jex.platform.timeofday();
 }
 
 void reportsuccess(JexState& jex, int textnumber) {

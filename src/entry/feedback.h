@@ -17,7 +17,8 @@ void showmessage(JexState& jex, int textnumber);
 // it), so that no message is ever shown cut off. Its height stays as laid out.
 void fitmessage(JexState& jex);
 
-// Shows the message in the status line and plays the failure sound.
+// Shows the message in the status line and plays the failure sound, unless
+// the same message was refused less than half a second before (a burst).
 void reportproblem(JexState& jex, int textnumber);
 
 // Shows the message, waits about 0.8 s, then plays the success sound.

@@ -4,9 +4,9 @@
 // Exits 77 (skipped) only when chromium or the site is not there.
 import { Browser, CHROMIUM, serve } from './browser.mjs';
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
-import { dirname, join, relative } from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { existsSync, mkdirSync, readFileSync, readdirSync, rmSync, truncateSync, writeFileSync } from 'node:fs';
+import { dirname, join, relative, resolve } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const [testcase, site, desktopsave, work, desktop, desktopsounds] = process.argv.slice(2);
 if (!existsSync(CHROMIUM) || !existsSync(join(site ?? '', 'jex.wasm'))) {
@@ -64,6 +64,17 @@ const bluepixels = (b) => b.evaluate(`(() => {
 const rect = (b, selector) => b.evaluate(`(() => { const r = document.querySelector(${JSON.stringify(selector)}).getBoundingClientRect();
   return [Math.round(r.left), Math.round(r.top), Math.round(r.width), Math.round(r.height)]; })()`);
 
+// What the page's status regions hold, as Chromium's accessibility tree gives
+// them to a screen reader.
+async function statustexts(b) {
+  const { nodes } = await b.page('Accessibility.getFullAXTree');
+  const byid = new Map(nodes.map((node) => [node.nodeId, node]));
+  const words = (node) => (node.role?.value === 'StaticText' ? [node.name?.value ?? '']
+    : (node.childIds ?? []).flatMap((id) => (byid.has(id) ? words(byid.get(id)) : [])));
+  return nodes.filter((node) => node.role?.value === 'status' && !node.ignored)
+    .map((node) => words(node).join(''));
+}
+
 // ---- The cases ------------------------------------------------------------
 
 const cases = {
@@ -113,13 +124,37 @@ const cases = {
     await press(b, 'backwards', 'leftbutton');
     await b.until(`document.querySelector('${control('graphics.warnings')}').textContent !== ''`);
     same(await warnings(b), 'expecting a number!', 'a second command before the number');
+    same(await statustexts(b), ['expecting a number!'], 'the message line is a status region');
+    // Enter on a focused key of the keypad is GO; on another button it
+    // presses that button.
+    const enter = async () => {
+      for (const type of ['keyDown', 'keyUp'])
+        await b.page('Input.dispatchKeyEvent', { type, key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13, text: type === 'keyDown' ? '\r' : undefined });
+    };
+    await b.evaluate('document.querySelector(\'[data-action="teacher"]\').focus()');
+    await enter();
+    await b.until('!document.getElementById("dialog").hidden');
+    same(await warnings(b), 'expecting a number!', 'Enter on "teacher" opens its settings, and runs nothing');
+    await b.clickon('[data-action="close"]');
+    const before = await listing(b);
+    const heard = await b.evaluate('jexrecord.sounds.length');
+    await b.evaluate(`document.querySelector('${key('five')}').focus()`);
+    await enter();
+    await b.until(`jexrecord.sounds.length > ${heard} && !jexrecord.busy`);
+    same([await listing(b), await warnings(b)], [before, 'expecting a number!'],
+      'Enter in the keypad is GO (refused here), not the key it is on');
     same((await listing(b)).length, 3, 'the refused command is not added');
   },
 
   // GO with the pen down draws the pen's line up from the centre.
   async drawing(b, url) {
     await open(b, url);
+    const pressed = () => b.evaluate(`['penon', 'penoff'].map((pen) =>
+      document.querySelector(\`[data-control="funnies.\${pen}"]\`).getAttribute('aria-pressed'))`);
+    same(await pressed(), ['false', 'true'], 'the pen is up at the start');
     await b.clickon(control('funnies.penon'));
+    await b.until(`document.querySelector('${control('funnies.penon')}').getAttribute('aria-pressed') === 'true'`);
+    same(await pressed(), ['true', 'false'], 'pen on holds');
     await setspeed(b, 50);
     same((await bluepixels(b)).length, 0, 'nothing drawn before the run');
     await press(b, 'forwards', 'five', 'zero', 'go');
@@ -133,6 +168,10 @@ const cases = {
       JSON.stringify(blue.slice(0, 5)));
     const readout = await b.evaluate(`document.querySelector('${control('funnies.JEXY')}').textContent`);
     check(Number(readout) > 0, 'the robot moved up', readout);
+    same(await statustexts(b), ['finished!'], 'the run\'s end in the status region');
+    await press(b, 'forwards', 'nine', 'nine', 'nine', 'go');
+    await finish(b, 'crashed!');
+    same(await statustexts(b), ['crashed!'], 'a crash in the status region');
   },
 
   // A click during a run stops it and changes nothing else.
@@ -282,6 +321,10 @@ const cases = {
     await b.clickon('#webbar');
     await press(b, ...keys);
     const keyed = await listing(b);
+    // The browser is asked to keep its storage when the first program is
+    // saved in it, and only then.
+    await b.evaluate(`jexrecord.keepasked = 0; navigator.storage.persisted = async () => false;
+      navigator.storage.persist = async () => { jexrecord.keepasked += 1; return true; }`);
 
     // An unsaved program: load asks first, and No leaves everything.
     await b.clickon(control('graphics.load'));
@@ -307,6 +350,7 @@ const cases = {
         `${JSON.stringify(readFileSync(join(downloads, 'square.jex'), 'latin1'))}\n  desktop ${JSON.stringify(desktop.toString('latin1'))}`);
     same(await b.evaluate(`document.querySelector('${control('graphics.progname')}').value`), 'square',
       'named after the file');
+    same(await b.evaluate('jexrecord.keepasked'), 0, 'a download does not ask to keep the storage');
 
     // Saved in the browser under another name, then found after a reload.
     await b.clickon(control('graphics.save'));
@@ -314,6 +358,7 @@ const cases = {
     await b.evaluate('document.querySelector(".namefield").value = "kept"');
     await b.clickon('[data-action="save"]');
     await b.until('document.getElementById("dialog").hidden');
+    await b.until('jexrecord.keepasked === 1');
     await new Promise((resolve) => setTimeout(resolve, 300));
     await open(b, url);
     await b.evaluate(`(() => { const box = document.querySelector('${control('graphics.myname')}');
@@ -442,7 +487,7 @@ const cases = {
           await open(b, `${server.url}index.html?program=bad/${name}`);
           await refusedwith(`${name} through a link`, []);
         },
-        async upload(name) {
+        async upload(name, file = join(folder, name)) {
           const kept = await listing(b);
           const heard = await b.evaluate('jexrecord.sounds.length');
           await b.clickon(control('graphics.load'));
@@ -453,7 +498,7 @@ const cases = {
             await b.until('document.querySelector(\'.dialogbox input[type=file]\')');
           }
           const { result } = await b.page('Runtime.evaluate', { expression: 'document.querySelector(".dialogbox input[type=file]")' });
-          await b.page('DOM.setFileInputFiles', { files: [join(folder, name)], objectId: result.objectId });
+          await b.page('DOM.setFileInputFiles', { files: [file], objectId: result.objectId });
           await b.until(`jexrecord.sounds.length > ${heard}`);
           await refusedwith(`${name} from this computer`, kept);
         },
@@ -465,8 +510,70 @@ const cases = {
         }
         for (const name of names) await opener(name);
       }
+      // A file of 1 GiB (sparse on the disk) is refused without being read:
+      // the page's heap stays as small as it was.
+      const huge = join(work, 'huge.jex');
+      writeFileSync(huge, '');
+      truncateSync(huge, 2 ** 30);
+      const heap = async () => (await b.page('Runtime.getHeapUsage')).usedSize;
+      const before = await heap();
+      await ways.upload('huge.jex', huge);
+      const after = await heap();
+      check(after - before < 2 ** 24, 'the heap after a file of 1 GiB', `${before} then ${after} bytes`);
     } finally {
       await server.close();
+    }
+  },
+
+  // The page and the rules speak the language the browser asks for, a
+  // link's or the teacher's choice first; opened as a file, the page says
+  // in that language that it needs a web server.
+  async languages(b, url) {
+    const resources = join(dirname(fileURLToPath(import.meta.url)), '../../resources');
+    const table = (code) => new Map([...readFileSync(code === 'en' ? join(resources, 'strings.txt')
+      : join(resources, 'languages', `${code}.txt`), 'utf8').matchAll(/^(\d+) "(.*)"$/gm)]
+      .map(([, number, words]) => [Number(number), words]));
+    const said = (code, number) => table(code).get(number) ?? table('en').get(number);
+    const speaks = async (what, code) => same([
+      await b.evaluate('document.documentElement.lang'),
+      await b.evaluate('document.querySelector(\'[data-action="teacher"]\').textContent'),
+      await b.evaluate(`document.querySelector('${control('program.exitbutton')}').textContent`),
+    ], [code, said(code, 813), said(code, 100)], `${what}: <html lang>, the page's texts, the rules' texts`);
+    const agent = await b.evaluate('navigator.userAgent');
+    const browserasks = (languages) => b.page('Emulation.setUserAgentOverride', { userAgent: agent, acceptLanguage: languages });
+
+    for (const [what, languages, link, code] of [
+      ['the browser\'s language', 'de-AT,de', '', 'de'],
+      ['a region the site lacks', 'nl-BE', '', 'nl'],
+      ['English first ends the search', 'en-GB,de', '', 'en'],
+      ['a language the site lacks, then one it has', 'ja,pl', '', 'pl'],
+      ['a link\'s language first', 'de', '?lang=fr', 'fr'],
+      ['a link\'s language the site lacks', 'xx', '?lang=zz', 'en'],
+    ]) {
+      await browserasks(languages);
+      await open(b, `${url}index.html${link}`);
+      await speaks(what, code);
+    }
+
+    // The teacher's choice is kept in the browser; a link still comes first.
+    await browserasks('de');
+    await open(b, url);
+    await b.clickon('[data-action="teacher"]');
+    await b.until('!document.getElementById("dialog").hidden');
+    await b.evaluate(`(() => { const choice = document.querySelector('[data-action="language"]');
+      choice.value = 'cy'; choice.dispatchEvent(new Event('change')); })()`);
+    await open(b, url);
+    await speaks('the teacher\'s choice', 'cy');
+    await open(b, `${url}index.html?lang=es`);
+    await speaks('a link over the teacher\'s choice', 'es');
+
+    await browserasks('es');
+    for (const [link, code] of [['', 'es'], ['?lang=fr', 'fr']]) {
+      await b.goto(`${pathToFileURL(join(resolve(site), 'index.html'))}${link}`);
+      await b.until('document.querySelector(".notserved")');
+      same([await b.evaluate('document.documentElement.lang'),
+        await b.evaluate('[...document.querySelectorAll(".notserved p")].map((p) => p.textContent)')],
+      [code, [said(code, 941), said(code, 942)]], `opened as a file${link}: it needs a web server`);
     }
   },
 

@@ -4,8 +4,8 @@
 import { jex } from './bridge.js';
 import { element } from './panels.js';
 import {
-  DEFAULTS, DOWNLOADS, PICTURE, UPLOADS, basename, exists, makefolders, savedprograms, store,
-  withextension,
+  DEFAULTS, DOWNLOADS, PICTURE, UPLOADS, basename, exists, forget, makefolders, savedprograms,
+  store, withextension,
 } from './storage.js';
 import { T, text } from './texts.js';
 
@@ -103,8 +103,14 @@ export function askfile(saving, title, folder, filename) {
         if (!file) return;
         makefolders(UPLOADS);
         const path = `${UPLOADS}/${withextension(basename(file.name))}`;
-        jex.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
+        // A file larger than any program is not read: the rules find no
+        // file there and refuse it as they refuse one too large.
+        if (file.size <= jex._jex_largestprogramfile())
+          jex.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
         finish(path);
+        // The rules read the file before they next wait, within this turn:
+        // then it goes.
+        setTimeout(() => forget(path));
       };
       row.append(pagebutton(text(T.load), ok, 'load'),
         pagebutton(text(T.upload), () => picker.click(), 'upload'), picker);
@@ -114,6 +120,32 @@ export function askfile(saving, title, folder, filename) {
     field.focus();
     field.select();
   });
+}
+
+// The language the page speaks from its next start: the browser's, or one
+// of those the site has, each by its own name.
+function languagechoice(status) {
+  const label = element('label', 'row', text(T.language));
+  const choice = element('select', 'languagechoice');
+  choice.dataset.action = 'language';
+  choice.append(new Option(text(T.browserslanguage), ''));
+  for (const [code, { name }] of Object.entries(self.jexlanguages)) {
+    const option = new Option(name, code);
+    option.lang = code;
+    choice.append(option);
+  }
+  try {
+    choice.value = localStorage.getItem(self.jexlanguagekey) ?? '';
+  } catch (error) {
+    choice.disabled = true;
+  }
+  choice.onchange = () => {
+    if (choice.value) localStorage.setItem(self.jexlanguagekey, choice.value);
+    else localStorage.removeItem(self.jexlanguagekey);
+    status.textContent = text(T.reloadtouse);
+  };
+  label.append(choice);
+  return label;
 }
 
 export function teachersettings() {
@@ -126,6 +158,11 @@ export function teachersettings() {
     picker.onchange = async () => {
       const file = picker.files[0];
       if (!file) return;
+      // A defaults program larger than any program is not read, nor kept.
+      if (path === DEFAULTS && file.size > jex._jex_largestprogramfile()) {
+        status.textContent = text(T.cantopenfile);
+        return;
+      }
       makefolders(path.replace(/\/[^/]*$/, ''));
       jex.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
       await store();
@@ -152,7 +189,7 @@ export function teachersettings() {
     row.append(pagebutton(text(caption), action, name));
     box.append(row);
   }
-  box.append(status);
+  box.append(languagechoice(status), status);
   const row = element('div', 'row');
   row.append(pagebutton(text(T.close), closedialog, 'close'));
   box.append(row);

@@ -112,8 +112,12 @@ function makecontrol(win, name, kind) {
       area.append(drawing, sprite);
       return area;
     }
-    default:
-      return element('div', 'control label');
+    default: {
+      const label = element('div', 'control label');
+      // The message line is told to a screen reader as it changes.
+      if (win === 'graphics' && name === 'warnings') label.setAttribute('role', 'status');
+      return label;
+    }
   }
 }
 
@@ -273,6 +277,10 @@ export const panelcalls = {
     model = state.windows;
     render(model);
     toosmall(state.toosmall);
+    // The pen buttons are a pair: the one that holds is pressed, as the
+    // colours show it.
+    views.funnies.controls.penon.setAttribute('aria-pressed', String(state.pendown));
+    views.funnies.controls.penoff.setAttribute('aria-pressed', String(!state.pendown));
     record.shownat ??= performance.now();
   },
   // The pen's picture as the rules filled it (RGBA, the drawing's size in

@@ -9,9 +9,14 @@ const KEYS = ['101-seven', '102-eight', '103-nine', '104-note', '105-forwards', 
   '107-four', '108-five', '109-six', '110-leftbutton', '111-pause', '112-rightbutton', '113-one',
   '114-two', '115-three', '116-repeat', '117-backwards', '118-endbutton', '119-zero', '120-test',
   '121-go', '122-cm', '123-ce', '124-rm', '125-green'];
+// The languages the site ships (languages.js, made by the build).
+importScripts('languages.js');
+const TABLES = Object.keys(self.jexlanguages).filter((code) => code !== 'en')
+  .map((code) => `languages/${code}.txt`);
 const MODULES = ['startup', 'bridge', 'panels', 'keyboard', 'sounds', 'storage', 'dialogs',
   'printing', 'texts'];
-const FILES = ['./', 'index.html', 'jex.css', ...MODULES.map((name) => `${name}.js`), 'jex.js', 'jex.wasm', 'jex.svg',
+const FILES = ['./', 'index.html', 'jex.css', ...MODULES.map((name) => `${name}.js`), 'languages.js',
+  'beforestart.js', ...TABLES, 'jex.js', 'jex.wasm', 'jex.svg',
   'manifest.webmanifest', 'fonts/DejaVuSans.woff2', 'fonts/DejaVuSans-Bold.woff2',
   ...KEYS.map((name) => `keys/${name}.svg`)];
 
