@@ -161,6 +161,12 @@ inline constexpr int tabkeys = 602;
 inline constexpr int windowkeys = 603;
 inline constexpr int sliderkeys = 604;
 inline constexpr int nameboxkeys = 605;
+// Each tool reached from the keyboard, beside the click the help tells of
+inline constexpr int tabthenspace = 920;
+inline constexpr int tabthenarrows = 921;
+inline constexpr int targetkeys = 922;
+inline constexpr int drawingmenukeys = 923;
+inline constexpr int stoppingkeys = 924;
 // The web edition's page: its own controls, dialogs and messages
 inline constexpr int webtitle = 800;
 inline constexpr int webdescription = 801;

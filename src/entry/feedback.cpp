@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/feedback.h"
 
+#include "core/platform.h"
 #include "core/programstore.h"
 #include "core/state.h"
 #include "core/texts.h"
@@ -8,6 +9,21 @@
 #include "entry/timerwaits.h"
 
 namespace jex {
+namespace {
+
+// The same refusal again within this long of the last one (a key the keyboard
+// repeats, or presses that waited while the failure sound played) is shown but
+// not sounded again: each sound holds the program up for a second, and a held
+// key would otherwise queue them by the dozen.
+constexpr double refusalburstgap = 0.5; // seconds
+
+bool sameburst(JexState& jex, int textnumber, double now) {
+    const double since = now - jex.lastrefusedat;
+    // The clock goes back to 0 at midnight.
+    return textnumber == jex.lastrefusal && since >= 0 && since < refusalburstgap;
+}
+
+} // namespace
 
 void refreshlisting(JexState& jex) {
     showlisting(jex, jex.currentslot);
@@ -21,7 +37,10 @@ void showmessage(JexState& jex, int textnumber) {
 
 void reportproblem(JexState& jex, int textnumber) {
     showmessage(jex, textnumber);
-    playwave(jex, "nay");
+    if (!sameburst(jex, textnumber, jex.platform.timeofday())) playwave(jex, "nay");
+    // Counted from the end of the sound: what was pressed meanwhile comes now.
+    jex.lastrefusal = textnumber;
+    jex.lastrefusedat = jex.platform.timeofday();
 }
 
 void reportsuccess(JexState& jex, int textnumber) {

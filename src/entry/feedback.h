@@ -12,7 +12,8 @@ void refreshlisting(JexState& jex);
 // Shows the message in the status line, counted as told once more.
 void showmessage(JexState& jex, int textnumber);
 
-// Shows the message in the status line and plays the failure sound.
+// Shows the message in the status line and plays the failure sound, unless
+// the same message was refused less than half a second before (a burst).
 void reportproblem(JexState& jex, int textnumber);
 
 // Shows the message, waits about 0.8 s, then plays the success sound.
