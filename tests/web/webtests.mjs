@@ -335,6 +335,24 @@ const cases = {
     await b.until('document.getElementById("dialog").hidden');
     same(await listing(b), keyed, 'No keeps the program');
 
+    // Each dialog is named by its title, keeps the focus while open, and
+    // Escape cancels it.
+    for (const opener of [control('graphics.save'), '[data-action="teacher"]']) {
+      await b.clickon(opener);
+      await b.until('!document.getElementById("dialog").hidden');
+      const name = await b.evaluate(`document.getElementById(document.querySelector('.dialogbox').getAttribute('aria-labelledby'))?.textContent`);
+      check(Boolean(name), `${opener}: the dialog is named`, name);
+      const inside = [];
+      for (let tab = 0; tab < 12; ++tab) {
+        await b.key('Tab', 'Tab', 9);
+        inside.push(await b.evaluate('document.querySelector(".dialogbox").contains(document.activeElement)'));
+      }
+      same(inside.filter((isin) => !isin).length, 0, `${opener}: Tab stays in the dialog`);
+      await b.key('Escape', 'Escape', 27);
+      await b.until('document.getElementById("dialog").hidden');
+    }
+    same(await listing(b), keyed, 'Escape cancels');
+
     await b.clickon(control('graphics.save'));
     await b.until('!document.getElementById("dialog").hidden');
     await b.evaluate('document.querySelector(".namefield").value = "square"');

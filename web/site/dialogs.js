@@ -9,12 +9,33 @@ import {
 } from './storage.js';
 import { T, text } from './texts.js';
 
-function opendialog(title) {
+// A dialog named by its title: while it is open the focus stays inside it
+// (Tab goes round its controls) and Escape is `cancel`.
+function opendialog(title, cancel) {
   const dialog = document.getElementById('dialog');
   const box = element('div', 'dialogbox');
   box.setAttribute('role', 'dialog');
   box.setAttribute('aria-modal', 'true');
-  if (title) box.append(element('h2', null, title));
+  if (title) {
+    const heading = element('h2', null, title);
+    heading.id = 'dialogtitle';
+    box.setAttribute('aria-labelledby', heading.id);
+    box.append(heading);
+  }
+  box.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') {
+      event.preventDefault();
+      cancel();
+    } else if (event.key === 'Tab') {
+      const reachable = [...box.querySelectorAll('button, input, select')]
+        .filter((control) => !control.hidden && !control.disabled);
+      const [first, last] = [reachable[0], reachable[reachable.length - 1]];
+      if (event.shiftKey ? document.activeElement === first : document.activeElement === last) {
+        event.preventDefault();
+        (event.shiftKey ? last : first).focus();
+      }
+    }
+  });
   dialog.replaceChildren(box);
   dialog.hidden = false;
   return box;
@@ -35,9 +56,9 @@ export function pagebutton(caption, action, name) {
 
 export function askyesno(title, question) {
   return new Promise((resolve) => {
-    const box = opendialog(title);
-    box.append(element('p', null, question));
     const answer = (yes) => () => { closedialog(); resolve(yes); };
+    const box = opendialog(title, answer(false));
+    box.append(element('p', null, question));
     const yes = pagebutton(text(T.yes), answer(true), 'yes');
     box.append(element('div', 'row'));
     box.lastChild.append(yes, pagebutton(text(T.no), answer(false), 'no'));
@@ -49,8 +70,8 @@ export function askyesno(title, question) {
 // computer's own files through the browser.
 export function askfile(saving, title, folder, filename) {
   return new Promise((resolve) => {
-    const box = opendialog(title);
     const finish = (path) => { closedialog(); resolve(path); };
+    const box = opendialog(title, () => finish(null));
     const field = element('input', 'namefield');
     field.type = 'text';
     field.value = filename;
@@ -149,7 +170,7 @@ function languagechoice(status) {
 }
 
 export function teachersettings() {
-  const box = opendialog(text(T.teachersettings));
+  const box = opendialog(text(T.teachersettings), closedialog);
   const status = element('p', 'status');
   const choose = (accept, path) => () => {
     const picker = element('input');
