@@ -4,6 +4,8 @@
 // browser back its event loop until they are answered.
 #pragma once
 
+#include "penlayer.h"
+
 #include <optional>
 #include <string>
 
@@ -33,9 +35,11 @@ void waitforevent(); // waits
 void yieldtopage();  // waits until the page has had a turn
 
 void showmodel(const std::string& json);
-// Pen lines as x1, y1, x2, y2 in the drawing area's pixels; with `wipe`, the
-// background picture is painted over the drawing first.
-void drawpenlines(const int* coordinates, int lines, bool wipe);
+// The pen's picture, of which `changed` is new; with `wipe`, the background
+// picture is painted afresh under it first.
+void drawpen(const PenLayer& layer, const PenLayer::Area& changed, bool wipe);
+// The screen's pixels to each pixel of the page.
+double pixelratio();
 
 void playsound(const std::string& name);   // waits
 bool loadpicture(const std::string& path); // waits

@@ -67,6 +67,11 @@ struct JexState {
 
     // The keypad window's own counter, counted down by its timer.
     Int16 tickcount = 0;
+
+    // The last refusal told with the failure sound, and when it was last
+    // refused (seconds since midnight): a burst of the same refusal sounds once.
+    int lastrefusal = 0;
+    double lastrefusedat = 0;
 };
 
 // Sets the initial values of the program store and the editing state.

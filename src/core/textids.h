@@ -183,6 +183,12 @@ inline constexpr int whereamidoes = 887;
 inline constexpr int listingkeys = 888;
 inline constexpr int penonsaid = 889;
 inline constexpr int penoffsaid = 890;
+// Each tool reached from the keyboard, beside the click the help tells of
+inline constexpr int tabthenspace = 920;
+inline constexpr int tabthenarrows = 921;
+inline constexpr int targetkeys = 922;
+inline constexpr int drawingmenukeys = 923;
+inline constexpr int stoppingkeys = 924;
 // The web edition's page: its own controls, dialogs and messages
 inline constexpr int webtitle = 800;
 inline constexpr int webdescription = 801;
@@ -221,5 +227,13 @@ inline constexpr int helpkeyname = 841;    // F1
 inline constexpr int webnothingtoremove = 832;
 // A refused program file's reason, after its name on the command line
 inline constexpr int refusedbecause = 940;
+// The web page opened as a file: that it needs a web server, and how
+inline constexpr int webnotserved = 941;
+inline constexpr int webnotservedhow = 942;
+// A language's own name (the web page's choice of language)
+inline constexpr int languagename = 943;
+inline constexpr int weblanguage = 944;
+inline constexpr int webbrowserslanguage = 945;
+inline constexpr int webscreentoosmall = 980;
 
 } // namespace jex::textid

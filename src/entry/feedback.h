@@ -12,7 +12,13 @@ void refreshlisting(JexState& jex);
 // Shows the message in the status line, counted as told once more.
 void showmessage(JexState& jex, int textnumber);
 
-// Shows the message in the status line and plays the failure sound.
+// Sets the status line's type to its designed size, or to the largest smaller
+// size at which its message fits the line whole (as the platform measures
+// it), so that no message is ever shown cut off. Its height stays as laid out.
+void fitmessage(JexState& jex);
+
+// Shows the message in the status line and plays the failure sound, unless
+// the same message was refused less than half a second before (a burst).
 void reportproblem(JexState& jex, int textnumber);
 
 // Shows the message, waits about 0.8 s, then plays the success sound.

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -103,7 +104,12 @@ bool KeyboardKeypad::forourwindows(QObject* watched) const {
     if (!widget) return false;
     const QWidget* window = widget->window();
     return std::find(windows_.begin(), windows_.end(), window) != windows_.end() ||
-           window == &exitwindow_;
+           window == &exitwindow_ || (window && window == shownhelp());
+}
+
+QWidget* KeyboardKeypad::shownhelp() const {
+    QWidget* help = helpwindow ? helpwindow() : nullptr;
+    return help && help->isVisible() ? help : nullptr;
 }
 
 bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {
@@ -116,10 +122,21 @@ bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {
         event.accept();
         return true;
     }
+    // The help window reads with its own keys.
+    if (&window == shownhelp()) return false;
     // A key goes to the widget with the focus; one sent to a widget of a
     // window that is not active is that widget's.
     QWidget* focus = QApplication::focusWidget();
     if (!focus) focus = &receiver;
+    if (key == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier) {
+        if (!event.isAutoRepeat()) {
+            const QPoint middle = focus->rect().center();
+            QContextMenuEvent asked(QContextMenuEvent::Keyboard, middle, focus->mapToGlobal(middle));
+            QApplication::sendEvent(focus, &asked);
+        }
+        event.accept();
+        return true;
+    }
     if (auto* box = qobject_cast<QLineEdit*>(focus)) {
         if (!isreturn(key) && key != Qt::Key_Escape) return false;
         // The typing ends there, as if the pupil had clicked elsewhere.
@@ -143,8 +160,10 @@ bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {
         event.accept();
         return true;
     }
+    // In the keypad's window Return is GO, whichever key Tab left the
+    // keyboard on: Space presses that key.
     auto* focusedbutton = qobject_cast<QAbstractButton*>(focus);
-    if (focusedbutton && isreturn(key)) {
+    if (focusedbutton && isreturn(key) && &window != &keypad_) {
         hold(event, *focusedbutton);
         return true;
     }
@@ -194,6 +213,7 @@ bool KeyboardKeypad::keyrelease(QKeyEvent& event) {
 void KeyboardKeypad::movetowindow(QWidget& from, int step) {
     std::vector<QWidget*> order(windows_.begin(), windows_.end());
     order.push_back(&exitwindow_);
+    if (QWidget* help = shownhelp()) order.push_back(help);
     const auto here = std::find(order.begin(), order.end(), &from);
     if (here == order.end()) return;
     const int count = static_cast<int>(order.size());

@@ -62,6 +62,7 @@ class ModelWindow : public QWidget {
   private:
     void showchanges();
     void syncframe(const ScreenInfo& screen);
+    void ordertabs();
 
     const Window& model_;
     Units (*units_)(const ScreenInfo&);

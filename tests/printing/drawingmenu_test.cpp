@@ -98,11 +98,13 @@ TEST_F(DrawingMenu, ACancelOrAnUnwritableFileSaysCancelledWithTheFailureSound) {
     platform.chosenfile = "/nowhere/picture.png";
     platform.picturewritable = false;
     jex.windows.graphics.warnings.caption.clear();
+    platform.clocktime += 1; // each try a while after the last one's sound
     drawingmenu_Click(jex, DrawingMenuItem::savepicture);
     EXPECT_EQ(warnings(), "cancelled!");
     EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"nay", "nay"}));
 
     platform.chosenfile.reset();
+    platform.clocktime += 1;
     drawingmenu_Click(jex, DrawingMenuItem::savepage);
     EXPECT_TRUE(platform.pdfpaths.empty());
     EXPECT_EQ(platform.soundnames().size(), 3u);

@@ -255,6 +255,7 @@ TEST_F(Runner, ParkingToleranceIsAThirdOfTheRobotLength) {
                           Case{-6, 6, "parked"}}) {
         small.jex.targetx = static_cast<Int16>(-c.dx);
         small.jex.targety = static_cast<Int16>(-c.dy);
+        small.platform.clocktime += 1; // each run a while after the last one's sound
         small.program(0, {"P 1"});
         gorun(small.jex, 1);
         EXPECT_EQ(small.warnings(), c.report) << c.dx << ", " << c.dy;
@@ -282,6 +283,7 @@ TEST_F(Runner, ProgramsTheKeypadCannotMakeEndTheRunAsStopped) {
         rig.program(0, c.main);
         rig.program(2, c.two);
         platform.sounds.clear();
+        platform.clocktime += 1; // each run a while after the last one's sound
         gorun(jex, 1);
         EXPECT_EQ(rig.warnings(), "stopped!") << c.highlighted;
         EXPECT_EQ(highlighted(), c.highlighted);
@@ -306,6 +308,7 @@ TEST_F(Runner, AStepWithANumberOutOfItsRangeOrMissingEndsTheRunThere) {
         rig.program(0, {"N 1", "PF1", "N 3"});
         rig.program(1, {"N 2", bad, "N 4"});
         platform.sounds.clear();
+        platform.clocktime += 1; // each run a while after the last one's sound
         gorun(jex, 1);
         EXPECT_EQ(rig.warnings(), "stopped!") << bad;
         EXPECT_EQ(jex.windows.program.nameheader.caption, "function 1") << bad;
@@ -320,6 +323,7 @@ TEST_F(Runner, TheTestKeyRefusesTheSameSteps) {
          {std::pair{"RP 1000", "repeat  1000"}, {"N 10", "note  10"}, {"P 0", "pause  0"}}) {
         rig.program(0, {"F 5", bad});
         platform.sounds.clear();
+        platform.clocktime += 1; // each press a while after the last one's sound
         press(jex, {Key::test});
         EXPECT_EQ(rig.warnings(), "stopped!") << bad;
         EXPECT_EQ(highlighted(), highlight) << bad;

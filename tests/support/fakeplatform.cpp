@@ -71,6 +71,7 @@ void FakePlatform::refreshcanvas() {
 
 void FakePlatform::playsound(std::string_view name) {
     sounds.push_back({std::string(name), tick, jex ? jex->windows.graphics.warnings.caption : ""});
+    clocktime += soundseconds;
 }
 
 void FakePlatform::speak(std::string_view phrase) {

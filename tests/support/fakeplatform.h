@@ -117,6 +117,7 @@ public:
     };
     std::vector<PenLine> penlines;
     double clocktime = 0;
+    double soundseconds = 0; // how far each sound moves the clock on
     std::vector<double> seeds;
     std::vector<double> randoms;  // handed out in turn by random(), then 0.5
     CalendarDate date{6, 12, 2026};

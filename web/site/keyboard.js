@@ -23,6 +23,11 @@ function keypadkey(event) {
   if (event.target instanceof HTMLInputElement && event.target.type === 'text') return null;
   if (event.ctrlKey || event.altKey || event.metaKey || !keyview('go')) return null;
   if (!document.getElementById('dialog').hidden) return null;
+  // Enter on a control reached outside the keypad presses that control, as
+  // Space does; in the keypad it is GO.
+  if (event.key === 'Enter' && event.target instanceof Element &&
+      event.target.closest('button, select, input') && !event.target.closest('#buttons'))
+    return null;
   const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
   const found = keyboard.keys.find(([name]) => name === key);
   return found ? KEYNAMES[found[1]] : null;
