@@ -58,6 +58,11 @@ void fitmessage(JexState& jex) {
 
 void reportproblem(JexState& jex, int textnumber) {
     showmessage(jex, textnumber);
+    playwave(jex, "nay");
+}
+
+void refusekey(JexState& jex, int textnumber) {
+    showmessage(jex, textnumber);
     if (!sameburst(jex, textnumber, jex.platform.timeofday())) playwave(jex, "nay");
     // Counted from the end of the sound: what was pressed meanwhile comes now.
     jex.lastrefusal = textnumber;
@@ -72,7 +77,7 @@ void reportsuccess(JexState& jex, int textnumber) {
 
 bool readytorun(JexState& jex) {
     const std::optional<int> problem = whynotready(jex);
-    if (problem) reportproblem(jex, *problem);
+    if (problem) refusekey(jex, *problem);
     return !problem;
 }
 

@@ -17,9 +17,15 @@ void showmessage(JexState& jex, int textnumber);
 // it), so that no message is ever shown cut off. Its height stays as laid out.
 void fitmessage(JexState& jex);
 
-// Shows the message in the status line and plays the failure sound, unless
-// the same message was refused less than half a second before (a burst).
+// Shows the message in the status line and plays the failure sound.
 void reportproblem(JexState& jex, int textnumber);
+
+// A key, a button or a typed letter refused while the program is keyed in:
+// as reportproblem, but the same refusal again less than half a second after
+// the last one (a key the keyboard repeats, or presses that waited while the
+// failure sound played) is shown without sounding again. What the pupil asked
+// for through a dialog, a print or a run's end always sounds.
+void refusekey(JexState& jex, int textnumber);
 
 // Shows the message, waits about 0.8 s, then plays the success sound.
 void reportsuccess(JexState& jex, int textnumber);

@@ -42,11 +42,11 @@ Int16 entrystatefor(const JexState& jex, int slot) {
 void commandkey(JexState& jex, std::string_view command) {
     if (stopifrunning(jex)) return;
     if (numberpending(jex)) {
-        reportproblem(jex, textid::expectingnumber);
+        refusekey(jex, textid::expectingnumber);
         return;
     }
     if (jex.store.stepcount[jex.currentslot] == maxsteps) {
-        reportproblem(jex, textid::programfull);
+        refusekey(jex, textid::programfull);
         return;
     }
     addcommand(jex, command);
@@ -73,7 +73,7 @@ void addrepeat(JexState& jex) {
         jex.entrystate[s] = entry::firstdigit;
         appendstep(jex, token::repeat);
     } else {
-        reportproblem(jex, textid::toomanyrepeats);
+        refusekey(jex, textid::toomanyrepeats);
     }
 }
 
@@ -85,7 +85,7 @@ void addend(JexState& jex) {
         jex.store.arguments[jex.store.stepcount[s]][s] = endmarker;
         backup(jex);
     } else {
-        reportproblem(jex, textid::nomatchingrepeat);
+        refusekey(jex, textid::nomatchingrepeat);
     }
 }
 
@@ -106,11 +106,11 @@ void digitkey(JexState& jex, int digit) {
         jex.entrystate[s] = entry::command;
     switch (jex.entrystate[s]) {
     case entry::command:
-        reportproblem(jex, textid::expectingcommand);
+        refusekey(jex, textid::expectingcommand);
         return;
     case entry::firstdigit:
         if (digit == 0) {
-            reportproblem(jex, textid::expectingnumber);
+            refusekey(jex, textid::expectingnumber);
             return;
         }
         adddigit(jex, digit);
@@ -140,7 +140,7 @@ void adddigit(JexState& jex, int digit) {
 void ce(JexState& jex) {
     const int s = jex.currentslot;
     if (jex.store.stepcount[s] == 0) {
-        reportproblem(jex, textid::nothingtorubout);
+        refusekey(jex, textid::nothingtorubout);
         return;
     }
     jex.entrystate[s] = entry::command;
@@ -155,7 +155,7 @@ void ce(JexState& jex) {
 void cm(JexState& jex) {
     const int s = jex.currentslot;
     if (jex.store.stepcount[s] == 0) {
-        reportproblem(jex, textid::nothingtorubout);
+        refusekey(jex, textid::nothingtorubout);
         return;
     }
     for (auto& row : jex.store.commands) row[s].clear();

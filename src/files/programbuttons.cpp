@@ -26,7 +26,7 @@ void changefunction(JexState& jex, int slot) {
         // Only the repeats have to balance: a number still missing is no
         // reason to stay in the function.
         if (countopenrepeats(jex.store, slot) != 0) {
-            reportproblem(jex, textid::nomatchingend);
+            refusekey(jex, textid::nomatchingend);
             return;
         }
         changebutton(jex, slot).caption = text(textid::change);
@@ -50,16 +50,16 @@ void usefunction(JexState& jex, int called) {
     if (stopifrunning(jex)) return;
     const int s = jex.currentslot;
     if (s >= called) {
-        reportproblem(jex, textid::cantusehere);
+        refusekey(jex, textid::cantusehere);
         return;
     }
     if (numberpending(jex)) {
-        reportproblem(jex, textid::expectingnumber);
+        refusekey(jex, textid::expectingnumber);
         return;
     }
     const int n = jex.store.stepcount[s];
     if (n == maxsteps) {
-        reportproblem(jex, textid::programfull);
+        refusekey(jex, textid::programfull);
         return;
     }
     appendstep(jex, called == 1 ? token::callone : token::calltwo);

@@ -74,7 +74,7 @@ void blinkwait(JexState& jex) {
 
 void gorun(JexState& jex, int firststep) {
     if (numberpending(jex)) {
-        reportproblem(jex, textid::expectingnumber);
+        refusekey(jex, textid::expectingnumber);
         return;
     }
     jex.currentslot = 0;
@@ -87,7 +87,7 @@ void gorun(JexState& jex, int firststep) {
 
 void testrun(JexState& jex) {
     if (numberpending(jex)) {
-        reportproblem(jex, textid::expectingnumber);
+        refusekey(jex, textid::expectingnumber);
         return;
     }
     startrun(jex);

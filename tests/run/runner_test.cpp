@@ -255,7 +255,6 @@ TEST_F(Runner, ParkingToleranceIsAThirdOfTheRobotLength) {
                           Case{-6, 6, "parked"}}) {
         small.jex.targetx = static_cast<Int16>(-c.dx);
         small.jex.targety = static_cast<Int16>(-c.dy);
-        small.platform.clocktime += 1; // each run a while after the last one's sound
         small.program(0, {"P 1"});
         gorun(small.jex, 1);
         EXPECT_EQ(small.warnings(), c.report) << c.dx << ", " << c.dy;
@@ -283,7 +282,6 @@ TEST_F(Runner, ProgramsTheKeypadCannotMakeEndTheRunAsStopped) {
         rig.program(0, c.main);
         rig.program(2, c.two);
         platform.sounds.clear();
-        platform.clocktime += 1; // each run a while after the last one's sound
         gorun(jex, 1);
         EXPECT_EQ(rig.warnings(), "stopped!") << c.highlighted;
         EXPECT_EQ(highlighted(), c.highlighted);
@@ -308,7 +306,6 @@ TEST_F(Runner, AStepWithANumberOutOfItsRangeOrMissingEndsTheRunThere) {
         rig.program(0, {"N 1", "PF1", "N 3"});
         rig.program(1, {"N 2", bad, "N 4"});
         platform.sounds.clear();
-        platform.clocktime += 1; // each run a while after the last one's sound
         gorun(jex, 1);
         EXPECT_EQ(rig.warnings(), "stopped!") << bad;
         EXPECT_EQ(jex.windows.program.nameheader.caption, "function 1") << bad;
