@@ -120,8 +120,8 @@ std::string keyboardhelp() {
         listed.push_back(key.keypad);
         help += "  " + keytooltip(key.keypad) + '\n';
     }
-    help += "  " + filltext(textid::keytooltip, {std::string(1, whereamikey),
-                                                   text(textid::whereamidoes)}) + '\n';
+    help += "  " + filltext(textid::keytooltip, {text(textid::whereamidoes),
+                                                   std::string(1, whereamikey)}) + '\n';
     help += '\n';
     for (int line : {textid::tabkeys, textid::windowkeys, textid::listingkeys, textid::sliderkeys,
                      textid::nameboxkeys})
