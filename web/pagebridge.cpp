@@ -15,9 +15,12 @@ EM_JS(char*, js_eventtext, (), { return Module.page.newstring(Module.page.eventt
 EM_ASYNC_JS(void, js_waitforevent, (), { await Module.page.waitforevent(); });
 EM_ASYNC_JS(void, js_yield, (), { await Module.page.yieldtopage(); });
 EM_JS(void, js_showmodel, (const char* json), { Module.page.showmodel(UTF8ToString(json)); });
-EM_JS(void, js_drawpenlines, (const int* coordinates, int lines, int wipe), {
-    Module.page.drawpenlines(HEAP32.subarray(coordinates >> 2, (coordinates >> 2) + 4 * lines), wipe);
+EM_JS(void, js_drawpen, (const void* pixels, int width, int height, int left, int top, int across,
+                        int down, int wipe), {
+    Module.page.drawpen(HEAPU8.subarray(pixels, pixels + 4 * width * height), width, height,
+                        [left, top, across, down], wipe !== 0);
 });
+EM_JS(double, js_pixelratio, (), { return window.devicePixelRatio || 1; });
 EM_ASYNC_JS(void, js_playsound, (const char* name), { await Module.page.playsound(UTF8ToString(name)); });
 EM_ASYNC_JS(int, js_loadpicture, (const char* path), {
     return (await Module.page.loadpicture(UTF8ToString(path))) ? 1 : 0;
@@ -49,6 +52,9 @@ EM_ASYNC_JS(int, js_printpages, (const char* pages, const char* title), {
 });
 EM_JS(void, js_filesaved, (const char* path), { Module.page.filesaved(UTF8ToString(path)); });
 EM_JS(void, js_endprogram, (), { Module.page.endprogram(); });
+EM_JS(void, js_speak, (const char* phrase), {
+    if (Module.page.speak) Module.page.speak(UTF8ToString(phrase));
+});
 // clang-format on
 
 namespace jex::web {
@@ -81,8 +87,12 @@ void yieldtopage() {
 void showmodel(const std::string& json) {
     js_showmodel(json.c_str());
 }
-void drawpenlines(const int* coordinates, int lines, bool wipe) {
-    js_drawpenlines(coordinates, lines, wipe ? 1 : 0);
+void drawpen(const PenLayer& layer, const PenLayer::Area& changed, bool wipe) {
+    js_drawpen(layer.pixels(), layer.width(), layer.height(), changed.left, changed.top,
+               changed.width, changed.height, wipe ? 1 : 0);
+}
+double pixelratio() {
+    return js_pixelratio();
 }
 void playsound(const std::string& name) {
     js_playsound(name.c_str());
@@ -131,6 +141,10 @@ void filesaved(const std::string& path) {
 }
 void endprogram() {
     js_endprogram();
+}
+
+void speak(const std::string& phrase) {
+    js_speak(phrase.c_str());
 }
 
 } // namespace jex::web

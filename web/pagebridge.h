@@ -4,6 +4,8 @@
 // browser back its event loop until they are answered.
 #pragma once
 
+#include "penlayer.h"
+
 #include <optional>
 #include <string>
 
@@ -33,9 +35,11 @@ void waitforevent(); // waits
 void yieldtopage();  // waits until the page has had a turn
 
 void showmodel(const std::string& json);
-// Pen lines as x1, y1, x2, y2 in the drawing area's pixels; with `wipe`, the
-// background picture is painted over the drawing first.
-void drawpenlines(const int* coordinates, int lines, bool wipe);
+// The pen's picture, of which `changed` is new; with `wipe`, the background
+// picture is painted afresh under it first.
+void drawpen(const PenLayer& layer, const PenLayer::Area& changed, bool wipe);
+// The screen's pixels to each pixel of the page.
+double pixelratio();
 
 void playsound(const std::string& name);   // waits
 bool loadpicture(const std::string& path); // waits
@@ -62,6 +66,10 @@ bool printpages(const std::string& pages, const std::string& title);
 // After a save: writes the browser's files to its storage, and hands a file
 // saved for download to the browser.
 void filesaved(const std::string& path);
+
+// A phrase for the page's screen reader, spoken after the messages shown
+// before it; a page that cannot speak it lets it pass.
+void speak(const std::string& phrase);
 
 void endprogram();
 

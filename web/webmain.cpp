@@ -5,11 +5,13 @@
 #include "webplatform.h"
 
 #include "canvas/tools.h"
+#include "core/languages.h"
 #include "core/state.h"
 #include "core/texts.h"
 #include "entry/timerwaits.h"
 #include "files/loadsave.h"
 #include "files/names.h"
+#include "files/programfile.h"
 #include "run/keypadkeys.h"
 #include "windows/controltable.h"
 #include "windows/relayout.h"
@@ -18,8 +20,11 @@
 #include <emscripten.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace jex::web {
 namespace {
@@ -36,6 +41,16 @@ struct Simulator {
 Simulator::Simulator()
     : platform([this](const PageEvent& event) { handle(event); }), state(platform) {
     platform.attach(state);
+}
+
+// Where the page puts the language table it fetched.
+constexpr std::string_view languagefolder = "/languages";
+
+// A browser names a language "de-AT" where a desktop says "de_AT".
+std::string desktopcode(std::string_view code) {
+    std::string desktop(code);
+    std::replace(desktop.begin(), desktop.end(), '-', '_');
+    return desktop;
 }
 
 void Simulator::handle(const PageEvent& event) {
@@ -85,10 +100,40 @@ using jex::web::simulator;
 
 extern "C" {
 
-// The string table, for the page's own texts.
+// The string table in the language in use, for the page's own texts.
 EMSCRIPTEN_KEEPALIVE const char* jex_stringtable() {
-    static const std::string table(jex::stringtablesource());
+    static std::string table;
+    table.clear();
+    for (const auto& [number, english] : jex::englishtable())
+        table += std::to_string(number) + " \"" + jex::text(number) + "\"\n";
     return table.c_str();
+}
+
+// The names a browser's language code ("de-AT") may have a table under, most
+// exact first, one a line: the page fetches the first the site has into
+// `languagefolder`.
+EMSCRIPTEN_KEEPALIVE const char* jex_tablenames(const char* code) {
+    static std::string names;
+    names.clear();
+    for (const std::string& name : jex::tablenames(jex::web::desktopcode(code)))
+        names += name + '\n';
+    return names.c_str();
+}
+
+// Chooses the language from the browser's codes, most wanted first, one a
+// line, as the desktop chooses from its locale. Answers the table in use,
+// empty for English.
+EMSCRIPTEN_KEEPALIVE const char* jex_chooselanguage(const char* wanted) {
+    static std::string chosen;
+    std::vector<std::string> codes;
+    std::string_view list = wanted;
+    while (!list.empty()) {
+        const auto end = list.find('\n');
+        if (end != 0) codes.push_back(jex::web::desktopcode(list.substr(0, end)));
+        list = end == std::string_view::npos ? std::string_view{} : list.substr(end + 1);
+    }
+    chosen = jex::chooselanguage(codes, {jex::web::languagefolder}).value_or(std::string());
+    return chosen.c_str();
 }
 
 // The keyboard's keys for the keypad and the keys' tool tips, from the rules'
@@ -118,6 +163,12 @@ EMSCRIPTEN_KEEPALIVE void jex_start(int width, int height, const char* programfi
     jex::program_Load(simulator->state);
     if (programfile && *programfile) jex::openprogram(simulator->state, programfile);
     simulator->platform.handlepending();
+}
+
+// The largest program file the rules read: the page refuses a larger one
+// without reading it.
+EMSCRIPTEN_KEEPALIVE int jex_largestprogramfile() {
+    return static_cast<int>(jex::largestprogramfile);
 }
 
 // Handles what the page has queued since.

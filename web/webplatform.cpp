@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "webplatform.h"
 
+#include "canvas/tools.h"
 #include "core/state.h"
 #include "modeljson.h"
 #include "webprintjob.h"
+#include "windows/layout.h"
+
+#include <cmath>
 
 namespace jex::web {
 namespace {
@@ -55,10 +59,12 @@ void WebPlatform::showchanges() {
     // background is stretched over it. The page paints both at once.
     showmodel(std::string("{\"saved\":") + (jex_->saved ? "true" : "false") +
               ",\"running\":" + (jex_->running ? "true" : "false") +
+              ",\"pendown\":" + (pendown(*jex_) ? "true" : "false") +
+              ",\"toosmall\":" + (layoutserves(*jex_) ? "false" : "true") +
               ",\"windows\":" + modeljson(jex_->windows, screen_) + "}");
-    if (wipe_ || !penlines_.empty()) {
-        drawpenlines(penlines_.data(), static_cast<int>(penlines_.size() / 4), wipe_);
-        penlines_.clear();
+    const PenLayer::Area changed = pen_.taken();
+    if (wipe_ || changed.width > 0) {
+        drawpen(pen_, changed, wipe_);
         wipe_ = false;
     }
     lastshown_ = milliseconds();
@@ -99,8 +105,11 @@ void WebPlatform::usebuiltinpicture() {
 }
 
 void WebPlatform::paintbackground() {
-    // Lines not yet shown lie under the new background: they need not go.
-    penlines_.clear();
+    // The page's canvases are sized as the rules size the drawing area.
+    density_ = pixelratio();
+    const Control& area = jex_ ? jex_->windows.graphics.Picture1 : Control{};
+    pen_.reset(static_cast<int>(std::lround(area.width * density_)),
+               static_cast<int>(std::lround(area.height * density_)));
     wipe_ = true;
 }
 
@@ -109,7 +118,8 @@ void WebPlatform::refreshcanvas() {
 }
 
 void WebPlatform::drawpenline(int x1, int y1, int x2, int y2) {
-    penlines_.insert(penlines_.end(), {x1, y1, x2, y2});
+    if (!jex_) return;
+    pen_.draw(x1, y1, x2, y2, density_, jex_->windows.graphics.Picture1.foreground);
 }
 
 double WebPlatform::timeofday() {
@@ -157,6 +167,12 @@ void WebPlatform::copypicture() {}
 
 bool WebPlatform::savepicture(const std::string&) {
     return false;
+}
+
+void WebPlatform::speak(std::string_view phrase) {
+    // After the status line the rules changed before it.
+    showchanges();
+    web::speak(std::string(phrase));
 }
 
 void WebPlatform::endprogram() {

@@ -58,6 +58,7 @@ class WebPlatform final : public Platform {
     std::unique_ptr<PrintJob> startpdfjob(const std::string& path) override;
     void copypicture() override;
     bool savepicture(const std::string& path) override;
+    void speak(std::string_view phrase) override;
     void endprogram() override;
 
   private:
@@ -66,7 +67,8 @@ class WebPlatform final : public Platform {
     std::function<void(const PageEvent&)> handle_;
     JexState* jex_ = nullptr;
     ScreenInfo screen_;
-    std::vector<int> penlines_;
+    PenLayer pen_;
+    double density_ = 1;
     bool wipe_ = false;
     double lastshown_ = -1; // milliseconds
     double lastyield_ = 0;  // milliseconds

@@ -1,77 +1,104 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of the web edition in headless chromium (reported, never asserted):
-// the site's size compressed, the time from the first paint to a usable
-// keypad, and the steps a second of a full-speed run with the pen down.
+// the bytes a first visit transfers from a plain static server, the time to a
+// usable keypad (on a quiet machine, and on a slow school network with a slow
+// computer), and the steps a second of full-speed runs with the pen down.
 // Usage: node bench/web/webbench.mjs [site folder]
 import { Browser, serve } from '../../tests/web/browser.mjs';
-import { readFileSync, readdirSync, statSync } from 'node:fs';
-import { join } from 'node:path';
-import { gzipSync } from 'node:zlib';
 
 const site = process.argv[2] ?? new URL('../../build-web/site', import.meta.url).pathname;
-const kib = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
+const kb = (bytes) => `${(bytes / 1000).toFixed(1)} kB`;
+const control = (name) => `[data-control="${name}"]`;
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-function size(files) {
-  let raw = 0, packed = 0;
-  for (const file of files) {
-    const bytes = readFileSync(join(site, file));
-    raw += bytes.length;
-    packed += gzipSync(bytes, { level: 9 }).length;
+// Everything a first visit fetches, counted as the server sends it (no
+// compression, as a plain static server): the page, the code, the fonts and
+// key faces, and what the offline copy stores, until the page is idle.
+{
+  const served = new Map();
+  const server = await serve({ '/': site }, (path, bytes) => served.set(path, (served.get(path) ?? 0) + bytes));
+  const b = await Browser.launch({ sound: false });
+  await b.goto(server.url);
+  await b.until('window.jexrecord && jexrecord.started');
+  await b.evaluate('navigator.serviceWorker.ready.then(() => true)');
+  // The worker's copy is made after it is ready; quiet for a second is done.
+  for (let last = -1, now = 0; last !== now; last = now) {
+    await new Promise((resolve) => setTimeout(resolve, 1000));
+    now = [...served.values()].reduce((a, c) => a + c, 0);
   }
-  return `${kib(packed)} compressed (${kib(raw)} as they stand)`;
+  await b.close();
+  await server.close();
+  const group = (path) => (path.startsWith('/keys/') || path.endsWith('.svg') ? 'key faces and icon'
+    : path.startsWith('/fonts/') ? 'fonts' : 'code and page');
+  const totals = new Map();
+  for (const [path, bytes] of served) totals.set(group(path), (totals.get(group(path)) ?? 0) + bytes);
+  const all = [...served.values()].reduce((a, c) => a + c, 0);
+  console.log(`first visit: ${kb(all)} in ${served.size} files (` +
+    [...totals].map(([name, bytes]) => `${name} ${kb(bytes)}`).join(', ') + ')');
 }
-const folder = (name) => readdirSync(join(site, name)).filter((f) => statSync(join(site, name, f)).isFile())
-  .map((f) => `${name}/${f}`);
-console.log(`code (wasm and scripts, page, style, worker, manifest): ${size(['jex.wasm', 'jex.js', ...readdirSync(site).filter((f) => f.endsWith('.js') && f !== 'jex.js' && f !== 'sw.js'), 'jex.css', 'index.html', 'sw.js', 'manifest.webmanifest'])}`);
-console.log(`fonts: ${size(folder('fonts'))}; sounds: ${size(folder('sounds'))}; key faces and icon: ${size([...folder('keys'), 'jex.svg'])}`);
 
 const server = await serve({ '/': site });
-const control = (name) => `[data-control="${name}"]`;
 
-// A page that has not been clicked may not sound: the start-up sound is then
-// not heard and does not hold the keypad up. With sound allowed it does.
-for (const sound of [false, true]) {
-  const times = [];
-  for (let i = 0; i < 5; ++i) {
-    const b = await Browser.launch({ sound });
-    await b.goto(server.url);
-    await b.until('window.jexrecord && jexrecord.started');
-    times.push(await b.evaluate(`(() => {
-      const paint = performance.getEntriesByType('paint').find((p) => p.name === 'first-paint');
-      return [paint.startTime, jexrecord.shownat, jexrecord.startedat]; })()`));
-    await b.close();
+// From navigation: the first paint, and the keypad usable (the start-up done:
+// a click is handled at once). A page that has not been clicked may not
+// sound, so the start-up sound does not hold the keypad up.
+async function startup(throttled) {
+  const b = await Browser.launch({ sound: false });
+  if (throttled) {
+    await b.page('Network.enable');
+    await b.page('Network.emulateNetworkConditions', { offline: false, latency: 20,
+      downloadThroughput: 10e6 / 8, uploadThroughput: 10e6 / 8 });
+    await b.page('Emulation.setCPUThrottlingRate', { rate: 4 });
   }
-  const median = (values) => values.sort((a, b) => a - b)[2].toFixed(0);
-  console.log(`start-up ${sound ? 'with the start-up sound heard' : 'before the page may sound'} (median of 5, ms):` +
-    ` first paint ${median(times.map((t) => t[0]))}, keypad shown ${median(times.map((t) => t[1]))},` +
-    ` keypad usable ${median(times.map((t) => t[2]))} from navigation;` +
-    ` first paint to usable keypad ${median(times.map((t) => t[2] - t[0]))}`);
+  await b.goto(server.url);
+  await b.until('window.jexrecord && jexrecord.started', 60000);
+  const times = await b.evaluate(`(() => {
+    const paint = performance.getEntriesByType('paint').find((p) => p.name === 'first-paint');
+    return [paint ? paint.startTime : NaN, jexrecord.startedat]; })()`);
+  await b.close();
+  return times;
+}
+for (const throttled of [false, true]) {
+  const runs = [];
+  for (let i = 0; i < 5; ++i) runs.push(await startup(throttled));
+  const from = (i) => median(runs.map((t) => t[i])).toFixed(0);
+  console.log(`keypad usable, median of 5, ${throttled ? '10 Mbit/s, CPU slowed 4x' : 'quiet machine'}:` +
+    ` ${from(1)} ms from navigation, ${median(runs.map((t) => t[1] - t[0])).toFixed(0)} ms after the first paint` +
+    ` (first paint ${from(0)} ms)`);
 }
 
-// Full speed, pen down, as the desktop's benchmark: repeat 9 [repeat 99
-// [repeat 99 [forwards 20, backwards 20]]] with a target set, so that the
-// run ends with "missed!" and no wait.
-const outer = 9, middle = 99, inner = 99;
-const steps = 2 + outer * (2 + middle * (2 + 3 * inner));
-const b = await Browser.launch({ sound: false });
-await b.goto(server.url);
-await b.until('window.jexrecord && jexrecord.started');
-await b.evaluate(`(() => { const s = document.querySelector('${control('funnies.Slider1')}');
-  s.value = 50; s.dispatchEvent(new Event('input')); })()`);
-for (const name of ['funnies.penon', 'funnies.target']) await b.clickon(control(name));
-for (const key of ['repeat', 'nine', 'repeat', 'nine', 'nine', 'repeat', 'nine', 'nine', 'forwards',
-  'two', 'zero', 'backwards', 'two', 'zero', 'endbutton', 'endbutton', 'endbutton'])
-  await b.clickon(control(`buttons.${key}`));
-await b.evaluate(`(() => { const w = document.querySelector('${control('graphics.warnings')}');
-  new MutationObserver(() => { if (w.textContent === 'running') jexrecord.runstart = performance.now();
-    if (w.textContent === 'missed!') jexrecord.runend = performance.now(); })
-    .observe(w, { childList: true, characterData: true, subtree: true }); })()`);
-for (let run = 0; run < 3; ++run) {
-  await b.evaluate('jexrecord.runend = undefined');
-  await b.clickon(control('buttons.go'));
-  await b.until('jexrecord.runend !== undefined', 120000);
-  const seconds = (await b.evaluate('jexrecord.runend - jexrecord.runstart')) / 1000;
-  console.log(`full-speed run, pen down: ${steps} steps in ${seconds.toFixed(2)} s: ${Math.round(steps / seconds)} steps/s`);
+// Full speed, pen down, with a target set so that the run ends with "missed!"
+// and no wait: short steps (forwards 20, backwards 20, as the desktop's
+// benchmark) and long ones (250 units each, a line of 250 pixels).
+async function pendown(label, keys, steps) {
+  const b = await Browser.launch({ sound: false });
+  await b.goto(server.url);
+  await b.until('window.jexrecord && jexrecord.started');
+  await b.evaluate(`(() => { const s = document.querySelector('${control('funnies.Slider1')}');
+    s.value = 50; s.dispatchEvent(new Event('input')); })()`);
+  for (const name of ['funnies.penon', 'funnies.target']) await b.clickon(control(name));
+  for (const key of keys) await b.clickon(control(`buttons.${key}`));
+  await b.evaluate(`(() => { const w = document.querySelector('${control('graphics.warnings')}');
+    new MutationObserver(() => { if (w.textContent === 'running') jexrecord.runstart = performance.now();
+      if (w.textContent === 'missed!') jexrecord.runend = performance.now(); })
+      .observe(w, { childList: true, characterData: true, subtree: true }); })()`);
+  const seconds = [];
+  for (let run = 0; run < 3; ++run) {
+    await b.evaluate('jexrecord.runend = undefined');
+    await b.clickon(control('buttons.go'));
+    await b.until('jexrecord.runend !== undefined', 120000);
+    seconds.push((await b.evaluate('jexrecord.runend - jexrecord.runstart')) / 1000);
+  }
+  await b.close();
+  console.log(`full speed, pen down, ${label}: ${steps} steps in ` +
+    `${seconds.map((s) => s.toFixed(2)).join(', ')} s: ${Math.round(steps / median(seconds))} steps/s`);
 }
-await b.close();
+// repeat 9 [repeat 99 [repeat 99 [forwards 20, backwards 20]]]
+await pendown('short steps (20 units)', ['repeat', 'nine', 'repeat', 'nine', 'nine', 'repeat', 'nine', 'nine',
+  'forwards', 'two', 'zero', 'backwards', 'two', 'zero', 'endbutton', 'endbutton', 'endbutton'],
+2 + 9 * (2 + 99 * (2 + 3 * 99)));
+// repeat 99 [repeat 50 [forwards 250, backwards 250]]
+await pendown('long moves (250 units)', ['repeat', 'nine', 'nine', 'repeat', 'five', 'zero',
+  'forwards', 'two', 'five', 'zero', 'backwards', 'two', 'five', 'zero', 'endbutton', 'endbutton'],
+2 + 99 * (2 + 3 * 50));
 await server.close();

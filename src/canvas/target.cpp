@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "core/textids.h"
 #include "core/texts.h"
+#include "entry/spoken.h"
 
 #include <string>
 
@@ -64,6 +65,7 @@ void drawtarget(JexState& jex) {
 void graphicstarget_Click(JexState& jex) {
     if (stopifrunning(jex)) return;
     jex.windows.graphics.target.visible = false;
+    say(jex, text(textid::notarget));
 }
 
 } // namespace jex

@@ -5,6 +5,9 @@
 #include "canvas/target.h"
 #include "core/platform.h"
 #include "core/state.h"
+#include "core/textids.h"
+#include "core/texts.h"
+#include "entry/spoken.h"
 
 #include <algorithm>
 #include <string>
@@ -51,15 +54,39 @@ void penoff_Click(JexState& jex) {
 }
 
 void centre_Click(JexState& jex) {
-    if (!stopifrunning(jex)) centrerobot(jex);
+    if (stopifrunning(jex)) return;
+    centrerobot(jex);
+    say(jex, text(textid::robotcentred));
 }
 
 void clear_Click(JexState& jex) {
-    if (!stopifrunning(jex)) cleardrawing(jex);
+    if (stopifrunning(jex)) return;
+    cleardrawing(jex);
+    say(jex, text(textid::drawingcleared));
 }
 
 void target_Click(JexState& jex) {
-    if (!stopifrunning(jex)) placetarget(jex);
+    if (stopifrunning(jex)) return;
+    placetarget(jex);
+    say(jex, targetwords(jex));
+}
+
+std::string targetwords(const JexState& jex) {
+    if (!jex.windows.graphics.target.visible) return text(textid::notarget);
+    return filltext(textid::targetplace, {std::to_string(jex.targetx), std::to_string(jex.targety)});
+}
+
+std::string linecountwords(std::size_t lines) {
+    if (lines == 0) return text(textid::nolines);
+    if (lines == 1) return text(textid::oneline);
+    return filltext(textid::manylines, {std::to_string(lines)});
+}
+
+void whereami(JexState& jex) {
+    std::string phrase = pairwords(placewords(jex), text(pendown(jex) ? textid::penonsaid
+                                                                     : textid::penoffsaid));
+    phrase = pairwords(phrase, targetwords(jex));
+    say(jex, pairwords(phrase, linecountwords(jex.trail.count())));
 }
 
 void Slider1_Change(JexState& jex, int value) {

@@ -3,6 +3,9 @@
 // and the read-outs of the robot's position and heading.
 #pragma once
 
+#include <cstddef>
+#include <string>
+
 namespace jex {
 
 struct JexState;
@@ -18,6 +21,16 @@ void centrerobot(JexState& jex);
 
 // Wipes the drawing and the pen trail and draws the robot again where it is.
 void cleardrawing(JexState& jex);
+
+// Says where the robot is, its heading, the pen, the target and how many
+// lines the pen has drawn. It changes nothing, so it also answers during a run.
+void whereami(JexState& jex);
+
+// "target on the drawing at X 30, Y -40", or "no target".
+std::string targetwords(const JexState& jex);
+
+// "4 lines drawn", "1 line drawn", "no lines drawn".
+std::string linecountwords(std::size_t lines);
 
 // Shows the robot's position and heading in the tool window.
 void showreadouts(JexState& jex);

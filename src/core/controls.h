@@ -16,6 +16,11 @@ struct Font {
     friend bool operator==(const Font&, const Font&) = default;
 };
 
+// The type of the drawing window's names, buttons and status line.
+inline constexpr double graphicspoints = 13.8;
+// Labels keep this many pixels clear at each side of their text.
+inline constexpr int labelpadding = 2;
+
 // A control's position and size are in its window's own units: screen pixels
 // in the keypad and drawing windows, twips in the tools and listing windows.
 struct Control {

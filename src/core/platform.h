@@ -99,6 +99,10 @@ public:
     virtual void copypicture() = 0;
     virtual bool savepicture(const std::string& path) = 0;
 
+    // Hands a phrase to the screen reader, to be spoken after the messages
+    // the status line showed before it. What the windows show is untouched.
+    virtual void speak(std::string_view phrase) = 0;
+
     // Ends the program at once; no further handler runs.
     virtual void endprogram() = 0;
 };

@@ -34,6 +34,7 @@ struct JexState {
     // Listing
     StepTable<std::string> listinglines;  // rows 1..100 are used
     SlotArray<Int16> listingindent{};
+    Int16 readingrow = 0;  // the row last read out with the keyboard, 0 for none
 
     // Run control
     bool running = false;
@@ -63,6 +64,11 @@ struct JexState {
 
     // The keypad window's own counter, counted down by its timer.
     Int16 tickcount = 0;
+
+    // The last refusal told with the failure sound, and when it was last
+    // refused (seconds since midnight): a burst of the same refusal sounds once.
+    int lastrefusal = 0;
+    double lastrefusedat = 0;
 };
 
 // Sets the initial values of the program store and the editing state.

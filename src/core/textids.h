@@ -161,6 +161,34 @@ inline constexpr int tabkeys = 602;
 inline constexpr int windowkeys = 603;
 inline constexpr int sliderkeys = 604;
 inline constexpr int nameboxkeys = 605;
+// What a screen reader's user hears beside the status line's messages
+inline constexpr int robotplace = 870;      // "%1", "%2" the robot's place, "%3" its heading
+inline constexpr int rubbedout = 871;       // "%1" the step rubbed out
+inline constexpr int programcleared = 872;
+inline constexpr int programback = 873;     // "%1" how many steps
+inline constexpr int manysteps = 874;       // "%1" the number of steps
+inline constexpr int onestep = 875;
+inline constexpr int nosteps = 876;
+inline constexpr int spokenpair = 877;      // two parts of one phrase, "%1" and "%2"
+inline constexpr int savedas = 878;         // "%1" the program's name
+inline constexpr int notparked = 879;
+inline constexpr int notarget = 880;
+inline constexpr int drawingcleared = 881;
+inline constexpr int robotcentred = 882;
+inline constexpr int manylines = 883;       // "%1" the number of pen lines
+inline constexpr int oneline = 884;
+inline constexpr int nolines = 885;
+inline constexpr int listingrow = 886;      // "%1" of "%2" rows, "%3" its step
+inline constexpr int whereamidoes = 887;
+inline constexpr int listingkeys = 888;
+inline constexpr int penonsaid = 889;
+inline constexpr int penoffsaid = 890;
+// Each tool reached from the keyboard, beside the click the help tells of
+inline constexpr int tabthenspace = 920;
+inline constexpr int tabthenarrows = 921;
+inline constexpr int targetkeys = 922;
+inline constexpr int drawingmenukeys = 923;
+inline constexpr int stoppingkeys = 924;
 // The web edition's page: its own controls, dialogs and messages
 inline constexpr int webtitle = 800;
 inline constexpr int webdescription = 801;
@@ -199,5 +227,13 @@ inline constexpr int helpkeyname = 841;    // F1
 inline constexpr int webnothingtoremove = 832;
 // A refused program file's reason, after its name on the command line
 inline constexpr int refusedbecause = 940;
+// The web page opened as a file: that it needs a web server, and how
+inline constexpr int webnotserved = 941;
+inline constexpr int webnotservedhow = 942;
+// A language's own name (the web page's choice of language)
+inline constexpr int languagename = 943;
+inline constexpr int weblanguage = 944;
+inline constexpr int webbrowserslanguage = 945;
+inline constexpr int webscreentoosmall = 980;
 
 } // namespace jex::textid

@@ -4,6 +4,7 @@
 #include "core/textids.h"
 #include "core/texts.h"
 #include "entry/keys.h"
+#include "entry/spoken.h"
 
 #include <algorithm>
 #include <array>
@@ -119,8 +120,11 @@ std::string keyboardhelp() {
         listed.push_back(key.keypad);
         help += "  " + keytooltip(key.keypad) + '\n';
     }
+    help += "  " + filltext(textid::keytooltip, {text(textid::whereamidoes),
+                                                   std::string(1, whereamikey)}) + '\n';
     help += '\n';
-    for (int line : {textid::tabkeys, textid::windowkeys, textid::sliderkeys, textid::nameboxkeys})
+    for (int line : {textid::tabkeys, textid::windowkeys, textid::listingkeys, textid::sliderkeys,
+                     textid::nameboxkeys})
         help += text(line) + '\n';
     return help;
 }

@@ -41,6 +41,10 @@ std::string keyboardkeysname(Key keypad);
 // "go: G or Return or Enter", for the key's tool tip.
 std::string keytooltip(Key keypad);
 
+// The key that says where the robot is, its heading, the pen, the target and
+// the lines drawn: a letter none of the keypad's keys takes.
+inline constexpr char whereamikey = 'W';
+
 // The whole table, one keypad key a line, and the keys of the windows, for
 // the command line's help.
 std::string keyboardhelp();

@@ -5,8 +5,10 @@
 #include "core/state.h"
 #include "core/textids.h"
 #include "core/commands.h"
+#include "core/texts.h"
 #include "entry/backup.h"
 #include "entry/feedback.h"
+#include "entry/spoken.h"
 
 namespace jex {
 namespace {
@@ -23,11 +25,11 @@ bool numbercomplete(const JexState& jex) {
 void commandkey(JexState& jex, Command command) {
     if (stopifrunning(jex)) return;
     if (numberpending(jex)) {
-        reportproblem(jex, textid::expectingnumber);
+        refusekey(jex, textid::expectingnumber);
         return;
     }
     if (jex.store.stepcount[jex.currentslot] == maxsteps) {
-        reportproblem(jex, textid::programfull);
+        refusekey(jex, textid::programfull);
         return;
     }
     addcommand(jex, command);
@@ -53,7 +55,7 @@ void addrepeat(JexState& jex) {
         jex.entrystate[s] = entrystateafter(Command::repeat);
         appendstep(jex, Command::repeat);
     } else {
-        reportproblem(jex, textid::toomanyrepeats);
+        refusekey(jex, textid::toomanyrepeats);
     }
 }
 
@@ -64,13 +66,14 @@ void addend(JexState& jex) {
         appendstep(jex, Command::end, endmarker);
         backup(jex);
     } else {
-        reportproblem(jex, textid::nomatchingrepeat);
+        refusekey(jex, textid::nomatchingrepeat);
     }
 }
 
 void appendstep(JexState& jex, Command command, Argument number) {
     jex.store.append(jex.currentslot, command, number);
     refreshlisting(jex);
+    saylaststep(jex);
 }
 
 void digitkey(JexState& jex, int digit) {
@@ -80,11 +83,11 @@ void digitkey(JexState& jex, int digit) {
         jex.entrystate[s] = entry::command;
     switch (jex.entrystate[s]) {
     case entry::command:
-        reportproblem(jex, textid::expectingcommand);
+        refusekey(jex, textid::expectingcommand);
         return;
     case entry::firstdigit:
         if (digit == 0) {
-            reportproblem(jex, textid::expectingnumber);
+            refusekey(jex, textid::expectingnumber);
             return;
         }
         adddigit(jex, digit);
@@ -106,28 +109,33 @@ void adddigit(JexState& jex, int digit) {
     const int before = jex.store.lastnumber(s);
     jex.store.setnumber(s, static_cast<Int16>(before == awaitingnumber ? digit : before * 10 + digit));
     refreshlisting(jex);
+    saylaststep(jex);
     backup(jex);
 }
 
 void ce(JexState& jex) {
     const int s = jex.currentslot;
-    if (!jex.store.rubout(s)) {
-        reportproblem(jex, textid::nothingtorubout);
+    if (jex.store.stepcount[s] == 0) {
+        refusekey(jex, textid::nothingtorubout);
         return;
     }
+    const std::string rubbed = stepwords(jex, jex.store.stepcount[s], s);
+    jex.store.rubout(s);
     jex.entrystate[s] = entry::command;
     refreshlisting(jex);
+    say(jex, filltext(textid::rubbedout, {rubbed}));
 }
 
 void cm(JexState& jex) {
     const int s = jex.currentslot;
     if (jex.store.stepcount[s] == 0) {
-        reportproblem(jex, textid::nothingtorubout);
+        refusekey(jex, textid::nothingtorubout);
         return;
     }
     jex.store.clear(s);
     jex.entrystate[s] = entry::command;
     refreshlisting(jex);
+    say(jex, text(textid::programcleared));
 }
 
 void rm(JexState& jex) {
@@ -136,6 +144,7 @@ void rm(JexState& jex) {
     // never run on into a number that was already complete.
     settleentrystates(jex);
     refreshlisting(jex);
+    say(jex, filltext(textid::programback, {stepcountwords(jex.store.stepcount[jex.currentslot])}));
 }
 
 void settleentrystates(JexState& jex) {

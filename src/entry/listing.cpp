@@ -44,23 +44,21 @@ void buildlisting(JexState& jex, int slot) {
 }
 
 void buildline(JexState& jex, int step, int slot) {
-    const CommandInfo& command = commandinfo(jex.store.commands[step][slot]);
-    const Argument& argument = jex.store.arguments[step][slot];
+    const CommandKind kind = commandinfo(jex.store.commands[step][slot]).kind;
     std::string& line = jex.listinglines[step][slot];
     Int16& indent = jex.listingindent[slot];
+    if (kind == CommandKind::end) --indent;
+    line = stepline(jex, step, slot, indent);
+    if (kind == CommandKind::repeat) ++indent;
+}
 
-    if (command.kind == CommandKind::repeat) {
-        line = wordline(indent, command.word, argument);
-        ++indent;
-    } else if (command.kind == CommandKind::end) {
-        --indent;
-        line = wordline(indent, command.word, argument);
-    } else if (command.kind == CommandKind::call) {
-        line = std::string(static_cast<std::size_t>(std::max<int>(indent, 0)), ' ') +
+std::string stepline(const JexState& jex, int step, int slot, int indent) {
+    const CommandInfo& command = commandinfo(jex.store.commands[step][slot]);
+    if (command.kind == CommandKind::call)
+        return std::string(static_cast<std::size_t>(std::max(indent, 0)), ' ') +
                jex.store.slotname[command.calls];
-    } else if (command.word != 0) {
-        line = wordline(indent, command.word, argument);
-    }
+    if (command.word != 0) return wordline(indent, command.word, jex.store.arguments[step][slot]);
+    return {};
 }
 
 int visiblelines(const JexState& jex) {

@@ -14,6 +14,10 @@ void buildlisting(JexState& jex, int slot);
 // Builds the line of one step, following the indentation of repeat blocks.
 void buildline(JexState& jex, int step, int slot);
 
+// The line of one step at that indentation; empty for a command the listing
+// does not show.
+std::string stepline(const JexState& jex, int step, int slot, int indent);
+
 // One less than the number of lines that fit in the listing box.
 int visiblelines(const JexState& jex);
 

@@ -10,6 +10,7 @@
 #include "entry/feedback.h"
 #include "entry/keypad.h"
 #include "entry/listing.h"
+#include "entry/spoken.h"
 #include "files/cp1252.h"
 #include "files/diskfiles.h"
 #include "files/folders.h"
@@ -67,6 +68,7 @@ bool trysave(JexState& jex) {
 
     jex.saved = true;
     namebox_Change(jex, NameBox::progname, name);
+    say(jex, filltext(textid::savedas, {name}));
     return true;
 }
 
@@ -106,6 +108,7 @@ Opened openprogram(JexState& jex, const std::filesystem::path& file) {
     newprog(jex);
     jex.windows.graphics.change1.caption = text(textid::change);
     jex.windows.graphics.change2.caption = text(textid::change);
+    say(jex, slotwords(jex, 0));
     return {true, {}};
 }
 
@@ -147,9 +150,9 @@ void newprog(JexState& jex) {
     namebox_Change(jex, NameBox::pf2, jex.store.slotname[2]);
     namebox_Change(jex, NameBox::myname, jex.authorname);
     jex.saved = true;
-    centre_Click(jex);
+    centrerobot(jex);
     // Clearing paints the background picture over the whole drawing area.
-    clear_Click(jex);
+    cleardrawing(jex);
 }
 
 } // namespace jex

@@ -93,7 +93,7 @@ void namebox_Change(JexState& jex, NameBox which, std::string newtext) {
     rule.box.caption = name;
     rule.name = name.empty() ? text(rule.defaultname) : name;
     refreshlisting(jex);
-    if (toolong) reportproblem(jex, textid::toolong);
+    if (toolong) refusekey(jex, textid::toolong);
 }
 
 void namebox_LostFocus(JexState& jex) {

@@ -9,6 +9,7 @@
 #include "core/commands.h"
 #include "entry/feedback.h"
 #include "entry/keypad.h"
+#include "entry/spoken.h"
 #include "files/loadsave.h"
 
 namespace jex {
@@ -25,12 +26,13 @@ void changefunction(JexState& jex, int slot) {
         // Only the repeats have to balance: a number still missing is no
         // reason to stay in the function.
         if (jex.store.openrepeats(slot) != 0) {
-            reportproblem(jex, textid::nomatchingend);
+            refusekey(jex, textid::nomatchingend);
             return;
         }
         changebutton(jex, slot).caption = text(textid::change);
         jex.currentslot = 0;
         refreshlisting(jex);
+        say(jex, slotwords(jex, 0));
         return;
     }
     if (!readytorun(jex)) return;
@@ -38,6 +40,7 @@ void changefunction(JexState& jex, int slot) {
     changebutton(jex, slot == 1 ? 2 : 1).caption = text(textid::change);
     jex.currentslot = static_cast<Int16>(slot);
     refreshlisting(jex);
+    say(jex, slotwords(jex, slot));
 }
 
 // Appends a call of function 1 or 2 to the slot being edited. A call is a
@@ -47,15 +50,15 @@ void usefunction(JexState& jex, int called) {
     if (stopifrunning(jex)) return;
     const int s = jex.currentslot;
     if (!callallowed(callof(called), s)) {
-        reportproblem(jex, textid::cantusehere);
+        refusekey(jex, textid::cantusehere);
         return;
     }
     if (numberpending(jex)) {
-        reportproblem(jex, textid::expectingnumber);
+        refusekey(jex, textid::expectingnumber);
         return;
     }
     if (jex.store.stepcount[s] == maxsteps) {
-        reportproblem(jex, textid::programfull);
+        refusekey(jex, textid::programfull);
         return;
     }
     appendstep(jex, callof(called), Int16{0});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/buttonswindow.h"
 
+#include "canvas/tools.h"
 #include "core/state.h"
 #include "entry/keypad.h"
 #include "run/keypadkeys.h"
@@ -35,6 +36,10 @@ buttonswindow::buttonswindow(JexState& jex, QtPlatform& platform)
     Timer1_.setInterval(tickmilliseconds);
     QObject::connect(&Timer1_, &QTimer::timeout, this, [this] { Timer1_Timer(jex_); });
     Timer1_.start();
+}
+
+void buttonswindow::whereami() {
+    forward(jex::whereami);
 }
 
 void buttonswindow::syncextras(const ScreenInfo&) {

@@ -18,6 +18,9 @@ class buttonswindow final : public ModelWindow {
 
     KeyButton& key(Key key) { return *keys_[static_cast<std::size_t>(key)]; }
     QTimer& Timer1() { return Timer1_; }
+    // The where-am-I key: a phrase for the screen reader, pressed in any of
+    // the windows.
+    void whereami();
 
   private:
     void syncextras(const ScreenInfo& screen) override;

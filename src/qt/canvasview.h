@@ -5,6 +5,7 @@
 // over the target too, so a pupil sees it arrive there.
 #pragma once
 
+#include "canvas/penline.h"
 #include "core/controls.h"
 
 #include <QImage>
@@ -14,6 +15,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace jex::qt {
 
@@ -71,14 +73,11 @@ class CanvasView final : public QWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    void endpen();
     QRect spritearea() const;
 
     const GraphicsWindow& model_;
     QImage drawing_;
-    // Kept open from one pen line to the next: a run at full speed draws far
-    // more lines than the screen shows frames.
-    QPainter pen_;
+    std::vector<PenSpan> spans_; // kept from one pen line to the next
     QRect changed_;   // since the last showchanges()
     QRect unpainted_; // asked for and not yet painted
     QRect shownsprite_;

@@ -48,10 +48,11 @@ ControlBinding::ControlBinding(QWidget& widget, const Control& control)
                                                 : isslider(widget)  ? Kind::slider
                                                                     : Kind::other) {}
 
-void ControlBinding::sync(Units units) {
+bool ControlBinding::sync(Units units) {
     const Control& c = control_;
     const QRect geometry = topixels(c.left, c.top, c.width, c.height, units);
-    if (first_ || geometry != geometry_) {
+    const bool moved = first_ || geometry != geometry_;
+    if (moved) {
         widget_.setGeometry(geometry);
         geometry_ = geometry;
     }
@@ -71,10 +72,15 @@ void ControlBinding::sync(Units units) {
         font_ = c.font;
     }
     if (first_ || c.visible != visible_) {
+        // A control hidden while it has the keyboard (the target taken away
+        // with Space) leaves it with its window: the toolkit would hand it to
+        // the next control, a name box, and the next key would type there.
+        if (!c.visible && widget_.hasFocus()) widget_.window()->setFocus(Qt::OtherFocusReason);
         widget_.setVisible(c.visible);
         visible_ = c.visible;
     }
     first_ = false;
+    return moved;
 }
 
 void ControlBinding::showcaption(const std::string& caption) {

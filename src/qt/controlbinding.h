@@ -18,8 +18,9 @@ class ControlBinding {
 
     // Puts the control's place, size, caption, colours, font and visibility
     // on the widget. Only what changed since the last call is touched, so
-    // calling it after every event costs a few comparisons.
-    void sync(Units units);
+    // calling it after every event costs a few comparisons. True when the
+    // widget moved or changed size.
+    bool sync(Units units);
 
     QWidget& widget() const { return widget_; }
 

@@ -12,6 +12,8 @@
 #include "qt/screenreadernames.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QMenu>
 
@@ -66,6 +68,19 @@ void graphicswindow::showdrawingmenu(QPoint where) {
     if (!chosen) return;
     const auto item = static_cast<DrawingMenuItem>(chosen->data().toInt());
     forward([item](JexState& state) { drawingmenu_Click(state, item); });
+}
+
+void graphicswindow::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click elsewhere in the window opens nothing, as before.
+    if (event->reason() != QContextMenuEvent::Keyboard) return;
+    event->accept();
+    // At the target when it has the keyboard, else at the drawing's corner,
+    // clear of the robot in its middle.
+    const QWidget* focus = QApplication::focusWidget();
+    const QPoint where = focus && focus->parentWidget() == &Picture1_
+                             ? focus->mapToGlobal(focus->rect().center())
+                             : Picture1_.mapToGlobal(QPoint(0, 0));
+    showdrawingmenu(where);
 }
 
 graphicswindow::~graphicswindow() {

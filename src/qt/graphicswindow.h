@@ -42,6 +42,10 @@ class graphicswindow final : public ModelWindow {
 
     CanvasView& Picture1() { return Picture1_; }
 
+  protected:
+    // The Menu key and Shift+F10 open the drawing's menu as a right click does.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
   private:
     void syncextras(const ScreenInfo& screen) override;
     void namebox(NameEdit& widget, const Control& control, NameBox box);

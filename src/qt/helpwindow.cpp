@@ -43,8 +43,13 @@ QString table(const QString& rows) {
 
 QString entries(const std::vector<HelpEntry>& help) {
     QString rows;
-    for (const HelpEntry& entry : help)
-        rows += row(qtext(entry.name), qtext(entry.does));
+    for (const HelpEntry& entry : help) {
+        QString does = qtext(entry.does).toHtmlEscaped();
+        // The keys on a line of their own under the click.
+        if (!entry.keys.empty()) does += QStringLiteral("<br>") + qtext(entry.keys).toHtmlEscaped();
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(qtext(entry.name).toHtmlEscaped(), does);
+    }
     return table(rows);
 }
 
@@ -57,7 +62,9 @@ QString keyboardentries() {
         if (keydigit(key) >= 0 || keyboardkeysfor(key).empty()) continue;
         rows += row(keyboardkeysname(key), keypadkeyname(key));
     }
+    rows += row(QKeySequence(whereamikey).toString(QKeySequence::NativeText), fromtable(textid::whereamidoes));
     rows += row(fromtable(textid::helpkeyname), fromtable(textid::helpkeydoes));
+    rows += row(fromtable(textid::listingkeys), QString());
     return table(rows);
 }
 
@@ -76,6 +83,10 @@ HelpWindow::HelpWindow() : page_(new QTextBrowser(this)) {
     font.setPointSize(helppoints);
     page_->setFont(font);
     page_->setHtml(helppage());
+    // A caret that the arrows, Page Down and Ctrl+End move, so that a screen
+    // reader reads on line by line, not only with its own "read all".
+    page_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    page_->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(page_);
@@ -96,6 +107,15 @@ void HelpWindow::showhelp() {
     show();
     raise();
     activateWindow();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == page_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString HelpWindow::shown() const {

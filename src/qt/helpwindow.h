@@ -25,6 +25,9 @@ class HelpWindow final : public QWidget {
     void showhelp();
     QString shown() const;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QTextBrowser* page_;
 };

@@ -3,10 +3,12 @@
 
 #include "qt/buttonswindow.h"
 #include "qt/keyboardkeys.h"
+#include "qt/listingview.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -45,6 +47,14 @@ bool issliderkey(int key) {
 bool typesbeyondascii(const QKeyEvent& event) {
     const QString typed = event.text();
     return typed.size() == 1 && typed.front().unicode() > 0x7f && typed.front().isPrint();
+}
+
+// The listing in a window, if it has one. The listing declares no meta-object
+// of its own, so it is told from other widgets by its type, not by findChild.
+ListingView* listingin(const QWidget& window) {
+    for (QWidget* child : window.findChildren<QWidget*>())
+        if (auto* listing = dynamic_cast<ListingView*>(child)) return listing;
+    return nullptr;
 }
 
 } // namespace
@@ -94,7 +104,12 @@ bool KeyboardKeypad::forourwindows(QObject* watched) const {
     if (!widget) return false;
     const QWidget* window = widget->window();
     return std::find(windows_.begin(), windows_.end(), window) != windows_.end() ||
-           window == &exitwindow_;
+           window == &exitwindow_ || (window && window == shownhelp());
+}
+
+QWidget* KeyboardKeypad::shownhelp() const {
+    QWidget* help = helpwindow ? helpwindow() : nullptr;
+    return help && help->isVisible() ? help : nullptr;
 }
 
 bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {
@@ -107,10 +122,21 @@ bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {
         event.accept();
         return true;
     }
+    // The help window reads with its own keys.
+    if (&window == shownhelp()) return false;
     // A key goes to the widget with the focus; one sent to a widget of a
     // window that is not active is that widget's.
     QWidget* focus = QApplication::focusWidget();
     if (!focus) focus = &receiver;
+    if (key == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier) {
+        if (!event.isAutoRepeat()) {
+            const QPoint middle = focus->rect().center();
+            QContextMenuEvent asked(QContextMenuEvent::Keyboard, middle, focus->mapToGlobal(middle));
+            QApplication::sendEvent(focus, &asked);
+        }
+        event.accept();
+        return true;
+    }
     if (auto* box = qobject_cast<QLineEdit*>(focus)) {
         if (!isreturn(key) && key != Qt::Key_Escape) return false;
         // The typing ends there, as if the pupil had clicked elsewhere.
@@ -119,16 +145,35 @@ bool KeyboardKeypad::keypress(QKeyEvent& event, QWidget& receiver) {
         return true;
     }
     if (qobject_cast<QAbstractSlider*>(focus) && issliderkey(key)) return false;
+    if (ListingView::readingkey(key)) {
+        // In the listing's window these keys read the listing, wherever the
+        // window system put the focus when the window became active.
+        if (dynamic_cast<ListingView*>(focus) || dynamic_cast<ListingView*>(&receiver))
+            return false;
+        if (ListingView* listing = listingin(window)) {
+            listing->setFocus(Qt::TabFocusReason);
+            QCoreApplication::sendEvent(listing, &event);
+            return true;
+        }
+    }
     if (findheld(event) != held_.end()) { // held down: it does not repeat
         event.accept();
         return true;
     }
+    // In the keypad's window Return is GO, whichever key Tab left the
+    // keyboard on: Space presses that key.
     auto* focusedbutton = qobject_cast<QAbstractButton*>(focus);
-    if (focusedbutton && isreturn(key)) {
+    if (focusedbutton && isreturn(key) && &window != &keypad_) {
         hold(event, *focusedbutton);
         return true;
     }
     if (&window == &exitwindow_) return false; // the keypad's keys work in the four windows
+    if (key == whereamikey ||
+        (typesbeyondascii(event) && event.nativeScanCode() == whereamiplace)) {
+        event.accept();
+        if (!event.isAutoRepeat()) keypad_.whereami();
+        return true;
+    }
     std::optional<Key> keypad = keypadkeyfor(key);
     // A layout that types no Latin letter or digit there: the key's place.
     if (!keypad && typesbeyondascii(event)) keypad = keypadkeyat(event.nativeScanCode());
@@ -168,6 +213,7 @@ bool KeyboardKeypad::keyrelease(QKeyEvent& event) {
 void KeyboardKeypad::movetowindow(QWidget& from, int step) {
     std::vector<QWidget*> order(windows_.begin(), windows_.end());
     order.push_back(&exitwindow_);
+    if (QWidget* help = shownhelp()) order.push_back(help);
     const auto here = std::find(order.begin(), order.end(), &from);
     if (here == order.end()) return;
     const int count = static_cast<int>(order.size());
@@ -178,6 +224,8 @@ void KeyboardKeypad::movetowindow(QWidget& from, int step) {
         if (!next->isVisible()) continue;
         next->raise();
         next->activateWindow();
+        // In the listing's window the arrows read the listing.
+        if (ListingView* listing = listingin(*next)) listing->setFocus(Qt::TabFocusReason);
         return;
     }
 }

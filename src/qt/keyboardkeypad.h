@@ -3,8 +3,10 @@
 // shows its keypad key pressed while it is held and clicks it when it is let
 // go, as the mouse does, so every press goes through the same rules. Typing
 // into a text box the pupil has chosen types there and presses nothing; the
-// slider the pupil has chosen takes its own keys. Return presses a button
-// reached with Tab, and F6 moves from one window to the next.
+// slider the pupil has chosen takes its own keys. In the keypad's window
+// Return is always GO; elsewhere it presses a button reached with Tab. F6
+// moves from one window to the next, and Shift+F10 asks for the menu of what
+// has the keyboard, as the Menu key does.
 #pragma once
 
 #include "core/controls.h"
@@ -12,6 +14,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QAbstractButton;
@@ -28,6 +31,9 @@ class KeyboardKeypad final : public QObject {
     // and the exit window.
     KeyboardKeypad(buttonswindow& keypad, std::array<QWidget*, 4> windows, QWidget& exitwindow);
 
+    // The help window once it is made: F6 goes round it too.
+    std::function<QWidget*()> helpwindow;
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -41,6 +47,7 @@ class KeyboardKeypad final : public QObject {
     };
 
     bool forourwindows(QObject* watched) const;
+    QWidget* shownhelp() const;
     bool keypress(QKeyEvent& event, QWidget& receiver);
     bool keyrelease(QKeyEvent& event);
     void hold(QKeyEvent& event, QAbstractButton& button);

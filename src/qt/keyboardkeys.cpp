@@ -10,6 +10,8 @@
 namespace jex::qt {
 namespace {
 
+static_assert(whereamikey == static_cast<Qt::Key>(jex::whereamikey));
+
 // Qt numbers the digits and capital letters by their own characters.
 Qt::Key qtkey(const KeyboardKey& key) {
     switch (key.named) {

@@ -34,6 +34,11 @@ QString keyboardkeysname(Key keypad);
 // "go: G or Return", for the key's tool tip.
 QString keytooltip(Key keypad);
 
+// The where-am-I key of the rules' table as Qt numbers it.
+inline constexpr Qt::Key whereamikey = Qt::Key_W;
+// Its place on a PC keyboard, by X11 key code, for layouts with no Latin W.
+inline constexpr quint32 whereamiplace = 25;
+
 // The whole mapping, one keypad key a line, for the command line's help.
 QString keyboardhelp();
 

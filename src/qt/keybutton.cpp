@@ -8,10 +8,6 @@ namespace jex::qt {
 namespace {
 
 constexpr int facesize = 50;
-// A key reached with Tab wears a thick yellow ring, plain on the grey keys
-// and on a projector.
-constexpr int focusringwidth = 3;
-const QColor focusringcolour(255, 220, 0);
 
 } // namespace
 
@@ -65,14 +61,6 @@ void KeyButton::paintEvent(QPaintEvent*) {
     QPoint origin((width() - size.width()) / 2, (height() - size.height()) / 2);
     if (down) origin += QPoint(1, 1);
     painter.drawPixmap(origin, pixmap);
-
-    if (hasFocus()) {
-        const double inset = focusringwidth / 2.0;
-        QPainterPath ring;
-        ring.addRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 6, 6);
-        painter.setPen(QPen(focusringcolour, focusringwidth));
-        painter.drawPath(ring);
-    }
 }
 
 } // namespace jex::qt

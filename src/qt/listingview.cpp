@@ -6,10 +6,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace jex::qt {
@@ -109,9 +111,56 @@ class ListingAccessible final : public QAccessibleWidget {
     mutable std::vector<QAccessible::Id> rows_;
 };
 
+std::optional<ListingMove> movefor(int key) {
+    switch (key) {
+    case Qt::Key_Up: return ListingMove::up;
+    case Qt::Key_Down: return ListingMove::down;
+    case Qt::Key_Home: return ListingMove::first;
+    case Qt::Key_End: return ListingMove::last;
+    default: return std::nullopt;
+    }
+}
+
+// The ring that shows the listing has the keyboard, inside its edge.
+constexpr int focusringwidth = 2;
+
 } // namespace
 
-ListingView::ListingView(QWidget* parent) : QWidget(parent) {}
+ListingView::ListingView(QWidget* parent) : QWidget(parent) {
+    // Reached with the keyboard only: a click on the listing leaves the
+    // arrows to the keypad.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+bool ListingView::readingkey(int key) {
+    return movefor(key).has_value();
+}
+
+void ListingView::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<ListingMove> move = movefor(event->key())) {
+        event->accept();
+        if (reading) reading(*move);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        // The keys go back to the keypad, as from a name box.
+        event->accept();
+        window()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ListingView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+    if (focused) focused();
+}
+
+void ListingView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
 
 QAccessibleInterface* ListingView::accessiblelisting(QWidget* listing) {
     auto* view = dynamic_cast<ListingView*>(listing);
@@ -207,6 +256,11 @@ void ListingView::paintEvent(QPaintEvent*) {
                              qtext(line.emphasised));
         }
         top += linespacing_;
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), focusringwidth));
+        const double inset = focusringwidth / 2.0;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
     }
 }
 

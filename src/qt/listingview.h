@@ -2,14 +2,17 @@
 // The listing box: the lines the rules printed into it, one below the other
 // from the top, an emphasised part in bold and underlined. A screen reader
 // reads it as a list whose rows say what the lines show, the step a run
-// highlights being the selected row.
+// highlights being the selected row. Reached with Tab (or F6 to its window),
+// it is read row by row with Up, Down, Home and End.
 #pragma once
 
 #include "core/controls.h"
+#include "entry/spoken.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QAccessibleInterface;
@@ -38,8 +41,18 @@ class ListingView final : public QWidget {
     // The screen reader's view of the box.
     static QAccessibleInterface* accessiblelisting(QWidget* listing);
 
+    // The keys that read the listing while it has the keyboard.
+    static bool readingkey(int key);
+    // What the window does when a reading key is pressed, and when the
+    // listing gets the keyboard.
+    std::function<void(ListingMove)> reading;
+    std::function<void()> focused;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void tellscreenreaders(const std::vector<PrintedLine>& before);

@@ -49,9 +49,7 @@ QString buttonstyle(const Control& control) {
     return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3;"
                           " border-radius: 4px; padding: 0px; }"
                           " QPushButton:hover { background-color: %4; }"
-                          " QPushButton:pressed { background-color: %5; }"
-                          // Reached with Tab: a thick yellow ring, as on the keypad's keys.
-                          " QPushButton:focus { border: 3px solid #ffdc00; }")
+                          " QPushButton:pressed { background-color: %5; }")
         .arg(css(control.background), css(control.foreground), css(face.darker(250)),
              css(face.lighter(108)), css(face.darker(125)));
 }

@@ -10,6 +10,10 @@
 
 #include <QCloseEvent>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace jex::qt {
 
 ModelWindow::ModelWindow(JexState& jex, QtPlatform& platform, const Window& model,
@@ -21,9 +25,11 @@ ModelWindow::ModelWindow(JexState& jex, QtPlatform& platform, const Window& mode
 bool ModelWindow::sync(const ScreenInfo& screen) {
     syncframe(screen);
     const Units units = units_(screen);
+    bool moved = false;
     for (ControlBinding& binding : bindings_)
-        binding.sync(units);
+        moved |= binding.sync(units);
     syncextras(screen);
+    if (moved) ordertabs();
     first_ = false;
     const bool showing = model_.shown && !isVisible();
     if (model_.shown != isVisible()) setVisible(model_.shown);
@@ -58,6 +64,20 @@ void ModelWindow::syncframe(const ScreenInfo& screen) {
         setPalette(colours);
         background_ = model_.background;
     }
+}
+
+void ModelWindow::ordertabs() {
+    // Tab goes as a pupil reads: left to right along a row, then the next
+    // row down, wherever the layout put each control.
+    std::vector<std::pair<QPoint, QWidget*>> stops;
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->window() == this && (child->focusPolicy() & Qt::TabFocus))
+            stops.emplace_back(child->mapTo(this, QPoint()), child);
+    std::stable_sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.first.y(), a.first.x()) < std::pair(b.first.y(), b.first.x());
+    });
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        setTabOrder(stops[i - 1].second, stops[i].second);
 }
 
 std::string_view ModelWindow::tablename(const Control& control) const {

@@ -45,7 +45,6 @@ class ModelWindow : public QWidget {
         return bind(widget, control, tablename(control));
     }
 
-    // A button whose click runs a rule.
     // A button whose click runs the routine the rules' table of controls gives it.
     QPushButton& button(QPushButton& widget, const Control& control);
 
@@ -68,6 +67,7 @@ class ModelWindow : public QWidget {
     std::string_view tablename(const Control& control) const;
     void showchanges();
     void syncframe(const ScreenInfo& screen);
+    void ordertabs();
 
     const Window& model_;
     Units (*units_)(const ScreenInfo&);

@@ -15,6 +15,10 @@ programwindow::programwindow(JexState& jex, QtPlatform& platform)
     button(exitbutton_, model.exitbutton);
     bind(nameheader_, model.nameheader);
     bind(programtext_, model.programtext);
+    programtext_.reading = [this](ListingMove move) {
+        forward([move](JexState& state) { readlisting(state, move); });
+    };
+    programtext_.focused = [this] { forward(listing_GotFocus); };
 }
 
 void programwindow::syncextras(const ScreenInfo& screen) {

@@ -7,6 +7,7 @@
 #include "qt/looks.h"
 #include "qt/modelwindow.h"
 #include "qt/pulsesoundplayer.h"
+#include "qt/screenreadernames.h"
 #include "qt/windowframe.h"
 
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
@@ -77,6 +79,18 @@ void QtPlatform::doevents(bool waitformore) {
     // waiting for the next event sleeps until the timer or the pupil acts.
     QCoreApplication::processEvents(waitformore ? QEventLoop::WaitForMoreEvents
                                                 : QEventLoop::AllEvents);
+}
+
+void QtPlatform::speak(std::string_view phrase) {
+    if (!jex_) return;
+    // The status line speaks what it shows as the windows follow the model:
+    // a message shown before the phrase is spoken before it.
+    syncwindows();
+    for (ModelWindow* window : windows_) {
+        // Beside the status line, where the messages come from.
+        if (window && window->findChild<QLabel*>(QStringLiteral("warnings")))
+            jex::qt::speak(*window, qtext(std::string(phrase)));
+    }
 }
 
 void QtPlatform::playsound(std::string_view name) {

@@ -62,6 +62,7 @@ class QtPlatform final : public Platform {
     std::unique_ptr<PrintJob> startpdfjob(const std::string& path) override;
     void copypicture() override;
     bool savepicture(const std::string& path) override;
+    void speak(std::string_view phrase) override;
     void endprogram() override;
     std::optional<std::string> asksavefile(const FileRequest& request) override;
     std::optional<std::string> askopenfile(const FileRequest& request) override;

@@ -62,6 +62,9 @@ constexpr std::array<Labelled, 6> labelled = {{
 // The status line's object name: its messages are spoken as they come.
 constexpr const char* statuslinename = "warnings";
 
+// The line that speaks the phrases: it takes no room and shows nothing.
+constexpr const char* spokenlinename = "spoken";
+
 // The status line: a notification whose name is the message it shows.
 class StatusLineAccessible final : public QAccessibleWidget {
   public:
@@ -70,6 +73,17 @@ class StatusLineAccessible final : public QAccessibleWidget {
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
         return QAccessibleWidget::text(kind);
+    }
+};
+
+// The spoken line: a notification whose name is the last phrase.
+class SpokenLineAccessible final : public QAccessibleWidget {
+  public:
+    explicit SpokenLineAccessible(QWidget* line)
+        : QAccessibleWidget(line, QAccessible::Notification) {}
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return widget()->accessibleName();
+        return {};
     }
 };
 
@@ -109,6 +123,8 @@ QAccessibleInterface* accessiblefor(const QString&, QObject* object) {
     if (auto* label = qobject_cast<QLabel*>(widget);
         label && label->objectName() == QLatin1String(statuslinename))
         return new StatusLineAccessible(label);
+    if (widget->objectName() == QLatin1String(spokenlinename))
+        return new SpokenLineAccessible(widget);
     if (auto* button = qobject_cast<QAbstractButton*>(widget);
         button &&
         std::find(penbuttons.begin(), penbuttons.end(), button->objectName()) != penbuttons.end())
@@ -152,6 +168,24 @@ void announce(QLabel& statusline) {
     QAccessible::updateAccessibility(&named);
     // A notification that shows is what a screen reader speaks at once.
     QAccessibleEvent shown(&statusline, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void speak(QWidget& window, const QString& phrase) {
+    if (phrase.isEmpty()) return;
+    auto* line =
+        window.findChild<QWidget*>(QLatin1String(spokenlinename), Qt::FindDirectChildrenOnly);
+    if (!line) {
+        line = new QWidget(&window);
+        line->setObjectName(QLatin1String(spokenlinename));
+        line->setFocusPolicy(Qt::NoFocus);
+        line->setGeometry(0, 0, 0, 0);
+        line->show();
+    }
+    line->setAccessibleName(phrase);
+    // Shown afresh for each phrase, so that the same phrase twice is spoken
+    // twice, as a message is.
+    QAccessibleEvent shown(line, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
 

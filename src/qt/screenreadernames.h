@@ -6,6 +6,8 @@
 // and the status line as a message to be spoken.
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 class QLabel;
@@ -20,5 +22,9 @@ void nameforscreenreaders(const std::array<QWidget*, 4>& windows);
 // Has a screen reader speak what the status line now says, even when it says
 // the same as before.
 void announce(QLabel& statusline);
+
+// Has a screen reader speak a phrase as it speaks the status line's messages,
+// through a line of the window's own that shows nothing.
+void speak(QWidget& window, const QString& phrase);
 
 } // namespace jex::qt

@@ -6,6 +6,7 @@
 #include "files/loadsave.h"
 #include "qt/buttonswindow.h"
 #include "qt/exitwindow.h"
+#include "qt/focusring.h"
 #include "qt/funnieswindow.h"
 #include "qt/graphicswindow.h"
 #include "qt/helpwindow.h"
@@ -15,6 +16,8 @@
 #include "qt/screenreadernames.h"
 
 #include <QIcon>
+
+#include <algorithm>
 
 namespace jex::qt {
 
@@ -36,6 +39,12 @@ Simulator::Simulator(SimulatorOptions options)
     if (options.skipwaits) platform_->skipwaits();
     keyboard_ = std::make_unique<KeyboardKeypad>(*buttons_, windows(), *exitwindow_);
     helpkey_ = std::make_unique<HelpKey>(windows());
+    keyboard_->helpwindow = [this]() -> QWidget* { return helpkey_->window(); };
+    focusring_ = std::make_unique<FocusRing>([this](const QWidget* window) {
+        const auto four = windows();
+        return std::find(four.begin(), four.end(), window) != four.end() ||
+               window == exitwindow_.get() || window == helpkey_->window();
+    });
     nameforscreenreaders(windows());
     // Drawn from its SVG at whatever size and density the desktop asks for.
     const QIcon icon(QStringLiteral(":/icons/jex.svg"));

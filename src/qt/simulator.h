@@ -27,6 +27,7 @@ namespace jex::qt {
 class QtPlatform;
 class KeyboardKeypad;
 class HelpKey;
+class FocusRing;
 class buttonswindow;
 class funnieswindow;
 class programwindow;
@@ -91,6 +92,7 @@ class Simulator {
     std::unique_ptr<class exitwindow> exitwindow_;
     std::unique_ptr<KeyboardKeypad> keyboard_;
     std::unique_ptr<HelpKey> helpkey_;
+    std::unique_ptr<FocusRing> focusring_;
 };
 
 } // namespace jex::qt

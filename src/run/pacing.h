@@ -13,6 +13,9 @@ inline constexpr int highlightbelow = 45;
 // Below this speed steps are 0.8 s apart and every increment of a move or
 // turn waits for the next tick.
 inline constexpr int waitbelow = 25;
+// Below this speed each step is said as the run reaches it: the step and
+// the gap after it last long enough to hear it.
+inline constexpr int speakbelow = waitbelow;
 // At this speed nothing waits and nothing is shown until the run ends.
 inline constexpr int fullspeed = 50;
 

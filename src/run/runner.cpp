@@ -9,6 +9,7 @@
 #include "core/commands.h"
 #include "entry/feedback.h"
 #include "entry/listing.h"
+#include "entry/spoken.h"
 #include "entry/timerwaits.h"
 #include "run/motion.h"
 #include "run/noteflashpause.h"
@@ -55,7 +56,7 @@ void blinkwait(JexState& jex) {
 
 void gorun(JexState& jex, int firststep) {
     if (numberpending(jex)) {
-        reportproblem(jex, textid::expectingnumber);
+        refusekey(jex, textid::expectingnumber);
         return;
     }
     jex.currentslot = 0;
@@ -68,7 +69,7 @@ void gorun(JexState& jex, int firststep) {
 
 void testrun(JexState& jex) {
     if (numberpending(jex)) {
-        reportproblem(jex, textid::expectingnumber);
+        refusekey(jex, textid::expectingnumber);
         return;
     }
     startrun(jex);
@@ -117,6 +118,7 @@ void dostep(JexState& jex) {
         showstep(jex, slot, jex.steppointer[slot]);
         jex.platform.refreshcanvas();
     }
+    if (jex.robotspeed < pacing::speakbelow) say(jex, stepwords(jex, jex.steppointer[slot], slot));
     docommand(jex, jex.steppointer[slot], jex.currentslot);
 }
 
@@ -249,6 +251,7 @@ void endrun(JexState& jex) {
             reportsuccess(jex, textid::parked);
         else
             reportproblem(jex, textid::missed);
+        sayrunend(jex);
         // Only now: a click during the report's wait and sound changes nothing.
         jex.running = false;
         return;
@@ -256,6 +259,14 @@ void endrun(JexState& jex) {
     showstep(jex, jex.currentslot, jex.steppointer[jex.currentslot] - 1);
     jex.running = false;
     reportproblem(jex, iscrashed(jex) ? textid::crashed : textid::stopped);
+    sayrunend(jex);
+}
+
+void sayrunend(JexState& jex) {
+    std::string phrase = placewords(jex);
+    if (jex.windows.graphics.target.visible)
+        phrase = pairwords(phrase, text(isparked(jex) ? textid::parked : textid::notparked));
+    say(jex, phrase);
 }
 
 bool isparked(const JexState& jex) {

@@ -42,6 +42,10 @@ void stepgap(JexState& jex);
 // Reports how the run ended and leaves the running state.
 void endrun(JexState& jex);
 
+// Says where the run left the robot and, with the target shown, whether it
+// parked.
+void sayrunend(JexState& jex);
+
 // Whether the robot stands on the target, within a third of its length.
 bool isparked(const JexState& jex);
 

@@ -66,7 +66,7 @@ void designprogram(ProgramWindow& program) {
 }
 
 void designgraphics(GraphicsWindow& graphics) {
-    const Font font{13.8, false};
+    const Font font{graphicspoints, false};
     graphics.background = brightgreen;
     graphics.font = font;
     graphics.titletext = textid::drawingtitle;

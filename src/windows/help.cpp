@@ -5,6 +5,7 @@
 #include "core/texts.h"
 #include "entry/keys.h"
 
+#include <iterator>
 #include <utility>
 
 namespace jex {
@@ -34,6 +35,16 @@ int whatkeydoes(Key key) {
     return 0;
 }
 
+// The keys that work each tool, in the order of the tools' texts: pen,
+// speed, centre, clear, target, load and save, print, change and use, the
+// drawing's menu, stopping a run.
+constexpr int toolkeys[] = {
+    textid::tabthenspace, textid::tabthenarrows, textid::tabthenspace,    textid::tabthenspace,
+    textid::targetkeys,   textid::tabthenspace,  textid::tabthenspace,    textid::tabthenspace,
+    textid::drawingmenukeys, textid::stoppingkeys,
+};
+static_assert(std::size(toolkeys) * 2 == textid::lasttoolhelp + 1 - textid::firsttoolhelp);
+
 } // namespace
 
 std::vector<HelpEntry> keypadhelp() {
@@ -49,7 +60,8 @@ std::vector<HelpEntry> keypadhelp() {
 std::vector<HelpEntry> toolhelp() {
     std::vector<HelpEntry> entries;
     for (int number = textid::firsttoolhelp; number < textid::lasttoolhelp; number += 2)
-        entries.push_back({text(number), text(number + 1), {}});
+        entries.push_back({text(number), text(number + 1), {},
+                           text(toolkeys[(number - textid::firsttoolhelp) / 2])});
     return entries;
 }
 

@@ -4,6 +4,9 @@
 #include "core/numbers.h"
 #include "core/platform.h"
 #include "core/state.h"
+#include "core/textids.h"
+#include "core/texts.h"
+#include "entry/feedback.h"
 #include "entry/keys.h"
 
 #include <algorithm>
@@ -291,8 +294,10 @@ void layoutgraphics(JexState& jex) {
     Control& warnings = graphics.warnings;
     warnings.left = graphics.myname.left;
     warnings.width = graphics.myname.width;
+    warnings.font.points = graphicspoints;
     fitheight(jex, warnings);
     warnings.top = pf1.top - warnings.height - 6;
+    fitmessage(jex);
 
     // load, print and save share the left-hand column.
     const int third = notnegative(roundhalfeven((columnwidth - 12) / 3.0));
@@ -315,6 +320,12 @@ void layoutgraphics(JexState& jex) {
 
     graphics.target.width = 2 * jex.canvasunit;
     graphics.target.height = graphics.target.width;
+}
+
+bool layoutserves(const JexState& jex) {
+    const Control& picture = jex.windows.graphics.Picture1;
+    return picture.width >= smallestdrawing && picture.height >= smallestdrawing &&
+           jex.windows.funnies.centre.font.points >= smallesttooltype;
 }
 
 void setcanvasunits(JexState& jex) {

@@ -18,6 +18,15 @@ void layoutgraphics(JexState& jex);
 // All four windows, in the order each needs the one before.
 void layoutwindows(JexState& jex);
 
+// The smallest drawing area, in pixels each way, in which a pupil can still
+// watch the robot draw, and the smallest type the tools may shrink to on a
+// low screen and still be read. A screen that leaves less (a phone) is told
+// that it is too small instead of being shown windows no one can use.
+inline constexpr int smallestdrawing = 200;
+inline constexpr double smallesttooltype = 8;
+// Whether the windows as laid out serve the screen.
+bool layoutserves(const JexState& jex);
+
 // The length units of the robot, from the height of the drawing area.
 void setcanvasunits(JexState& jex);
 

@@ -1,11 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The robot's outline and its eight lines at the three headings worked out by
 // hand, with pi taken as 3.14159.
+#include "canvas/penline.h"
 #include "canvas/sprite.h"
 #include "run/motion.h"
 #include "support/runrig.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+namespace jex {
+void PrintTo(const PenSpan& span, std::ostream* out) {
+    *out << "row " << span.y << ": " << span.left << ".." << span.right;
+}
+} // namespace jex
 
 namespace jex::testing {
 namespace {
@@ -112,6 +122,36 @@ TEST(SpriteEdges, CrashIsACornerWithinSixPixelsOfAnEdge) {
         rig.jex.roboty = static_cast<Int16>(c.y);
         drawrobot(rig.jex);
         EXPECT_EQ(iscrashed(rig.jex), c.crashed) << c.x << ", " << c.y;
+    }
+}
+
+
+// The pixels of a pen line, worked out by hand: straight lines keep the
+// desktop's two rows or columns with a pixel more at each end (and twice that
+// on a screen of double density), a diagonal is filled without smoothing, the
+// same whichever end it starts from.
+TEST(PenLine, CoversThePixelsWhoseCentresLieInsideTheSquareEndedLine) {
+    struct Case {
+        int x1, y1, x2, y2;
+        double density;
+        std::vector<PenSpan> spans;
+    };
+    // clang-format off
+    for (const Case& c : {
+             Case{0, 5, 3, 5, 1, {{4, -1, 4}, {5, -1, 4}}},
+             Case{3, 5, 0, 5, 1, {{4, -1, 4}, {5, -1, 4}}},
+             Case{0, 5, 3, 5, 2, {{8, -2, 8}, {9, -2, 8}, {10, -2, 8}, {11, -2, 8}}},
+             Case{2, 0, 2, 2, 1, {{-1, 1, 3}, {0, 1, 3}, {1, 1, 3}, {2, 1, 3}}},
+             Case{4, 4, 4, 4, 1, {{3, 3, 5}, {4, 3, 5}}},
+             Case{0, 0, 2, 2, 1, {{-1, -1, 1}, {0, -1, 2}, {1, 0, 3}, {2, 1, 3}}},
+             Case{2, 2, 0, 0, 1, {{-1, -1, 1}, {0, -1, 2}, {1, 0, 3}, {2, 1, 3}}},
+             Case{0, 0, 6, 2, 1, {{-1, -1, 2}, {0, -1, 5}, {1, 1, 7}, {2, 4, 7}}},
+         }) {
+        // clang-format on
+        std::vector<PenSpan> spans{{99, 0, 1}};
+        penspans(c.x1, c.y1, c.x2, c.y2, c.density, spans);
+        EXPECT_EQ(spans, c.spans) << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2
+                                  << " at " << c.density;
     }
 }
 

@@ -162,9 +162,12 @@ TEST(LanguageTables, FrenchSpacesItsPunctuation) {
                 return false;
         return true;
     };
-    for (const auto& [number, translated] : tableof("fr")) {
-        EXPECT_TRUE(spacedbefore(translated, "!?;", "\u202F")) << number << " \"" << translated << '"';
-        EXPECT_TRUE(spacedbefore(translated, ":", "\u00A0")) << number << " \"" << translated << '"';
+    // An address keeps its own colons and question marks.
+    const std::regex address(R"(\w+://\S*)");
+    for (const auto& [number, written] : tableof("fr")) {
+        const std::string translated = std::regex_replace(written, address, "");
+        EXPECT_TRUE(spacedbefore(translated, "!?;", "\u202F")) << number << " \"" << written << '"';
+        EXPECT_TRUE(spacedbefore(translated, ":", "\u00A0")) << number << " \"" << written << '"';
     }
 }
 

@@ -4,11 +4,17 @@
 # program runs: the four windows by their titles, every control named and no
 # two alike in a window, the listing's rows after keying, the pen buttons'
 # state after each press, and an event a screen reader speaks for every
-# message, a repeated one too. Keys are typed with xdotool into the window
-# under the pointer. Prints PASS/FAIL lines; the exit status is the number
-# of failures.
+# message, a repeated one too. Then Orca itself (its debug file, ORCA_LOG)
+# through a lesson: what it speaks as a square is keyed, rubbed out, cleared
+# and brought back, read back in the listing, run at speed 10, the target
+# placed, "where am I", saved and loaded. Keys are typed with xdotool into the
+# window under the pointer. Prints PASS/FAIL lines; the exit status is the
+# number of failures.
+import os
+import re
 import subprocess
 import sys
+import time
 
 import pyatspi
 from gi.repository import GLib
@@ -56,18 +62,25 @@ CONTROL_ROLES = {"push button", "check box", "toggle button", "text", "slider", 
 heard = []
 
 
+# The status line's place among its window's children; the phrases come from
+# a line of their own beside it.
+statusline = []
+
+
 def listen(event):
     try:
         source = event.source
-        heard.append((event.type, source.getRoleName(), source.name, event.detail1))
+        heard.append((event.type, source.getRoleName(), source.name, event.detail1,
+                      source.getIndexInParent()))
     except Exception:  # a source gone before it could be read
-        heard.append((event.type, "", "", event.detail1))
+        heard.append((event.type, "", "", event.detail1, -1))
 
 
 def spoken():
-    # A notification that shows is what a screen reader speaks.
-    return [name for kind, role, name, shown in heard
-            if kind == "object:state-changed:showing" and role == "notification" and shown]
+    # A notification of the status line that shows is what a screen reader speaks.
+    return [name for kind, role, name, shown, index in heard
+            if kind == "object:state-changed:showing" and role == "notification" and shown
+            and (not statusline or index == statusline[0])]
 
 
 def pump(seconds):
@@ -103,6 +116,8 @@ def main():
         keys("7")
         if until(lambda: bool(spoken()), 1):
             break
+    statusline.extend(index for kind, role, name, shown, index in heard
+                      if role == "notification" and name == "expecting a command!")
     del heard[:]
 
     windows = {window.name: window for window in app if window is not None}
@@ -133,7 +148,7 @@ def main():
     until(lambda: rows() == ["forward 5", "right 90"], 5)
     check("the listing's rows after keying", rows() == ["forward 5", "right 90"], str(rows()))
     check("new rows are told", any(kind.startswith("object:children-changed:add") and
-                                   role == "list" for kind, role, _, _ in heard))
+                                   role == "list" for kind, role, _, _, _ in heard))
     check("the rows are list items",
           listing is not None and all(row.getRoleName() == "list item" for row in listing))
 
@@ -162,6 +177,8 @@ def main():
                   f"pen off {'not checked' if down else 'checked'}", checked() == (down, not down),
                   str(checked()))
 
+    lesson(app, windows)
+
     # The exit window, named by its message.
     exitbutton = find(windows["JEX: listing"], "push button", "exit")
     exitbutton.queryAction().doAction(0)
@@ -175,6 +192,166 @@ def main():
         check("the exit window's cancel button has the focus",
               until(lambda: cancel is not None and cancel.getState().contains(pyatspi.STATE_FOCUSED), 3))
         cancel.queryAction().doAction(0)
+
+
+class Orca:
+    """What Orca has spoken, read from its line-buffered debug file."""
+
+    # SPEECH OUTPUT: 'notification forward 50.'{'established': False}
+    line = re.compile(r"SPEECH OUTPUT: '(.*?)'(?:\{|$| voice=)")
+
+    def __init__(self, path):
+        self.path = path
+
+    def said(self):
+        try:
+            with open(self.path, encoding="utf-8", errors="replace") as log:
+                return [m.group(1) for m in map(self.line.search, log) if m]
+        except OSError:
+            return []
+
+    def mark(self):
+        return len(self.said())
+
+    def heard(self, since, *phrases, seconds=10):
+        """Whether Orca spoke each phrase (a part of what it said), in that
+        order, after the mark."""
+        def inorder():
+            said = self.said()[since:]
+            at = 0
+            for phrase in phrases:
+                at = next((i + 1 for i in range(at, len(said)) if phrase in said[i]), -1)
+                if at < 0:
+                    return False
+            return True
+        return until(inorder, seconds)
+
+    def since(self, mark):
+        return self.said()[mark:]
+
+
+def lesson(app, windows):
+    """A blind pupil's lesson, checked in what Orca speaks."""
+    path = os.environ.get("ORCA_LOG")
+    if not path:
+        check("Orca's debug file is given (ORCA_LOG)", False)
+        return
+    orca = Orca(path)
+    check("Orca speaks the program's messages",
+          until(lambda: any("finished!" in said for said in orca.said()), 20),
+          str(orca.said()[-5:]))
+
+    def restpointer():
+        # A click on the keypad's margin gives it the keyboard back.
+        subprocess.run(["xdotool", "mousemove", *os.environ.get("REST_POINT", "649 490").split(),
+                        "click", "1"], check=True)
+        pump(0.5)
+
+    # The names, typed into their boxes (the keyboard follows the pointer on
+    # this screen, which has no window manager).
+    drawing = windows["JEX drawing"]
+    for box, typed in (("program name", "square"), ("my name", "Sam")):
+        node = find(drawing, "text", box)
+        if node is None:
+            check(f"the {box} box is found", False)
+            continue
+        x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2),
+                        "click", "1"], check=True)
+        pump(0.5)
+        keys("ctrl+a")
+        subprocess.run(["xdotool", "type", "--delay", "80", typed], check=True)
+        keys("Return")
+        pump(0.5)
+    restpointer()
+    pump(1)
+
+    def heard(what, action, *phrases, seconds=10):
+        mark = orca.mark()
+        action()
+        check(f"Orca says {what}: {' / '.join(phrases)}", orca.heard(mark, *phrases, seconds=seconds),
+              str(orca.since(mark)))
+
+    # Orca drops a phrase that a newer one overtakes before it is spoken: keys
+    # typed slowly are each heard.
+    slowly = lambda *names: subprocess.run(["xdotool", "key", "--delay", "1000", *names],
+                                           check=True)
+    heard("CM", lambda: keys("Delete"), "program cleared")
+    heard("a keyed step", lambda: keys("x", "4"), "repeat 4")
+    heard("each key's step", lambda: slowly("f", "5", "0", "r", "9", "0", "e"),
+          "forward", "forward 5", "forward 50", "right", "right 9", "right 90", "end")
+    heard("CE", lambda: keys("BackSpace"), "rubbed out end")
+    keys("e")
+    heard("CM again", lambda: keys("Delete"), "program cleared")
+    heard("RM", lambda: keys("m"), "program back, 4 steps")
+
+    # F6 to the listing's window: the listing takes the arrows and reads.
+    listing = find(windows["JEX: listing"], "list", "listing")
+    rows = lambda: [row.name for row in listing] if listing else []
+    # Each F6 waits for its window to take the keyboard.
+    heard("the listing reached with F6", lambda: slowly("F6", "F6"), "square, 4 steps")
+    heard("a row read with Down", lambda: keys("Down"), "1 of 4, repeat 4")
+    heard("the next row", lambda: keys("Down"), "2 of 4, forward 50")
+    heard("the last row", lambda: keys("End"), "4 of 4, end")
+    check("reading added no step", len(rows()) == 4, str(rows()))
+    keys("Escape")
+
+    # The run at speed 10: each step as it is reached, and where the robot
+    # ended after "finished!".
+    slider = find(windows["JEX tools"], "slider", "speed")
+    if slider is not None:
+        slider.queryValue().currentValue = 10
+        pump(0.5)
+    # From the centre; the first step comes with "running", which it overtakes.
+    heard("centre", lambda: find(windows["JEX tools"], "push button", "centre")
+          .queryAction().doAction(0), "robot back in the centre")
+    heard("the run's steps at speed 10, then where it ended", lambda: keys("g"),
+          "running", "forward 50", "right 90", "end", "forward 50",
+          "finished!", "X 0, Y 0, heading 0", seconds=90)
+    pump(2)
+
+    target = find(windows["JEX tools"], "push button", "target")
+    heard("where the target landed", lambda: target.queryAction().doAction(0),
+          "target on the drawing at X ")
+    heard("where am I", lambda: keys("w"), "X 0, Y 0, heading 0, pen on, target on the drawing at X ")
+    check("where am I counts the square's lines",
+          any("4 lines drawn" in said for said in orca.said()[-3:]), str(orca.said()[-3:]))
+
+    # Saved and loaded through the real file dialogs.
+    def dialog(button, title, typed):
+        find(drawing, "push button", button).queryAction().doAction(0)
+        window = ""
+        for _ in range(100):
+            found = subprocess.run(["xdotool", "search", "--name", f"^{title}$"],
+                                   capture_output=True, text=True).stdout.split()
+            if found:
+                window = found[0]
+                break
+            pump(0.1)
+        if not window:
+            check(f"the {title} dialog opens", False)
+            return
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                                  capture_output=True, text=True).stdout
+        place = dict(line.split("=") for line in geometry.split())
+        subprocess.run(["xdotool", "mousemove", str(int(place["X"]) + int(place["WIDTH"]) // 2),
+                        str(int(place["Y"]) + 10)], check=True)
+        pump(0.5)
+        keys("ctrl+a")
+        subprocess.run(["xdotool", "type", "--delay", "50", typed], check=True)
+        keys("Return")
+
+    heard("a successful save", lambda: dialog("save", "save", "square"), "saved as square")
+    restpointer()
+    keys("Delete")
+    heard("a load", lambda: dialog("load", "load", "square.jex"), "square, 4 steps")
+    restpointer()
+    heard("print", lambda: find(drawing, "push button", "print").queryAction().doAction(0),
+          "Print finished", seconds=30)
+    pump(1)
+    # A change, so that leaving asks first.
+    keys("f", "1", "0")
+    pump(1)
 
 
 if __name__ == "__main__":

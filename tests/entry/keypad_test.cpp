@@ -25,7 +25,9 @@ protected:
 };
 
 TEST_F(Keypad, RefusedMessageStaysUntilTheNextSuccessfulEdit) {
-    press(jex, {Key::ce, Key::cm});
+    press(jex, {Key::ce});
+    platform.clocktime += 1; // the next press a second later: not one burst
+    press(jex, {Key::cm});
     EXPECT_EQ(warnings(), "Nothing to rub out!");
     EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"nay", "nay"}));
     press(jex, {Key::seven});
@@ -50,6 +52,7 @@ TEST_F(Keypad, SlotHoldsAtMostNinetyNineSteps) {
 
     platform.sounds.clear();
     for (Key key : {Key::forwards, Key::note, Key::repeat}) {
+        platform.clocktime += 1; // each press a second after the last
         press(jex, {key});
         EXPECT_EQ(warnings(), "program full!");
     }
@@ -179,6 +182,7 @@ TEST_F(Keypad, GoAndTestRefuseWhileANumberThatMustComeIsMissing) {
     press(jex, {Key::repeat, Key::four, Key::forwards});
     press(jex, {Key::go});
     EXPECT_EQ(warnings(), "expecting a number!");
+    platform.clocktime += 1; // the next press a second later: not one burst
     press(jex, {Key::test});
     EXPECT_EQ(warnings(), "expecting a number!");
     press(jex, {Key::one, Key::zero, Key::go});
@@ -198,6 +202,7 @@ TEST_F(Keypad, GoAndTestRefuseWhileANumberThatMustComeIsMissing) {
     // Test refuses a note waiting for its digit as it refuses a counted step,
     // before anything runs.
     platform.sounds.clear();
+    platform.clocktime += 1; // a while after the last refusal: not one burst
     press(jex, {Key::note, Key::test});
     EXPECT_EQ(warnings(), "expecting a number!");
     EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"});

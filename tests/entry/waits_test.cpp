@@ -51,6 +51,36 @@ TEST_F(Waits, SuccessWaitsBeforeYeaButNayPlaysAtOnceEachWithItsMessage) {
         std::tuple("nay", 8, "missed!"));
 }
 
+// Presses that waited while the failure sound played, or a held key's
+// repeats, arrive just after it: the same refusal again within half a second
+// of the last one is shown but not sounded, so a burst sounds once and the
+// program answers as soon as the burst ends. Another refusal, or the same one
+// after a pause, sounds again.
+TEST_F(Waits, ABurstOfTheSameRefusalSoundsOnce) {
+    platform.soundseconds = 1;
+    platform.clocktime = 3600;
+    for (double after : {0.0, 0.0, 0.04, 0.44, 0.3}) { // after the last refusal
+        platform.clocktime += after;
+        refusekey(jex, textid::toolong);
+        EXPECT_EQ(jex.windows.graphics.warnings.caption, "Too long!");
+    }
+    EXPECT_EQ(platform.sounds.size(), 1u);
+    EXPECT_DOUBLE_EQ(platform.clocktime, 3601.78); // longer than the gap, all told
+    platform.clocktime += 0.5;
+    refusekey(jex, textid::toolong);
+    refusekey(jex, textid::missed);
+    refusekey(jex, textid::toolong);
+    EXPECT_EQ(platform.soundnames(), std::vector<std::string>(4, "nay"));
+    // Past midnight the clock starts again from 0.
+    platform.clocktime = 0.1;
+    refusekey(jex, textid::toolong);
+    EXPECT_EQ(platform.sounds.size(), 5u);
+    // What a dialog, a print or a run's end reports always sounds.
+    reportproblem(jex, textid::toolong);
+    reportproblem(jex, textid::toolong);
+    EXPECT_EQ(platform.sounds.size(), 7u);
+}
+
 // A message shown again is counted again, though the status line reads the
 // same: the windows tell a screen reader by the count. Clearing is no message.
 TEST_F(Waits, EveryMessageShownIsCountedRepeatsToo) {

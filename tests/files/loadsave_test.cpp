@@ -58,6 +58,12 @@ TEST_F(Saving, WritesTheExampleByteForByteAndNamesTheProgramAfterTheFile) {
     EXPECT_TRUE(jex.saved);
     EXPECT_EQ(jex.windows.graphics.warnings.caption, "");
     EXPECT_TRUE(platform.sounds.empty());
+    // Heard step by step, the function's slot with its name, and the save.
+    EXPECT_EQ(platform.phrases(),
+              (std::vector<std::string>{"forward", "forward 1", "forward 10", "right", "right 9",
+                                        "right 90", "function 1", "function 1, no steps",
+                                        "backward", "backward 5", "my program, 3 steps",
+                                        "saved as square"}));
 }
 
 TEST_F(Saving, TheProgramIsNamedByAllOfWhatWasTyped) {
@@ -78,6 +84,7 @@ TEST_F(Saving, ACancelOrAFailureSaysCancelledAndMarksTheProgramUnsaved) {
     save_Click(jex);
     const std::string before = bytesof(myfolder() / "square.jex");
     press(jex, {Key::leftbutton, Key::four, Key::five});
+    platform.spoken.clear();
 
     std::filesystem::create_directory(myfolder() / "folder.jex");
     for (const std::optional<std::string>& answer :
@@ -92,6 +99,7 @@ TEST_F(Saving, ACancelOrAFailureSaysCancelledAndMarksTheProgramUnsaved) {
         EXPECT_EQ(jex.store.slotname[0], "square");
     }
     EXPECT_TRUE(platform.sounds.empty());
+    EXPECT_TRUE(platform.spoken.empty());
     EXPECT_EQ(bytesof(myfolder() / "square.jex"), before);
     EXPECT_EQ(filesin(myfolder()), (std::vector<std::string>{"folder.jex", "square.jex"}));
 }
@@ -165,7 +173,10 @@ TEST_F(Loading, BringsEveryWindowIntoLineWithTheProgramRead) {
     const int paints = platform.backgroundpaints;
     platform.chosenfile = (myfolder() / "other.jex").string();
     jex.saved = true;
+    platform.spoken.clear();
     load_Click(jex);
+    // The program read, not the robot's return to the centre on the way.
+    EXPECT_EQ(platform.phrases(), std::vector<std::string>{"stars, 9 steps"});
 
     ASSERT_EQ(platform.opensasked.size(), 1u);
     EXPECT_EQ(platform.opensasked[0].folder, myfolder().string());

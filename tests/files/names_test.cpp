@@ -59,6 +59,8 @@ TEST_F(NameBoxes, ANameIsKeptToTheWidthOfItsBoxOrNamesByDefault) {
         ASSERT_GT(room, 5u) << box.defaultname;
         for (const std::size_t length : {room, room + 1, std::size_t{100000}}) {
             platform.sounds.clear();
+            platform.clocktime += 1; // each name typed a while after the last
+
             std::string name;
             for (std::size_t i = 0; i < length; ++i)
                 name += static_cast<char>('a' + i % 26);
@@ -94,6 +96,7 @@ TEST_F(NameBoxes, ABoxNeverHoldsMoreThanAFileCarries) {
         for (std::size_t i = 0; i < 253; ++i)
             fitting += "\u00AD";
         platform.sounds.clear();
+        platform.clocktime += 1; // each box a while after the last
         namebox_Change(jex, box.box, fitting);
         EXPECT_EQ(shown(jex, box), fitting) << box.defaultname;
         EXPECT_EQ(jex.windows.graphics.warnings.caption, "") << box.defaultname;

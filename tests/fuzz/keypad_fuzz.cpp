@@ -74,6 +74,7 @@ class ScriptPlatform : public Platform {
     std::unique_ptr<PrintJob> startpdfjob(const std::string&) override { return nullptr; }
     void copypicture() override {}
     bool savepicture(const std::string&) override { return false; }
+    void speak(std::string_view) override {}
     void endprogram() override {}
 };
 

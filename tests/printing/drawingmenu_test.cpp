@@ -103,6 +103,7 @@ TEST_F(DrawingMenu, ACancelOrAnUnwritableFileSaysCancelledWithTheFailureSound) {
     EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"nay", "nay"}));
 
     platform.chosenfile.reset();
+    platform.clocktime += 1;
     drawingmenu_Click(jex, DrawingMenuItem::savepage);
     EXPECT_TRUE(platform.pdfpaths.empty());
     EXPECT_EQ(platform.soundnames().size(), 3u);

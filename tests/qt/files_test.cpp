@@ -103,6 +103,7 @@ class FilesTest : public StartedSimulatorTest {
     void theProgramsNameIsHeldToTheWidthOfTheHeading() {
         auto* box = rig->find<QLineEdit>(rig->graphics(), "progname");
         box->clear();
+        box->setFocus(); // typed into, as a pupil does; W alone is "where am I"
         QTest::keyClicks(box, QString(80, QLatin1Char('W')));
         const QFontMetricsF metrics(jex::qt::qfont(rig->state().windows.program.font));
         const double heading = rig->find<QLabel>(rig->program(), "nameheader")->width();

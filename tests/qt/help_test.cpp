@@ -5,6 +5,9 @@
 
 #include "qt/helpwindow.h"
 
+#include <QApplication>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <memory>
@@ -26,12 +29,46 @@ class HelpTest : public jex::testing::StartedSimulatorTest {
              {QString("The robot's keys"), QString("0 to 9"), QString("turn left"),
               QString("the robot turns left: type how many degrees after it"),
               QString("The keyboard"), QString("The tools"), QString("pen on, pen off"),
-              QString("right click on the drawing"), QString("G or Return"), QString("Up or F")})
+              QString("right click on the drawing"), QString("G or Return"), QString("Up or F"),
+              QString("keyboard: the Menu key or Shift+F10 in the drawing's window"),
+              QString("keyboard: press any of the robot's keys, such as G or Return")})
             QVERIFY2(shown.contains(said), qPrintable(said));
         QVERIFY(rig->sounds().empty());
         // Pressed again, it is the same window.
         QTest::keyClick(rig->buttons(), Qt::Key_F1);
         QCOMPARE(rig->simulator->help().window(), help);
+    }
+
+    // The help reads on with the keys (a screen reader follows the caret),
+    // Escape closes it, and F6 goes round it with the other windows.
+    void theHelpIsReadWithTheKeysAndLeftWithEscapeOrF6() {
+        QTest::keyClick(rig->graphics(), Qt::Key_F1);
+        jex::qt::HelpWindow* help = rig->simulator->help().window();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        auto* page = help->findChild<QTextBrowser*>("helppage");
+        QCOMPARE(QApplication::focusWidget(), page);
+        const auto caret = [page] { return page->textCursor().position(); };
+        QCOMPARE(caret(), 0);
+        QTest::keyClick(page, Qt::Key_Down);
+        const int secondline = caret();
+        QVERIFY(secondline > 0);
+        QTest::keyClick(page, Qt::Key_PageDown);
+        QVERIFY(caret() > secondline);
+        QTest::keyClick(page, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(caret(), page->document()->characterCount() - 1);
+        QVERIFY(rig->listing().isEmpty()); // no key reached the keypad
+
+        QTest::keyClick(page, Qt::Key_F6);
+        QVERIFY(QTest::qWaitForWindowActive(rig->buttons()));
+        QTest::keyClick(rig->graphics(), Qt::Key_F6, Qt::ShiftModifier);
+        QVERIFY(QTest::qWaitForWindowActive(rig->program()));
+        rig->graphics()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rig->graphics()));
+        QTest::keyClick(rig->graphics(), Qt::Key_F6);
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(page, Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+        QVERIFY(rig->listing().isEmpty());
     }
 
     void f1DuringARunLeavesTheRunGoingToItsEnd() {

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QLabel>
 #include <QSet>
 
 using jex::testing::SimulatorRig;
@@ -96,6 +97,15 @@ class ScreenReaderTest : public jex::testing::StartedSimulatorTest {
         QCOMPARE(status->role(), QAccessible::Notification);
         rig->press({"seven"});
         QCOMPARE(status->text(QAccessible::Name), QString("expecting a command!"));
+        // The phrases have a notification of their own beside it, and the
+        // status line shows what it showed.
+        rig->press({"forwards", "five", "zero"});
+        QAccessibleInterface* spoken = accessible(rig->find(rig->graphics(), "spoken"));
+        QVERIFY(spoken);
+        QCOMPARE(spoken->role(), QAccessible::Notification);
+        QCOMPARE(spoken->text(QAccessible::Name), QString("forward 50"));
+        QCOMPARE(rig->find<QLabel>(rig->graphics(), "warnings")->text(), QString());
+        QCOMPARE(rig->find(rig->graphics(), "spoken")->size(), QSize(0, 0));
     }
 
     void thePenButtonsSayWhichHolds() {

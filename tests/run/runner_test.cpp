@@ -320,6 +320,7 @@ TEST_F(Runner, TheTestKeyRefusesTheSameSteps) {
          {std::pair{"RP 1000", "repeat  1000"}, {"N 10", "note  10"}, {"P 0", "pause  0"}}) {
         rig.program(0, {"F 5", bad});
         platform.sounds.clear();
+        platform.clocktime += 1; // each press a while after the last one's sound
         press(jex, {Key::test});
         EXPECT_EQ(rig.warnings(), "stopped!") << bad;
         EXPECT_EQ(highlighted(), highlight) << bad;
@@ -348,6 +349,46 @@ TEST_F(Runner, MovesAndTurnsOfAnyWholeNumberRunAsTheArithmeticSays) {
     rig.program(0, {"F 1000"});
     gorun(jex, 1);
     EXPECT_EQ(rig.warnings(), "crashed!");
+}
+
+// Slow enough to hear, each step is said as the run reaches it; every run
+// then says where the robot ended, and with the target shown whether it
+// parked, after the status line's report.
+TEST_F(Runner, SlowRunsSayEachStepAndEveryRunSaysWhereItEnded) {
+    const struct {
+        int speed;
+        std::vector<std::string> program;
+        bool target;  // shown at (0, 50)
+        int stopat;   // the tick of a click that stops the run, or 0
+        std::vector<std::string> said;
+        std::string report;
+    } cases[] = {
+        {10, {"F 50", "R 90"}, false, 0, {"forward 50", "right 90", "X 0, Y 50, heading 90"},
+         "finished!"},
+        {24, {"RP 2", "L 45", "E"}, false, 0,
+         {"repeat 2", "left 45", "end", "left 45", "end", "X 0, Y 0, heading 270"}, "finished!"},
+        {25, {"F 50", "R 90"}, false, 0, {"X 0, Y 50, heading 90"}, "finished!"},
+        {50, {"F 50"}, true, 0, {"X 0, Y 50, heading 0, parked"}, "parked"},
+        {50, {"F 20"}, true, 0, {"X 0, Y 20, heading 0, not parked"}, "missed!"},
+        {10, {"F 50", "R 90"}, false, 3, {"forward 50", "X 0, Y 15, heading 0"}, "stopped!"},
+        {10, {"F 50", "R 90"}, true, 3, {"forward 50", "X 0, Y 15, heading 0, not parked"},
+         "stopped!"},
+        {50, {"B 999"}, false, 0, {"X 0, Y -250, heading 0"}, "crashed!"},
+    };
+    for (const auto& c : cases) {
+        RunRig rig;
+        rig.speed(c.speed);
+        rig.program(0, c.program);
+        rig.jex.windows.graphics.target.visible = c.target;
+        rig.jex.targety = 50;
+        if (c.stopat) rig.platform.at(c.stopat, [&] { keypad_Click(rig.jex, Key::go); });
+        gorun(rig.jex, 1);
+        EXPECT_EQ(rig.platform.phrases(), c.said) << c.speed << " " << c.report;
+        ASSERT_FALSE(rig.platform.spoken.empty());
+        // After the report and its sound.
+        EXPECT_EQ(rig.platform.spoken.back().warnings, c.report);
+        EXPECT_GE(rig.platform.spoken.back().tick, rig.platform.sounds.back().tick);
+    }
 }
 
 } // namespace

@@ -71,6 +71,17 @@ void FakePlatform::refreshcanvas() {
 
 void FakePlatform::playsound(std::string_view name) {
     sounds.push_back({std::string(name), tick, jex ? jex->windows.graphics.warnings.caption : ""});
+    clocktime += soundseconds;
+}
+
+void FakePlatform::speak(std::string_view phrase) {
+    spoken.push_back({std::string(phrase), tick, jex ? jex->windows.graphics.warnings.caption : ""});
+}
+
+std::vector<std::string> FakePlatform::phrases() const {
+    std::vector<std::string> said;
+    for (const SpokenPhrase& phrase : spoken) said.push_back(phrase.phrase);
+    return said;
 }
 
 bool FakePlatform::loadbackgroundpicture(const std::string& path) {

@@ -22,6 +22,13 @@ struct PlayedSound {
     std::string warnings;  // the status line while the sound played
 };
 
+// A phrase handed to the screen reader, with what the status line showed then.
+struct SpokenPhrase {
+    std::string phrase;
+    int tick = 0;
+    std::string warnings;
+};
+
 // What the drawing area and the windows showed when the canvas was refreshed.
 struct Frame {
     int robotx = 0, roboty = 0, heading = 0;
@@ -66,6 +73,7 @@ public:
         picturepaths.push_back(path);
         return picturewritable;
     }
+    void speak(std::string_view phrase) override;
     void endprogram() override { ended = true; }
     std::optional<std::string> asksavefile(const FileRequest& request) override;
     std::optional<std::string> askopenfile(const FileRequest& request) override;
@@ -94,6 +102,9 @@ public:
     int tick = 0;
     long long doeventscalls = 0;
     std::vector<PlayedSound> sounds;
+    std::vector<SpokenPhrase> spoken;
+    // Only the phrases, in the order they were handed over.
+    std::vector<std::string> phrases() const;
     std::vector<std::string> picturesasked;
     int builtinpictures = 0;
     int backgroundpaints = 0;
@@ -106,6 +117,7 @@ public:
     };
     std::vector<PenLine> penlines;
     double clocktime = 0;
+    double soundseconds = 0; // how far each sound moves the clock on
     std::vector<double> seeds;
     std::vector<double> randoms;  // handed out in turn by random(), then 0.5
     CalendarDate date{6, 12, 2026};

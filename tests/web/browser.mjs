@@ -9,12 +9,14 @@ import { extname, join, normalize } from 'node:path';
 
 const TYPES = {
   '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
-  '.svg': 'image/svg+xml', '.wav': 'audio/wav', '.ttf': 'font/ttf', '.jex': 'application/x-jex',
+  '.svg': 'image/svg+xml', '.wav': 'audio/wav', '.ttf': 'font/ttf', '.woff2': 'font/woff2', '.jex': 'application/x-jex',
   '.webmanifest': 'application/manifest+json', '.png': 'image/png',
 };
 
-// Serves each folder under its prefix, e.g. {'/': site, '/challenges/': folder}.
-export function serve(folders) {
+// Serves each folder under its prefix, e.g. {'/': site, '/challenges/': folder},
+// as a plain static server does (no compression); `served(path, bytes)` is
+// told of each file sent.
+export function serve(folders, served = () => {}) {
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
     const prefix = Object.keys(folders).sort((a, b) => b.length - a.length)
@@ -22,8 +24,10 @@ export function serve(folders) {
     const file = normalize(join(folders[prefix], path.slice(prefix.length) || 'index.html'));
     try {
       if (!file.startsWith(folders[prefix]) || !statSync(file).isFile()) throw new Error();
+      const bytes = readFileSync(file);
       response.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream' });
-      response.end(readFileSync(file));
+      response.end(bytes);
+      served(path, bytes.length);
     } catch (error) {
       response.writeHead(404);
       response.end();

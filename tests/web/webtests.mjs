@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web edition as a pupil meets it, in headless chromium.
-// Usage: node webtests.mjs <case> <site folder> <desktopsave> <work folder>
+// Usage: node webtests.mjs <case> <site folder> <desktopsave> <work folder> <jex> <sound folder>
 // Exits 77 (skipped) only when chromium or the site is not there.
 import { Browser, CHROMIUM, serve } from './browser.mjs';
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
-import { dirname, join, relative } from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { existsSync, mkdirSync, readFileSync, readdirSync, rmSync, truncateSync, writeFileSync } from 'node:fs';
+import { dirname, join, relative, resolve } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 
-const [testcase, site, desktopsave, work] = process.argv.slice(2);
+const [testcase, site, desktopsave, work, desktop, desktopsounds] = process.argv.slice(2);
 if (!existsSync(CHROMIUM) || !existsSync(join(site ?? '', 'jex.wasm'))) {
   console.log(`skipped: ${existsSync(CHROMIUM) ? 'no site in ' + site : 'no ' + CHROMIUM}`);
   process.exit(77);
@@ -64,6 +64,17 @@ const bluepixels = (b) => b.evaluate(`(() => {
 const rect = (b, selector) => b.evaluate(`(() => { const r = document.querySelector(${JSON.stringify(selector)}).getBoundingClientRect();
   return [Math.round(r.left), Math.round(r.top), Math.round(r.width), Math.round(r.height)]; })()`);
 
+// What the page's status regions hold, as Chromium's accessibility tree gives
+// them to a screen reader.
+async function statustexts(b) {
+  const { nodes } = await b.page('Accessibility.getFullAXTree');
+  const byid = new Map(nodes.map((node) => [node.nodeId, node]));
+  const words = (node) => (node.role?.value === 'StaticText' ? [node.name?.value ?? '']
+    : (node.childIds ?? []).flatMap((id) => (byid.has(id) ? words(byid.get(id)) : [])));
+  return nodes.filter((node) => node.role?.value === 'status' && !node.ignored)
+    .map((node) => words(node).join(''));
+}
+
 // ---- The cases ------------------------------------------------------------
 
 const cases = {
@@ -113,13 +124,41 @@ const cases = {
     await press(b, 'backwards', 'leftbutton');
     await b.until(`document.querySelector('${control('graphics.warnings')}').textContent !== ''`);
     same(await warnings(b), 'expecting a number!', 'a second command before the number');
+    same(await statustexts(b), ['expecting a number!'], 'the message line is a status region');
+    // Enter on a focused key of the keypad is GO; on another button it
+    // presses that button.
+    const enter = async () => {
+      for (const type of ['keyDown', 'keyUp'])
+        await b.page('Input.dispatchKeyEvent', { type, key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13, text: type === 'keyDown' ? '\r' : undefined });
+    };
+    await b.evaluate('document.querySelector(\'[data-action="teacher"]\').focus()');
+    await enter();
+    await b.until('!document.getElementById("dialog").hidden');
+    same(await warnings(b), 'expecting a number!', 'Enter on "teacher" opens its settings, and runs nothing');
+    await b.clickon('[data-action="close"]');
+    // The same refusal again within half a second of the last one's sound is
+    // a burst, not sounded again: let that time pass.
+    await b.until('!jexrecord.busy');
+    await new Promise((resolve) => setTimeout(resolve, 600));
+    const before = await listing(b);
+    const heard = await b.evaluate('jexrecord.sounds.length');
+    await b.evaluate(`document.querySelector('${key('five')}').focus()`);
+    await enter();
+    await b.until(`jexrecord.sounds.length > ${heard} && !jexrecord.busy`);
+    same([await listing(b), await warnings(b)], [before, 'expecting a number!'],
+      'Enter in the keypad is GO (refused here), not the key it is on');
     same((await listing(b)).length, 3, 'the refused command is not added');
   },
 
   // GO with the pen down draws the pen's line up from the centre.
   async drawing(b, url) {
     await open(b, url);
+    const pressed = () => b.evaluate(`['penon', 'penoff'].map((pen) =>
+      document.querySelector(\`[data-control="funnies.\${pen}"]\`).getAttribute('aria-pressed'))`);
+    same(await pressed(), ['false', 'true'], 'the pen is up at the start');
     await b.clickon(control('funnies.penon'));
+    await b.until(`document.querySelector('${control('funnies.penon')}').getAttribute('aria-pressed') === 'true'`);
+    same(await pressed(), ['true', 'false'], 'pen on holds');
     await setspeed(b, 50);
     same((await bluepixels(b)).length, 0, 'nothing drawn before the run');
     await press(b, 'forwards', 'five', 'zero', 'go');
@@ -133,6 +172,10 @@ const cases = {
       JSON.stringify(blue.slice(0, 5)));
     const readout = await b.evaluate(`document.querySelector('${control('funnies.JEXY')}').textContent`);
     check(Number(readout) > 0, 'the robot moved up', readout);
+    same(await statustexts(b), ['finished!'], 'the run\'s end in the status region');
+    await press(b, 'forwards', 'nine', 'nine', 'nine', 'go');
+    await finish(b, 'crashed!');
+    same(await statustexts(b), ['crashed!'], 'a crash in the status region');
   },
 
   // A click during a run stops it and changes nothing else.
@@ -183,6 +226,83 @@ const cases = {
     check(first <= second && second <= last, 'in order of ticks', JSON.stringify(played));
     // "finished!" waits eight ticks before its sound.
     check(last - second >= 7, 'the success sound after the pause of eight ticks', JSON.stringify(played));
+    // Made in the page, each is the desktop's sound file sample for sample.
+    for (const file of readdirSync(desktopsounds).filter((f) => f.endsWith('.WAV'))) {
+      const wave = readFileSync(join(desktopsounds, file));
+      const rate = wave.readUInt32LE(24);
+      const samples = Array.from({ length: (wave.length - 44) / 2 }, (_, i) => wave.readInt16LE(44 + 2 * i));
+      const made = await b.evaluate(`(() => { const s = jexrecord.soundbuffers.get('${file.slice(0, -4).toLowerCase()}');
+        return s && [s.sampleRate, Array.from(s.getChannelData(0), (v) => Math.round(v * 32768))]; })()`);
+      same(made && made[0], rate, `${file}: the sample rate`);
+      check(made && made[1].length === samples.length && made[1].every((v, i) => v === samples[i]),
+        `${file}: the same samples`, made ? `${made[1].length} samples of ${samples.length}` : 'not made');
+    }
+  },
+
+  // The desktop's export and the page draw every program pixel for pixel
+  // alike, diagonals too: a pixel may differ only where the export shows the
+  // robot (the page keeps it on a layer of its own).
+  async penpixels(b, url) {
+    const folder = join(work, 'programs');
+    mkdirSync(folder);
+    const steps = (rows) => rows.map(([command, number]) => `"${command}",${number}\r\n`).join('');
+    const program = (name, rows) => `"JEX simulator file","me"\r\n"${name}",${rows.length}\r\n${steps(rows)}` +
+      '"DONE",\r\n"function 1",0\r\n"DONE",\r\n"function 2",0\r\n"DONE",\r\n';
+    const programs = {
+      star: [['RP', 5], ['F', 150], ['R', 144], ['E', -2]],
+      fan: [['RP', 12], ['F', 120], ['B', 120], ['R', 17], ['E', -2]],
+      zigzag: [['L', 60], ['RP', 3], ['F', 30], ['R', 113], ['F', 30], ['L', 113], ['E', -2]],
+    };
+    const server = await serve({ '/': site, '/programs/': folder });
+    try {
+      for (const [name, rows] of Object.entries(programs)) {
+        writeFileSync(join(folder, `${name}.jex`), program(name, rows), 'latin1');
+        execFileSync(desktop, ['--export', join(folder, `${name}.png`), join(folder, `${name}.jex`), '--screen', '1024x768'],
+          { env: { ...process.env, HOME: work, QT_QPA_PLATFORM: 'offscreen' } });
+        await open(b, `${server.url}index.html?program=programs/${name}.jex`);
+        await b.clickon(control('funnies.penon'));
+        await setspeed(b, 50);
+        await press(b, 'go');
+        await finish(b, 'finished!');
+        const [drawn, exported] = await b.evaluate(`(async () => {
+          const pixels = (source) => { const c = document.createElement('canvas');
+            c.width = source.width; c.height = source.height; const x = c.getContext('2d');
+            x.drawImage(source, 0, 0); return [c.width, c.height, Array.from(x.getImageData(0, 0, c.width, c.height).data)]; };
+          const file = await (await fetch('programs/${name}.png')).blob();
+          return [pixels(document.querySelector('${control('graphics.Picture1')} canvas')),
+            pixels(await createImageBitmap(file, { colorSpaceConversion: 'none' }))]; })()`);
+        // The drawings are placed by their centres: the page's area may be
+        // a row or two lower than the desktop's.
+        const pen = (r, g, bl) => r === 0 && g === 0 && bl === 255;
+        const [dw, dh, dp] = drawn;
+        const [ew, eh, ep] = exported;
+        // The robot: around the export's black and white pixels.
+        let [left, top, right, bottom] = [ew, eh, -1, -1];
+        for (let y = 0; y < eh; ++y) {
+          for (let x = 0; x < ew; ++x) {
+            const e = 4 * (y * ew + x);
+            if (ep[e] !== ep[e + 1] || ep[e + 1] !== ep[e + 2] || (ep[e] !== 0 && ep[e] !== 255)) continue;
+            [left, top, right, bottom] = [Math.min(left, x), Math.min(top, y), Math.max(right, x), Math.max(bottom, y)];
+          }
+        }
+        const robot = (x, y) => x >= left - 3 && x <= right + 3 && y >= top - 3 && y <= bottom + 3;
+        const dx = Math.floor(dw / 2) - Math.floor(ew / 2), dy = Math.round(dh / 2) - Math.round(eh / 2);
+        let differ = 0, penpixels = 0;
+        for (let y = 0; y < eh; ++y) {
+          for (let x = 0; x < ew; ++x) {
+            const e = 4 * (y * ew + x), d = 4 * ((y + dy) * dw + x + dx);
+            const onpage = y + dy >= 0 && y + dy < dh && x + dx >= 0 && x + dx < dw && pen(dp[d], dp[d + 1], dp[d + 2]);
+            const exportedpen = pen(ep[e], ep[e + 1], ep[e + 2]);
+            if (onpage) penpixels += 1;
+            if (onpage !== exportedpen && !robot(x, y)) differ += 1;
+          }
+        }
+        check(penpixels > 200, `${name}: drawn`, `${penpixels} pen pixels`);
+        same(differ, 0, `${name}: pixels that differ from the export`);
+      }
+    } finally {
+      await server.close();
+    }
   },
 
   // Saved in the browser, downloaded byte for byte as the desktop saves the
@@ -205,6 +325,10 @@ const cases = {
     await b.clickon('#webbar');
     await press(b, ...keys);
     const keyed = await listing(b);
+    // The browser is asked to keep its storage when the first program is
+    // saved in it, and only then.
+    await b.evaluate(`jexrecord.keepasked = 0; navigator.storage.persisted = async () => false;
+      navigator.storage.persist = async () => { jexrecord.keepasked += 1; return true; }`);
 
     // An unsaved program: load asks first, and No leaves everything.
     await b.clickon(control('graphics.load'));
@@ -214,6 +338,24 @@ const cases = {
     await b.clickon('[data-action="no"]');
     await b.until('document.getElementById("dialog").hidden');
     same(await listing(b), keyed, 'No keeps the program');
+
+    // Each dialog is named by its title, keeps the focus while open, and
+    // Escape cancels it.
+    for (const opener of [control('graphics.save'), '[data-action="teacher"]']) {
+      await b.clickon(opener);
+      await b.until('!document.getElementById("dialog").hidden');
+      const name = await b.evaluate(`document.getElementById(document.querySelector('.dialogbox').getAttribute('aria-labelledby'))?.textContent`);
+      check(Boolean(name), `${opener}: the dialog is named`, name);
+      const inside = [];
+      for (let tab = 0; tab < 12; ++tab) {
+        await b.key('Tab', 'Tab', 9);
+        inside.push(await b.evaluate('document.querySelector(".dialogbox").contains(document.activeElement)'));
+      }
+      same(inside.filter((isin) => !isin).length, 0, `${opener}: Tab stays in the dialog`);
+      await b.key('Escape', 'Escape', 27);
+      await b.until('document.getElementById("dialog").hidden');
+    }
+    same(await listing(b), keyed, 'Escape cancels');
 
     await b.clickon(control('graphics.save'));
     await b.until('!document.getElementById("dialog").hidden');
@@ -230,6 +372,7 @@ const cases = {
         `${JSON.stringify(readFileSync(join(downloads, 'square.jex'), 'latin1'))}\n  desktop ${JSON.stringify(desktop.toString('latin1'))}`);
     same(await b.evaluate(`document.querySelector('${control('graphics.progname')}').value`), 'square',
       'named after the file');
+    same(await b.evaluate('jexrecord.keepasked'), 0, 'a download does not ask to keep the storage');
 
     // Saved in the browser under another name, then found after a reload.
     await b.clickon(control('graphics.save'));
@@ -237,6 +380,7 @@ const cases = {
     await b.evaluate('document.querySelector(".namefield").value = "kept"');
     await b.clickon('[data-action="save"]');
     await b.until('document.getElementById("dialog").hidden');
+    await b.until('jexrecord.keepasked === 1');
     await new Promise((resolve) => setTimeout(resolve, 300));
     await open(b, url);
     await b.evaluate(`(() => { const box = document.querySelector('${control('graphics.myname')}');
@@ -365,7 +509,7 @@ const cases = {
           await open(b, `${server.url}index.html?program=bad/${name}`);
           await refusedwith(`${name} through a link`, []);
         },
-        async upload(name) {
+        async upload(name, file = join(folder, name)) {
           const kept = await listing(b);
           const heard = await b.evaluate('jexrecord.sounds.length');
           await b.clickon(control('graphics.load'));
@@ -376,7 +520,7 @@ const cases = {
             await b.until('document.querySelector(\'.dialogbox input[type=file]\')');
           }
           const { result } = await b.page('Runtime.evaluate', { expression: 'document.querySelector(".dialogbox input[type=file]")' });
-          await b.page('DOM.setFileInputFiles', { files: [join(folder, name)], objectId: result.objectId });
+          await b.page('DOM.setFileInputFiles', { files: [file], objectId: result.objectId });
           await b.until(`jexrecord.sounds.length > ${heard}`);
           await refusedwith(`${name} from this computer`, kept);
         },
@@ -388,8 +532,70 @@ const cases = {
         }
         for (const name of names) await opener(name);
       }
+      // A file of 1 GiB (sparse on the disk) is refused without being read:
+      // the page's heap stays as small as it was.
+      const huge = join(work, 'huge.jex');
+      writeFileSync(huge, '');
+      truncateSync(huge, 2 ** 30);
+      const heap = async () => (await b.page('Runtime.getHeapUsage')).usedSize;
+      const before = await heap();
+      await ways.upload('huge.jex', huge);
+      const after = await heap();
+      check(after - before < 2 ** 24, 'the heap after a file of 1 GiB', `${before} then ${after} bytes`);
     } finally {
       await server.close();
+    }
+  },
+
+  // The page and the rules speak the language the browser asks for, a
+  // link's or the teacher's choice first; opened as a file, the page says
+  // in that language that it needs a web server.
+  async languages(b, url) {
+    const resources = join(dirname(fileURLToPath(import.meta.url)), '../../resources');
+    const table = (code) => new Map([...readFileSync(code === 'en' ? join(resources, 'strings.txt')
+      : join(resources, 'languages', `${code}.txt`), 'utf8').matchAll(/^(\d+) "(.*)"$/gm)]
+      .map(([, number, words]) => [Number(number), words]));
+    const said = (code, number) => table(code).get(number) ?? table('en').get(number);
+    const speaks = async (what, code) => same([
+      await b.evaluate('document.documentElement.lang'),
+      await b.evaluate('document.querySelector(\'[data-action="teacher"]\').textContent'),
+      await b.evaluate(`document.querySelector('${control('program.exitbutton')}').textContent`),
+    ], [code, said(code, 813), said(code, 100)], `${what}: <html lang>, the page's texts, the rules' texts`);
+    const agent = await b.evaluate('navigator.userAgent');
+    const browserasks = (languages) => b.page('Emulation.setUserAgentOverride', { userAgent: agent, acceptLanguage: languages });
+
+    for (const [what, languages, link, code] of [
+      ['the browser\'s language', 'de-AT,de', '', 'de'],
+      ['a region the site lacks', 'nl-BE', '', 'nl'],
+      ['English first ends the search', 'en-GB,de', '', 'en'],
+      ['a language the site lacks, then one it has', 'ja,pl', '', 'pl'],
+      ['a link\'s language first', 'de', '?lang=fr', 'fr'],
+      ['a link\'s language the site lacks', 'xx', '?lang=zz', 'en'],
+    ]) {
+      await browserasks(languages);
+      await open(b, `${url}index.html${link}`);
+      await speaks(what, code);
+    }
+
+    // The teacher's choice is kept in the browser; a link still comes first.
+    await browserasks('de');
+    await open(b, url);
+    await b.clickon('[data-action="teacher"]');
+    await b.until('!document.getElementById("dialog").hidden');
+    await b.evaluate(`(() => { const choice = document.querySelector('[data-action="language"]');
+      choice.value = 'cy'; choice.dispatchEvent(new Event('change')); })()`);
+    await open(b, url);
+    await speaks('the teacher\'s choice', 'cy');
+    await open(b, `${url}index.html?lang=es`);
+    await speaks('a link over the teacher\'s choice', 'es');
+
+    await browserasks('es');
+    for (const [link, code] of [['', 'es'], ['?lang=fr', 'fr']]) {
+      await b.goto(`${pathToFileURL(join(resolve(site), 'index.html'))}${link}`);
+      await b.until('document.querySelector(".notserved")');
+      same([await b.evaluate('document.documentElement.lang'),
+        await b.evaluate('[...document.querySelectorAll(".notserved p")].map((p) => p.textContent)')],
+      [code, [said(code, 941), said(code, 942)]], `opened as a file${link}: it needs a web server`);
     }
   },
 
@@ -442,6 +648,23 @@ const cases = {
     const after = (await bluepixels(b)).length;
     check(after > 0 && Math.abs(after - before) < before / 2, 'the pen line is drawn again', `${before} then ${after}`);
     same(await listing(b), shown, 'the listing shows the same program');
+    // An upright tablet: the longest message fits the status line whole,
+    // in smaller type than the line's own.
+    await b.page('Emulation.setDeviceMetricsOverride', { width: 768, height: 1024, deviceScaleFactor: 1, mobile: false });
+    await b.until('document.getElementById("buttons").getBoundingClientRect().left === 768 - 378', 5000);
+    await press(b, 'backwards', 'leftbutton');
+    await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === 'expecting a number!'`);
+    const line = await b.evaluate(`(() => { const w = document.querySelector('${control('graphics.warnings')}');
+      return [w.scrollWidth, w.clientWidth, parseFloat(w.style.fontSize)]; })()`);
+    check(line[0] <= line[1] && line[2] < 13.8, 'the message fits the line whole', JSON.stringify(line));
+    // A phone is told that the screen is too small, and a larger screen
+    // brings the windows back.
+    await b.page('Emulation.setDeviceMetricsOverride', { width: 412, height: 915, deviceScaleFactor: 1, mobile: false });
+    await b.until('document.getElementById("toosmall") && !document.getElementById("toosmall").hidden', 5000);
+    same(await b.evaluate('[document.getElementById("toosmall").textContent, document.getElementById("windows").hidden]'),
+      ['This screen is too small for the simulator. Please use a computer or a tablet.', true], 'a phone is told');
+    await b.page('Emulation.setDeviceMetricsOverride', { width: 1024, height: 768, deviceScaleFactor: 1, mobile: false });
+    await b.until('document.getElementById("toosmall").hidden && !document.getElementById("windows").hidden', 5000);
   },
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/numbers.h"
 #include "core/state.h"
+#include "core/textids.h"
+#include "entry/feedback.h"
 #include "support/fakeplatform.h"
 #include "canvas/sprite.h"
 #include "canvas/tools.h"
@@ -287,6 +289,22 @@ TEST(LayoutOnATinyScreen, GivesNoNegativeSizes) {
     EXPECT_EQ(rig.jex.movestep, 1);
 }
 
+// A phone, upright or on its side, and a small laptop screen are too small
+// to be served (the drawing a strip, or the tools' type unreadable); a
+// netbook and an upright tablet are served.
+TEST(LayoutOnATinyScreen, SaysWhichScreensItCannotServe) {
+    struct Case {
+        int width, height;
+        bool served;
+    };
+    for (const Case& c : {Case{412, 915, false}, Case{915, 412, false}, Case{540, 960, false},
+                          Case{640, 480, false}, Case{600, 800, true}, Case{768, 1024, true},
+                          Case{800, 600, true}, Case{1024, 600, true}}) {
+        Laidout rig({c.width, c.height, 15, 15, {}});
+        EXPECT_EQ(layoutserves(rig.jex), c.served) << c.width << "x" << c.height;
+    }
+}
+
 TEST(LayoutAtOtherResolutions, UsesTheScreensTwipsPerPixel) {
     Laidout rig({1920, 1080, 10, 10, {}}); // 144 dots to the inch
     EXPECT_EQ(rig.jex.marginx, 60);
@@ -341,6 +359,37 @@ TEST(Relayout, TakesTheNewScreensPlacesAndKeepsWhatThePupilMade) {
     EXPECT_EQ(rig.platform.penlines[1].x2, canvasx(fresh.jex, 10));
     EXPECT_EQ(rig.platform.penlines[1].y2, canvasy(fresh.jex, 20));
     EXPECT_EQ(jex.windows.program.programtext.lines.size(), 1u);
+}
+
+// A message too long for the status line is set in the largest smaller type
+// that fits it whole; the line keeps its height, and a wider screen (or a
+// shorter message) has the designed type again.
+TEST(MessageLine, FitsEveryMessageWholeInTheLargestTypeThatFits) {
+    Laidout rig({1024, 768, 15, 15, {}});
+    JexState& jex = rig.jex;
+    const Control& line = jex.windows.graphics.warnings;
+    const int height = line.height;
+    const auto room = [&] { return line.width - 2 * labelpadding; };
+    const auto width = [&](double points) { return rig.platform.textwidth({points, false}, line.caption); };
+    showmessage(jex, textid::expectingcommand);
+    EXPECT_DOUBLE_EQ(line.font.points, graphicspoints);
+
+    rig.platform.screeninfo = {560, 768, 15, 15, {}};
+    layoutwindows(jex);
+    ASSERT_GT(width(graphicspoints), room());
+    EXPECT_LE(width(line.font.points), room());
+    EXPECT_GT(width(line.font.points + 0.1), room());
+    EXPECT_EQ(line.height, height);
+    showmessage(jex, textid::expectingnumber);
+    const double shorter = line.font.points;
+    EXPECT_LE(width(shorter), room());
+    showmessage(jex, textid::expectingcommand);
+    EXPECT_LT(line.font.points, shorter);
+
+    rig.platform.screeninfo = {1024, 768, 15, 15, {}};
+    layoutwindows(jex);
+    EXPECT_DOUBLE_EQ(line.font.points, graphicspoints);
+    EXPECT_EQ(line.height, height);
 }
 
 } // namespace

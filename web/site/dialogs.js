@@ -4,17 +4,38 @@
 import { jex } from './bridge.js';
 import { element } from './panels.js';
 import {
-  DEFAULTS, DOWNLOADS, PICTURE, UPLOADS, basename, exists, makefolders, savedprograms, store,
-  withextension,
+  DEFAULTS, DOWNLOADS, PICTURE, UPLOADS, basename, exists, forget, makefolders, savedprograms,
+  store, withextension,
 } from './storage.js';
 import { T, text } from './texts.js';
 
-function opendialog(title) {
+// A dialog named by its title: while it is open the focus stays inside it
+// (Tab goes round its controls) and Escape is `cancel`.
+function opendialog(title, cancel) {
   const dialog = document.getElementById('dialog');
   const box = element('div', 'dialogbox');
   box.setAttribute('role', 'dialog');
   box.setAttribute('aria-modal', 'true');
-  if (title) box.append(element('h2', null, title));
+  if (title) {
+    const heading = element('h2', null, title);
+    heading.id = 'dialogtitle';
+    box.setAttribute('aria-labelledby', heading.id);
+    box.append(heading);
+  }
+  box.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') {
+      event.preventDefault();
+      cancel();
+    } else if (event.key === 'Tab') {
+      const reachable = [...box.querySelectorAll('button, input, select')]
+        .filter((control) => !control.hidden && !control.disabled);
+      const [first, last] = [reachable[0], reachable[reachable.length - 1]];
+      if (event.shiftKey ? document.activeElement === first : document.activeElement === last) {
+        event.preventDefault();
+        (event.shiftKey ? last : first).focus();
+      }
+    }
+  });
   dialog.replaceChildren(box);
   dialog.hidden = false;
   return box;
@@ -35,9 +56,9 @@ export function pagebutton(caption, action, name) {
 
 export function askyesno(title, question) {
   return new Promise((resolve) => {
-    const box = opendialog(title);
-    box.append(element('p', null, question));
     const answer = (yes) => () => { closedialog(); resolve(yes); };
+    const box = opendialog(title, answer(false));
+    box.append(element('p', null, question));
     const yes = pagebutton(text(T.yes), answer(true), 'yes');
     box.append(element('div', 'row'));
     box.lastChild.append(yes, pagebutton(text(T.no), answer(false), 'no'));
@@ -49,8 +70,8 @@ export function askyesno(title, question) {
 // computer's own files through the browser.
 export function askfile(saving, title, folder, filename) {
   return new Promise((resolve) => {
-    const box = opendialog(title);
     const finish = (path) => { closedialog(); resolve(path); };
+    const box = opendialog(title, () => finish(null));
     const field = element('input', 'namefield');
     field.type = 'text';
     field.value = filename;
@@ -103,8 +124,14 @@ export function askfile(saving, title, folder, filename) {
         if (!file) return;
         makefolders(UPLOADS);
         const path = `${UPLOADS}/${withextension(basename(file.name))}`;
-        jex.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
+        // A file larger than any program is not read: the rules find no
+        // file there and refuse it as they refuse one too large.
+        if (file.size <= jex._jex_largestprogramfile())
+          jex.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
         finish(path);
+        // The rules read the file before they next wait, within this turn:
+        // then it goes.
+        setTimeout(() => forget(path));
       };
       row.append(pagebutton(text(T.load), ok, 'load'),
         pagebutton(text(T.upload), () => picker.click(), 'upload'), picker);
@@ -116,8 +143,34 @@ export function askfile(saving, title, folder, filename) {
   });
 }
 
+// The language the page speaks from its next start: the browser's, or one
+// of those the site has, each by its own name.
+function languagechoice(status) {
+  const label = element('label', 'row', text(T.language));
+  const choice = element('select', 'languagechoice');
+  choice.dataset.action = 'language';
+  choice.append(new Option(text(T.browserslanguage), ''));
+  for (const [code, { name }] of Object.entries(self.jexlanguages)) {
+    const option = new Option(name, code);
+    option.lang = code;
+    choice.append(option);
+  }
+  try {
+    choice.value = localStorage.getItem(self.jexlanguagekey) ?? '';
+  } catch (error) {
+    choice.disabled = true;
+  }
+  choice.onchange = () => {
+    if (choice.value) localStorage.setItem(self.jexlanguagekey, choice.value);
+    else localStorage.removeItem(self.jexlanguagekey);
+    status.textContent = text(T.reloadtouse);
+  };
+  label.append(choice);
+  return label;
+}
+
 export function teachersettings() {
-  const box = opendialog(text(T.teachersettings));
+  const box = opendialog(text(T.teachersettings), closedialog);
   const status = element('p', 'status');
   const choose = (accept, path) => () => {
     const picker = element('input');
@@ -126,6 +179,11 @@ export function teachersettings() {
     picker.onchange = async () => {
       const file = picker.files[0];
       if (!file) return;
+      // A defaults program larger than any program is not read, nor kept.
+      if (path === DEFAULTS && file.size > jex._jex_largestprogramfile()) {
+        status.textContent = text(T.cantopenfile);
+        return;
+      }
       makefolders(path.replace(/\/[^/]*$/, ''));
       jex.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
       await store();
@@ -152,7 +210,7 @@ export function teachersettings() {
     row.append(pagebutton(text(caption), action, name));
     box.append(row);
   }
-  box.append(status);
+  box.append(languagechoice(status), status);
   const row = element('div', 'row');
   row.append(pagebutton(text(T.close), closedialog, 'close'));
   box.append(row);

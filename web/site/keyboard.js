@@ -3,28 +3,18 @@
 // key pressed, letting it go presses it, as a click does. Keys typed into a
 // name box stay there.
 import { EVENT, KEYNAMES, post } from './bridge.js';
-import { T, text } from './texts.js';
 
-// The desktop's keyboard keys for the keypad; named keys give their text's
-// place after T.firstkeyname.
-const KEYBOARD = [
-  ['0', 'zero'], ['1', 'one'], ['2', 'two'], ['3', 'three'], ['4', 'four'], ['5', 'five'],
-  ['6', 'six'], ['7', 'seven'], ['8', 'eight'], ['9', 'nine'],
-  ['ArrowUp', 'forwards', 0], ['f', 'forwards'], ['ArrowDown', 'backwards', 1],
-  ['b', 'backwards'], ['ArrowLeft', 'leftbutton', 2], ['l', 'leftbutton'],
-  ['ArrowRight', 'rightbutton', 3], ['r', 'rightbutton'], ['x', 'repeat'], ['e', 'endbutton'],
-  ['h', 'flash'], ['n', 'note'], ['p', 'pause'], ['t', 'test'], ['g', 'go'],
-  ['Enter', 'go', 4], ['Delete', 'cm', 5], ['Backspace', 'ce', 6], ['Insert', 'rm', 7],
-  ['m', 'rm'],
-];
+// The rules' keyboard table (src/entry/keyboardtable.h): each keyboard key as
+// the browser names it, with its keypad key's number, and each keypad key's
+// tool tip in the program's language.
+let keyboard = { keys: [], tooltips: [] };
+
+export function loadkeyboard(json) {
+  keyboard = JSON.parse(json);
+}
 
 // A keypad key's tool tip: its name and its keyboard keys.
-export function keytooltip(index) {
-  const names = KEYBOARD.filter(([, keypad]) => keypad === KEYNAMES[index]).map(
-    ([key, , named]) => (named === undefined ? key.toUpperCase() : text(T.firstkeyname + named)));
-  return text(T.keytooltip).replace('%1', text(T.firstkeypadname + index))
-    .replace('%2', names.join(text(T.keyboardor)));
-}
+export const keytooltip = (index) => keyboard.tooltips[index] ?? '';
 
 const keyview = (name) => document.querySelector(`[data-control="buttons.${name}"]`);
 
@@ -33,9 +23,14 @@ function keypadkey(event) {
   if (event.target instanceof HTMLInputElement && event.target.type === 'text') return null;
   if (event.ctrlKey || event.altKey || event.metaKey || !keyview('go')) return null;
   if (!document.getElementById('dialog').hidden) return null;
+  // Enter on a control reached outside the keypad presses that control, as
+  // Space does; in the keypad it is GO.
+  if (event.key === 'Enter' && event.target instanceof Element &&
+      event.target.closest('button, select, input') && !event.target.closest('#buttons'))
+    return null;
   const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
-  const found = KEYBOARD.find(([keyboard]) => keyboard === key);
-  return found ? found[1] : null;
+  const found = keyboard.keys.find(([name]) => name === key);
+  return found ? KEYNAMES[found[1]] : null;
 }
 
 export function listenkeys() {

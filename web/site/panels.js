@@ -31,7 +31,8 @@ let model = null;
 const views = {};
 const lastcaption = {};
 const lastsent = {};
-let drawing = null; // the pen's picture
+let drawing = null; // the background picture with the pen's lines
+const pen = document.createElement('canvas'); // the pen's lines alone, as the rules filled them
 let sprite = null;  // the robot's lines over it
 export let background = null;
 export let builtin = null;
@@ -111,8 +112,12 @@ function makecontrol(win, name, kind) {
       area.append(drawing, sprite);
       return area;
     }
-    default:
-      return element('div', 'control label');
+    default: {
+      const label = element('div', 'control label');
+      // The message line is told to a screen reader as it changes.
+      if (win === 'graphics' && name === 'warnings') label.setAttribute('role', 'status');
+      return label;
+    }
   }
 }
 
@@ -249,6 +254,21 @@ export async function loadbuiltin() {
   }
 }
 
+// A screen the layout cannot serve (a phone) is told so, in the chosen
+// language, instead of being shown windows no one could use.
+function toosmall(shown) {
+  let message = document.getElementById('toosmall');
+  if (!shown && !message) return;
+  if (!message) {
+    message = element('div', 'endedmessage', text(T.screentoosmall));
+    message.id = 'toosmall';
+    message.setAttribute('role', 'alert');
+    document.body.append(message);
+  }
+  message.hidden = !shown;
+  document.getElementById('windows').hidden = shown;
+}
+
 // What the rules ask of the panels.
 export const panelcalls = {
   showmodel(json) {
@@ -256,22 +276,32 @@ export const panelcalls = {
     setsaved(state.saved);
     model = state.windows;
     render(model);
+    toosmall(state.toosmall);
+    // The pen buttons are a pair: the one that holds is pressed, as the
+    // colours show it.
+    views.funnies.controls.penon.setAttribute('aria-pressed', String(state.pendown));
+    views.funnies.controls.penoff.setAttribute('aria-pressed', String(!state.pendown));
     record.shownat ??= performance.now();
   },
-  drawpenlines(coordinates, wipe) {
+  // The pen's picture as the rules filled it (RGBA, the drawing's size in
+  // the screen's pixels), of which the rectangle `changed` is new: copied
+  // pixel for pixel over the background, so that every line shows exactly
+  // the pixels the desktop fills.
+  drawpen(pixels, width, height, [left, top, across, down], wipe) {
     if (!drawing) return;
     const context = drawing.getContext('2d');
     if (wipe) paintbackground(context);
-    if (!coordinates.length) return;
-    context.strokeStyle = model ? model.graphics.controls.Picture1[6] : '#0000ff';
-    context.lineWidth = 2;
-    context.lineCap = 'square';
-    context.beginPath();
-    for (let i = 0; i < coordinates.length; i += 4) {
-      context.moveTo(coordinates[i], coordinates[i + 1]);
-      context.lineTo(coordinates[i + 2], coordinates[i + 3]);
+    if (!across || !down || drawing.width !== width || drawing.height !== height) return;
+    if (pen.width !== width || pen.height !== height) {
+      pen.width = width;
+      pen.height = height;
     }
-    context.stroke();
+    const image = new ImageData(new Uint8ClampedArray(pixels.buffer, pixels.byteOffset, pixels.length), width, height);
+    pen.getContext('2d').putImageData(image, 0, 0, left, top, across, down);
+    context.save();
+    context.setTransform(1, 0, 0, 1, 0, 0);
+    context.drawImage(pen, left, top, across, down, left, top, across, down);
+    context.restore();
   },
   async loadpicture(path) {
     try {

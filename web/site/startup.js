@@ -8,12 +8,12 @@ import {
   EVENT, attach, callrules, end, ended, jex, pending, post, pump, queuecalls, record, saved,
 } from './bridge.js';
 import { askfile, askyesno, pagebutton, teachersettings } from './dialogs.js';
-import { listenkeys } from './keyboard.js';
+import { listenkeys, loadkeyboard } from './keyboard.js';
 import { FONT, element, loadbuiltin, panelcalls } from './panels.js';
 import { printpages } from './printing.js';
 import { loadsounds, playsound } from './sounds.js';
 import { basename, filesaved, makefolders, mountstorage, store, withextension } from './storage.js';
-import { T, loadtexts, text } from './texts.js';
+import { T, chooselanguage, text } from './texts.js';
 
 const TICK = 100; // milliseconds
 let ticker = null;
@@ -67,9 +67,10 @@ async function start() {
   const [made] = await Promise.all([module, fonts, loadbuiltin()]);
   made.page = page;
   attach(made);
-  loadtexts(jex.UTF8ToString(jex._jex_stringtable()));
+  // The keyboard's tool tips are in the language chosen.
+  await chooselanguage();
+  loadkeyboard(jex.UTF8ToString(jex._jex_keyboard()));
   document.title = text(T.title);
-  document.documentElement.lang = 'en';
 
   await mountstorage();
   const link = await linkedprogram();
@@ -99,7 +100,14 @@ async function start() {
   pump();
 }
 
-listenkeys();
-if ('serviceWorker' in navigator && location.protocol !== 'file:')
-  navigator.serviceWorker.register('sw.js').catch(() => {});
-start();
+// Opened as a file, the page has said why it cannot start (beforestart.js).
+// The offline copy is made once the keypad is usable, from the browser's own
+// cache, when what the page fetched is safely in it: a first visit then
+// downloads the site once, and the keypad does not wait for the copy.
+if (location.protocol !== 'file:') {
+  listenkeys();
+  start().then(() => {
+    if ('serviceWorker' in navigator)
+      setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {}), 1000);
+  });
+}

@@ -45,6 +45,19 @@ export function store() {
   return new Promise((resolve) => jex.FS.syncfs(false, () => resolve()));
 }
 
+export function forget(path) {
+  if (exists(path)) jex.FS.unlink(path);
+}
+
+// A browser short of disk may clear a site's storage unless the site has
+// asked to keep it: asked once, when the first program is saved here.
+let keepasked = false;
+async function keepstorage() {
+  if (keepasked || !navigator.storage?.persist) return;
+  keepasked = true;
+  if (!(await navigator.storage.persisted())) await navigator.storage.persist();
+}
+
 // A file the rules have just written: kept in the browser's storage, or,
 // saved for download, handed to the browser as it stands.
 export function filesaved(path) {
@@ -58,6 +71,8 @@ export function filesaved(path) {
     link.remove();
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
     jex.FS.unlink(path);
+  } else if (path.startsWith(`${HOME}/`)) {
+    keepstorage();
   }
   store();
 }

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the page knows before the rules are loaded: the languages wanted, in
+// order, and what it says when it is opened as a file (file://), where the
+// browser runs neither the rules nor the page's modules.
+'use strict';
+
+// The teacher's choice of language is kept in the browser under this name.
+self.jexlanguagekey = 'jex-language';
+
+// A link's language (index.html?lang=de) first, then the teacher's choice,
+// then the browser's languages, most wanted first.
+self.jexwantedlanguages = () => {
+  let chosen = null;
+  try {
+    chosen = localStorage.getItem(self.jexlanguagekey);
+  } catch (error) {
+    // storage refused: the browser's languages alone
+  }
+  return [new URLSearchParams(location.search).get('lang'), chosen, ...navigator.languages]
+    .filter(Boolean);
+};
+
+(() => {
+  if (location.protocol !== 'file:') return;
+  // No table can be read from a file: the message comes with the site in
+  // each language, and the first wanted language it has speaks.
+  const shipped = self.jexlanguages;
+  const code = self.jexwantedlanguages().map((wanted) => wanted.split(/[-_]/)[0].toLowerCase())
+    .find((language) => shipped[language]) ?? 'en';
+  document.documentElement.lang = code;
+  const message = document.createElement('div');
+  message.className = 'notserved';
+  for (const paragraph of shipped[code].notserved) {
+    const text = document.createElement('p');
+    text.textContent = paragraph;
+    message.append(text);
+  }
+  document.getElementById('windows').append(message);
+})();
