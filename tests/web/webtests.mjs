@@ -37,6 +37,10 @@ async function open(b, url) {
   await b.goto(url);
   await b.until('window.jexrecord && jexrecord.started');
 }
+async function opendialog(b, opener) {
+  await b.clickon(opener);
+  await b.until('!document.getElementById("dialog").hidden');
+}
 const listing = (b) => b.evaluate(`[...document.querySelectorAll('${control('program.programtext')} .line')].map((l) => l.textContent)`);
 const warnings = (b) => b.evaluate(`document.querySelector('${control('graphics.warnings')}').textContent`);
 const soundnames = (b) => b.evaluate('jexrecord.sounds.map((s) => s.name)');
@@ -239,25 +243,26 @@ const cases = {
   // round the panels as on the desktop.
   async access(b, url) {
     await open(b, url);
-    const dialog = async (opener) => {
-      await b.clickon(opener);
-      await b.until('!document.getElementById("dialog").hidden');
-    };
+    await press(b, 'forwards', 'five');
     same(await axeviolations(b), [], 'axe at the start');
-    same(await ringfaults(b, '#windows button, #windows input, #webbar button, .panel'), [], 'the rings of the windows\' controls');
+    same(await ringfaults(b, '#windows button, #windows input, .listing, #webbar button, .panel'), [], 'the rings of the windows\' controls');
     const f6 = async (shift) => {
       for (const type of ['keyDown', 'keyUp'])
         await b.page('Input.dispatchKeyEvent', { type, key: 'F6', code: 'F6', windowsVirtualKeyCode: 117, modifiers: shift ? 8 : 0 });
-      return b.evaluate('document.activeElement.id');
+      return b.evaluate('document.activeElement.id || document.activeElement.dataset.control');
     };
     await b.evaluate('document.activeElement.blur()');
     const round = [];
     for (let i = 0; i < 5; ++i) round.push(await f6(false));
     round.push(await f6(true), await f6(true));
-    same(round, ['buttons', 'funnies', 'program', 'graphics', 'buttons', 'graphics', 'program'],
-      'F6 goes round the panels, Shift+F6 back');
+    same(round, ['buttons', 'funnies', 'program.programtext', 'graphics', 'buttons', 'graphics', 'program.programtext'],
+      'F6 goes round the panels, Shift+F6 back, landing on the listing in its panel');
+    // There the arrows read the listing, and key nothing.
+    await b.key('ArrowDown', 'ArrowDown', 40);
+    await b.until('!jexrecord.busy');
+    same([(await regiontexts(b, 'log'))[0].at(-1), (await listing(b)).length], ['1 of 1, forward 5', 1], 'Down reads the listing\'s first step');
     for (const [what, opener] of [['the teacher\'s settings', '[data-action="teacher"]'], ['save', control('graphics.save')]]) {
-      await dialog(opener);
+      await opendialog(b, opener);
       same(await axeviolations(b), [], `axe with ${what} open`);
       same(await ringfaults(b, '.dialogbox button, .dialogbox input, .dialogbox select'), [], `the rings in ${what}`);
       same(await f6(false) === 'buttons', false, `F6 stays in ${what}`);
@@ -266,7 +271,7 @@ const cases = {
     }
     // An unsaved program: load asks first, exit opens the exit window.
     await press(b, 'forwards', 'five');
-    await dialog(control('graphics.load'));
+    await opendialog(b, control('graphics.load'));
     same(await axeviolations(b), [], 'axe with the question open');
     await b.clickon('[data-action="yes"]');
     await b.until('document.querySelector(\'.dialogbox input[type=file]\')');
@@ -466,8 +471,7 @@ const cases = {
       navigator.storage.persist = async () => { jexrecord.keepasked += 1; return true; }`);
 
     // An unsaved program: load asks first, and No leaves everything.
-    await b.clickon(control('graphics.load'));
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, control('graphics.load'));
     same(await b.evaluate('document.querySelector(".dialogbox p").textContent'),
       'You haven\'t saved your program. Do you want to continue?', 'the unsaved program guard asks');
     await b.clickon('[data-action="no"]');
@@ -477,8 +481,7 @@ const cases = {
     // Each dialog is named by its title, keeps the focus while open, and
     // Escape cancels it.
     for (const opener of [control('graphics.save'), '[data-action="teacher"]']) {
-      await b.clickon(opener);
-      await b.until('!document.getElementById("dialog").hidden');
+      await opendialog(b, opener);
       const name = await b.evaluate(`document.getElementById(document.querySelector('.dialogbox').getAttribute('aria-labelledby'))?.textContent`);
       check(Boolean(name), `${opener}: the dialog is named`, name);
       const inside = [];
@@ -492,8 +495,7 @@ const cases = {
     }
     same(await listing(b), keyed, 'Escape cancels');
 
-    await b.clickon(control('graphics.save'));
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, control('graphics.save'));
     await b.evaluate('document.querySelector(".namefield").value = "square"');
     const completed = new Promise((resolve) => b.on((m) =>
       m.method === 'Browser.downloadProgress' && m.params.state === 'completed' && resolve()));
@@ -510,8 +512,7 @@ const cases = {
     same(await b.evaluate('jexrecord.keepasked'), 0, 'a download does not ask to keep the storage');
 
     // Saved in the browser under another name, then found after a reload.
-    await b.clickon(control('graphics.save'));
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, control('graphics.save'));
     await b.evaluate('document.querySelector(".namefield").value = "kept"');
     await b.clickon('[data-action="save"]');
     await b.until('document.getElementById("dialog").hidden');
@@ -520,8 +521,7 @@ const cases = {
     await open(b, url);
     await b.evaluate(`(() => { const box = document.querySelector('${control('graphics.myname')}');
       box.value = 'ann'; box.dispatchEvent(new Event('input')); })()`);
-    await b.clickon(control('graphics.load'));
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, control('graphics.load'));
     same(await b.evaluate('[...document.querySelectorAll(".savedprogram")].map((p) => p.textContent)'),
       ['kept'], 'the author\'s saved programs after a reload');
     await b.clickon('.savedprogram');
@@ -532,8 +532,7 @@ const cases = {
     // The desktop's file, opened from this computer.
     await press(b, 'cm');
     await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length === 0`);
-    await b.clickon(control('graphics.load'));
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, control('graphics.load'));
     const { result } = await b.page('Runtime.evaluate', { expression: 'document.querySelector(".dialogbox input[type=file]")' });
     await b.page('DOM.setFileInputFiles', { files: [desktopfile], objectId: result.objectId });
     await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length > 0`);
@@ -554,8 +553,7 @@ const cases = {
     const corner = () => b.evaluate(`Array.from(document.querySelector('${control('graphics.Picture1')} canvas')
       .getContext('2d').getImageData(3, 3, 1, 1).data).slice(0, 3)`);
     const choose = async (action, file) => {
-      await b.clickon('[data-action="teacher"]');
-      await b.until('!document.getElementById("dialog").hidden');
+      await opendialog(b, '[data-action="teacher"]');
       await b.evaluate(`window.jexpicker = null; HTMLInputElement.prototype.click = function () { window.jexpicker = this; }`);
       await b.clickon(`[data-action="${action}"]`);
       const { result } = await b.page('Runtime.evaluate', { expression: 'window.jexpicker' });
@@ -648,8 +646,7 @@ const cases = {
         async upload(name, file = join(folder, name)) {
           const kept = await listing(b);
           const heard = await b.evaluate('jexrecord.sounds.length');
-          await b.clickon(control('graphics.load'));
-          await b.until('!document.getElementById("dialog").hidden');
+          await opendialog(b, control('graphics.load'));
           // The program keyed is not saved: the guard asks first.
           if (await b.evaluate('Boolean(document.querySelector(\'[data-action="yes"]\'))')) {
             await b.clickon('[data-action="yes"]');
@@ -716,8 +713,7 @@ const cases = {
     // The teacher's choice is kept in the browser; a link still comes first.
     await browserasks('de');
     await open(b, url);
-    await b.clickon('[data-action="teacher"]');
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, '[data-action="teacher"]');
     await b.evaluate(`(() => { const choice = document.querySelector('[data-action="language"]');
       choice.value = 'cy'; choice.dispatchEvent(new Event('change')); })()`);
     await open(b, url);

@@ -22,9 +22,15 @@ export const controlnames = () => keyboard.names;
 
 const keyview = (name) => document.querySelector(`[data-control="buttons.${name}"]`);
 
+// The keys that read the listing while it has the keyboard, in the rules'
+// order of the ways to read it: there they press no keypad key.
+export const LISTINGKEYS = ['ArrowUp', 'ArrowDown', 'Home', 'End'];
+
 // The keypad key the event stands for, if any.
 function keypadkey(event) {
   if (event.target instanceof HTMLInputElement && event.target.type === 'text') return null;
+  if (event.target instanceof Element && event.target.closest('.listing') && LISTINGKEYS.includes(event.key))
+    return null;
   if (event.ctrlKey || event.altKey || event.metaKey || !keyview('go')) return null;
   if (!document.getElementById('dialog').hidden) return null;
   // Enter on a control reached outside the keypad presses that control, as
@@ -39,7 +45,8 @@ function keypadkey(event) {
 
 // F6 and Shift+F6 go round the panels in the order the windows are shown,
 // the exit window last while it is open, as on the desktop. The keyboard
-// lands on the panel itself; Tab goes on to its controls.
+// lands on the panel itself (Tab goes on to its controls), in the listing's
+// panel on the listing, to be read.
 const PANELORDER = ['buttons', 'funnies', 'program', 'graphics', 'exitwindow'];
 
 function nextpanel(step) {
@@ -47,8 +54,8 @@ function nextpanel(step) {
     .filter((panel) => panel && !panel.hidden);
   if (!shown.length) return;
   const here = shown.indexOf(document.activeElement?.closest('.panel'));
-  const next = here < 0 ? (step > 0 ? 0 : shown.length - 1) : (here + step + shown.length) % shown.length;
-  shown[next].focus();
+  const next = shown[here < 0 ? (step > 0 ? 0 : shown.length - 1) : (here + step + shown.length) % shown.length];
+  (next.querySelector('.listing') ?? next).focus();
 }
 
 export function listenkeys() {

@@ -3,7 +3,7 @@
 // the rules' layout: their controls, the listing, and the drawing area with
 // the pen's picture and the robot's lines over it.
 import { EVENT, KEYNAMES, jex, post, record, setsaved } from './bridge.js';
-import { controlnames, keytooltip } from './keyboard.js';
+import { LISTINGKEYS, controlnames, keytooltip } from './keyboard.js';
 import { T, text } from './texts.js';
 
 export const FONT = 'JexSans';
@@ -107,8 +107,18 @@ function makecontrol(win, name, kind) {
       return slider;
     }
     case 'listing': {
+      // Reached with Tab or F6, it is read a step at a time with Up, Down,
+      // Home and End, in the rules' words (ListingMove's order).
       const list = element('div', 'control listing');
       list.setAttribute('role', 'list');
+      list.tabIndex = 0;
+      list.onfocus = () => post(EVENT.listing, -1);
+      list.onkeydown = (event) => {
+        const move = LISTINGKEYS.indexOf(event.key);
+        if (move < 0 || event.ctrlKey || event.altKey || event.metaKey) return;
+        event.preventDefault();
+        post(EVENT.listing, move);
+      };
       list.setAttribute('aria-live', 'polite');
       return list;
     }
