@@ -8,6 +8,7 @@
 #include "core/languages.h"
 #include "core/state.h"
 #include "core/texts.h"
+#include "entry/spoken.h"
 #include "entry/timerwaits.h"
 #include "files/loadsave.h"
 #include "files/names.h"
@@ -80,6 +81,12 @@ void Simulator::handle(const PageEvent& event) {
     case EventKind::resize:
         platform.setscreen(static_cast<int>(event.number), static_cast<int>(event.number2));
         resized = true;
+        break;
+    case EventKind::listing:
+        if (event.number < 0)
+            listing_GotFocus(state);
+        else if (event.number <= static_cast<int>(ListingMove::last))
+            readlisting(state, static_cast<ListingMove>(static_cast<int>(event.number)));
         break;
     case EventKind::none:
         break;

@@ -11,13 +11,6 @@
 namespace jex {
 namespace {
 
-TEST(Texts, KeepTheirSpacesAndPunctuationExactly) {
-    EXPECT_EQ(text(textid::writtenby), " written by ");
-    EXPECT_EQ(text(textid::filefilter), "JEX files |*.jex|");
-    EXPECT_EQ(text(textid::notsavedcontinue),
-              "You haven't saved your program. Do you want to continue?");
-}
-
 // Every number named in textids.h, read from the header itself so that a
 // name added there without its text cannot be missed.
 TEST(Texts, EveryNamedNumberHasAText) {

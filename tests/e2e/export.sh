@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Pupils' programs turned into pictures and pages from a terminal with no
-# desktop at all: the exit status, the one line on standard error when
-# something cannot be read or written, and a folder converted in one loop.
+# desktop at all: the exit status, the one line on standard error that says
+# why a file is no program, and a folder converted in one loop. What is
+# drawn and each message are the widget tests' (export_test, commandline_test).
 # Usage: export.sh PROGRAM [WORK-FOLDER]
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/servers.sh"
 
 e2e_begin "${2:-$PWD/e2e-export}" "${1:?usage: export.sh PROGRAM [WORK-FOLDER]}" \
-    identify convert pdfinfo pdftotext
+    identify pdfinfo
 
 # program FILE NAME SIDE: a square program of that name and side.
 program() {
@@ -33,10 +34,7 @@ program "$e2e_scratch/square.jex" square 100
 
 e2e_run_bare --export square.png square.jex
 expect "a picture is exported without a desktop" 0 0
-e2e_check "it is the drawing area of the 1024 x 768 layout" \
-    test "$(identify -format %w "$e2e_scratch/square.png")" = 634
-e2e_check "the square is drawn in the pen's blue" \
-    grep -qi '#0000FF' <(convert "$e2e_scratch/square.png" -format %c histogram:info:-)
+e2e_check "the picture is written" test -s "$e2e_scratch/square.png"
 cp "$e2e_scratch/square.png" "$e2e_work/square.png"
 
 e2e_run_bare --export wide.png square.jex --screen 1280x720
@@ -47,30 +45,16 @@ e2e_check "the drawing area of the 1280 x 720 layout is 890 wide" \
 e2e_run_bare --export square.pdf square.jex
 expect "a page is exported" 0 0
 e2e_check "the page is one page" grep -q '^Pages: *1$' <(pdfinfo "$e2e_scratch/square.pdf")
-e2e_check "it has the title and the listing" \
-    grep -q 'square written by me' <(pdftotext "$e2e_scratch/square.pdf" -)
 cp "$e2e_scratch/square.pdf" "$e2e_work/square.pdf"
 
-e2e_run_bare --export nothing.png missing.jex
-expect "a program file that cannot be read: status 1, one line" 1 1
-e2e_check "that line names it ($err)" grep -q 'missing.jex' <<<"$err"
 printf 'not a program\r\n' >"$e2e_scratch/junk.jex"
 e2e_run_bare --export junk.png junk.jex
 expect "a file that is no program: status 1, one line" 1 1
 e2e_check "nothing is written for it" test ! -e "$e2e_scratch/junk.png"
 e2e_check "the line says why ($err)" grep -q 'junk.jex: not a number: not a program$' <<<"$err"
 
-e2e_run_bare --export no/such/folder/square.png square.jex
-expect "a picture that cannot be written: status 1, one line" 1 1
-e2e_run_bare --export no/such/folder/square.pdf square.jex
-expect "a page that cannot be written: status 1, one line" 1 1
-
-for wrong in "--export square.gif square.jex" "--export square.png" \
-    "--export square.png square.jex --screen 10x10" "--zoom 50" "--zoom 150 --export a.png square.jex"; do
-    # shellcheck disable=SC2086 # the words are the arguments
-    e2e_run_bare $wrong
-    expect "a wrong argument ($wrong): status 2" 2 2
-done
+e2e_run_bare --export square.gif square.jex
+expect "a wrong argument: status 2, the mistake and how to ask for help" 2 2
 
 # The loop the README shows, on a folder of two programs.
 program "$e2e_scratch/class/ann.jex" ann 60

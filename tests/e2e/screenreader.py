@@ -1,15 +1,14 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-# What a screen reader finds and hears on the accessibility bus while the
-# program runs: the four windows by their titles, every control named and no
-# two alike in a window, the listing's rows after keying, the pen buttons'
-# state after each press, and an event a screen reader speaks for every
-# message, a repeated one too. Then Orca itself (its debug file, ORCA_LOG)
-# through a lesson: what it speaks as a square is keyed, rubbed out, cleared
-# and brought back, read back in the listing, run at speed 10, the target
-# placed, "where am I", saved and loaded. Keys are typed with xdotool into the
-# window under the pointer. Prints PASS/FAIL lines; the exit status is the
-# number of failures.
+# What a screen reader hears on the accessibility bus while the program runs:
+# an event it speaks for every message, a repeated one too, and new rows of
+# the listing told as they come. (The names, roles and states it reads are
+# the widget test's, screenreader_test.) Then Orca itself (its debug file,
+# ORCA_LOG) through a lesson: what it speaks as a square is keyed, rubbed out,
+# cleared and brought back, read back in the listing, run at speed 10, the
+# target placed, "where am I", saved, loaded and printed. Keys are typed with
+# xdotool into the window under the pointer. Prints PASS/FAIL lines; the exit
+# status is the number of failures.
 import os
 import re
 import subprocess
@@ -44,19 +43,12 @@ def walk(node):
         yield from walk(child)
 
 
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
-
-
 def find(window, role, name):
     for node in walk(window):
         if node.getRoleName() == role and node.name == name:
             return node
     return None
 
-
-CONTROL_ROLES = {"push button", "check box", "toggle button", "text", "slider", "list",
-                 "radio button"}
 
 # Everything the program tells the bus, as (kind, role, name, detail).
 heard = []
@@ -107,8 +99,7 @@ def main():
     if app is None:
         check("the program is on the accessibility bus", False)
         return
-    for kind in ("object:state-changed:showing", "object:children-changed",
-                 "object:property-change:accessible-name", "object:state-changed:checked"):
+    for kind in ("object:state-changed:showing", "object:children-changed"):
         pyatspi.Registry.registerEventListener(listen, kind)
     # The program learns over the bus that someone listens: until it does,
     # it tells nothing. A refused key is told once it has learnt.
@@ -121,18 +112,6 @@ def main():
     del heard[:]
 
     windows = {window.name: window for window in app if window is not None}
-    titles = ["JEX keypad", "JEX tools", "JEX: listing", "JEX drawing"]
-    check("the four windows are frames with their titles",
-          all(title in windows and windows[title].getRoleName() == "frame" for title in titles),
-          str([(w.getRoleName(), n) for n, w in windows.items()]))
-
-    for title, window in windows.items():
-        names = [node.name for node in walk(window)
-                 if node.getRoleName() in CONTROL_ROLES and showing(node)]
-        unnamed = [name for name in names if not name.strip()]
-        twice = sorted({name for name in names if names.count(name) > 1})
-        check(f"{title}: all {len(names)} controls named, no two alike",
-              len(names) >= 2 and not unnamed and not twice, f"twice: {twice}")
 
     # Every message spoken, the same one twice running too.
     keys("7", "7")
@@ -140,17 +119,14 @@ def main():
     check("a message said twice is spoken twice",
           spoken() == ["expecting a command!"] * 2, str(spoken()))
 
-    # The listing's rows read as they show, and told as they come.
+    # The listing's new rows are told as they come.
     listing = find(windows["JEX: listing"], "list", "listing")
     del heard[:]
     keys("Up", "5", "Right", "9", "0")
     rows = lambda: [row.name for row in listing] if listing else []
-    until(lambda: rows() == ["forward 5", "right 90"], 5)
-    check("the listing's rows after keying", rows() == ["forward 5", "right 90"], str(rows()))
+    until(lambda: len(rows()) == 2, 5)
     check("new rows are told", any(kind.startswith("object:children-changed:add") and
                                    role == "list" for kind, role, _, _, _ in heard))
-    check("the rows are list items",
-          listing is not None and all(row.getRoleName() == "list item" for row in listing))
 
     # A run's two messages, twice.
     for attempt in ("a run", "the same run again"):
@@ -163,35 +139,7 @@ def main():
         # before it would stop the run instead of starting one.
         pump(3)
 
-    # The pen's state after each press of each pen button.
-    tools = windows["JEX tools"]
-    on, off = find(tools, "check box", "pen on"), find(tools, "check box", "pen off")
-    check("the pen buttons are check boxes", on is not None and off is not None)
-    if on is not None and off is not None:
-        for pressed, down in ((on, True), (on, True), (off, False), (off, False), (on, True)):
-            pressed.queryAction().doAction(0)
-            checked = lambda: (on.getState().contains(pyatspi.STATE_CHECKED),
-                               off.getState().contains(pyatspi.STATE_CHECKED))
-            until(lambda: checked() == (down, not down), 3)
-            check(f"after {pressed.name}: pen on {'checked' if down else 'not checked'}, "
-                  f"pen off {'not checked' if down else 'checked'}", checked() == (down, not down),
-                  str(checked()))
-
     lesson(app, windows)
-
-    # The exit window, named by its message.
-    exitbutton = find(windows["JEX: listing"], "push button", "exit")
-    exitbutton.queryAction().doAction(0)
-    message = "You haven't saved your program!"
-    found = lambda: [w for w in app if w is not None and w.name == message and showing(w)]
-    until(lambda: bool(found()), 5)
-    check("the exit window is a frame named by its message",
-          bool(found()) and found()[0].getRoleName() == "frame")
-    if found():
-        cancel = find(found()[0], "push button", "cancel")
-        check("the exit window's cancel button has the focus",
-              until(lambda: cancel is not None and cancel.getState().contains(pyatspi.STATE_FOCUSED), 3))
-        cancel.queryAction().doAction(0)
 
 
 class Orca:
@@ -302,6 +250,8 @@ def lesson(app, windows):
     if slider is not None:
         slider.queryValue().currentValue = 10
         pump(0.5)
+    # The pen down, so that the run draws.
+    find(windows["JEX tools"], "check box", "pen on").queryAction().doAction(0)
     # From the centre; the first step comes with "running", which it overtakes.
     heard("centre", lambda: find(windows["JEX tools"], "push button", "centre")
           .queryAction().doAction(0), "robot back in the centre")
@@ -348,10 +298,6 @@ def lesson(app, windows):
     restpointer()
     heard("print", lambda: find(drawing, "push button", "print").queryAction().doAction(0),
           "Print finished", seconds=30)
-    pump(1)
-    # A change, so that leaving asks first.
-    keys("f", "1", "0")
-    pump(1)
 
 
 if __name__ == "__main__":

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The program on a private accessibility bus, read as a screen reader reads
-# it (screenreader.py): its windows and controls by name, the listing's rows,
-# the pen's state, and every message spoken; then, with Orca itself on that
-# bus, a lesson checked in what Orca speaks (its debug file).
+# The program on a private accessibility bus, heard as a screen reader hears
+# it (screenreader.py): every message spoken and new rows told; then, with
+# Orca itself on that bus, a lesson checked in what Orca speaks (its debug
+# file).
 # Usage: screenreader.sh PROGRAM [WORK-FOLDER]
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/servers.sh"

@@ -58,24 +58,6 @@ TEST_F(Listing, NestedBlocksAndEveryWord) {
                            "  pause  1", " end ", " backward  7", " left  90", " right  123"}));
 }
 
-TEST_F(Listing, StepAwaitingItsNumberShowsItsWordOnly) {
-    press(jex, {Key::forwards});
-    EXPECT_EQ(shown(), std::vector<std::string>{" forward "});
-    press(jex, {Key::three});
-    EXPECT_EQ(shown(), std::vector<std::string>{" forward  3"});
-}
-
-TEST_F(Listing, FunctionCallShowsTheFunctionsCurrentName) {
-    press(jex, {Key::repeat, Key::two});
-    jex.store.append(0, Command::calltwo, Int16{0});
-    showlisting(jex, 0);
-    EXPECT_EQ(shown()[1], "  function 2");
-
-    jex.store.slotname[2] = "zigzag";
-    showlisting(jex, 0);
-    EXPECT_EQ(shown()[1], "  zigzag");
-}
-
 TEST_F(Listing, VisibleLinesIsOneLessThanTheLinesThatFit) {
     EXPECT_EQ(visiblelines(jex), 13);
     jex.windows.program.programtext.height = 432 * 3;
@@ -95,13 +77,14 @@ TEST_F(Listing, LongProgramShowsItsLastStepsIndentedByBlocksBegunAboveThem) {
 }
 
 // Which rows of a program of 30 steps (or 3) are shown when a step is
-// highlighted: the step is the bottom line when it can be, 0 for none.
+// highlighted: the step is the bottom line when it can be; a step outside
+// the rows highlights none (0).
 TEST_F(Listing, ShowStepKeepsTheHighlightedStepInView) {
     struct Case {
         int steps, row, firstshown, lastshown, highlighted;
     };
     for (const Case& c : {Case{30, 20, 7, 20, 20}, Case{30, 1, 1, 14, 1}, Case{30, 31, 17, 30, 0},
-                          Case{3, 2, 1, 3, 2}}) {
+                          Case{3, 2, 1, 3, 2}, Case{3, -1, 1, 3, 0}}) {
         initvariables(jex);
         jex.windows.program.programtext.height = 6306;
         keyforwards(c.steps);
@@ -115,14 +98,6 @@ TEST_F(Listing, ShowStepKeepsTheHighlightedStepInView) {
                                                        : (PrintedLine{" forward  1", ""}))
                 << "row " << row << " with step " << c.row << " shown";
     }
-}
-
-TEST_F(Listing, ShowStepOutsideTheRowsHighlightsNothing) {
-    press(jex, {Key::repeat, Key::three, Key::forwards, Key::one, Key::endbutton});
-    showstep(jex, 0, -1);
-    EXPECT_EQ(shown(), (std::vector<std::string>{" repeat  3", "  forward  1", " end "}));
-    for (const PrintedLine& line : jex.windows.program.programtext.lines)
-        EXPECT_TRUE(line.emphasised.empty());
 }
 
 TEST_F(Listing, HighlightKeepsTheIndentationPlain) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the program makes of its arguments and of the desktop it is started
-// on, before any window exists.
+// What the program makes of its arguments (with --export, --screen and
+// --zoom) and of the desktop it is started on, before any window exists.
 #include "qt/commandline.h"
+#include "qt/projectoroptions.h"
 
 #include <QTest>
 
@@ -12,6 +13,21 @@ using Request = CommandLine::Request;
 Q_DECLARE_METATYPE(Request)
 Q_DECLARE_METATYPE(Desktop)
 
+namespace {
+
+// What the line asks of an export or a projector, in a few words.
+QString projectorof(const CommandLine& line) {
+    QStringList asked;
+    if (line.projector.exportto)
+        asked << "export " + QString::fromStdString(*line.projector.exportto);
+    if (line.projector.screen)
+        asked << QString("screen %1x%2").arg(line.projector.screen->width).arg(line.projector.screen->height);
+    if (line.projector.zoom) asked << QString("zoom %1").arg(*line.projector.zoom);
+    return asked.join(", ");
+}
+
+} // namespace
+
 class CommandLineTest : public QObject {
     Q_OBJECT
 
@@ -20,48 +36,70 @@ class CommandLineTest : public QObject {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<Request>("request");
         QTest::addColumn<QStringList>("file"); // none, or the one file
-        QTest::addColumn<QString>("mistake");
-
-        const QStringList none;
-        QTest::newRow("none") << none << Request::start << none << "";
-        QTest::newRow("a program")
-            << QStringList{"square.jex"} << Request::start << QStringList{"square.jex"} << "";
-        QTest::newRow("help") << QStringList{"--help"} << Request::help << none << "";
-        QTest::newRow("help wins over a file")
-            << QStringList{"square.jex", "--help"} << Request::help << none << "";
-        QTest::newRow("version") << QStringList{"--version"} << Request::version << none << "";
-        QTest::newRow("two files") << QStringList{"a.jex", "b.jex"} << Request::mistake << none
-                                   << "jex: only one program file can be opened at a time";
-        QTest::newRow("unknown option") << QStringList{"--fullscreen"} << Request::mistake << none
-                                        << "jex: unknown option: --fullscreen";
-        QTest::newRow("toolkit options are not taken")
-            << QStringList{"-platform", "offscreen"} << Request::mistake << none
-            << "jex: unknown option: -platform";
-        QTest::newRow("a file named like an option")
-            << QStringList{"--", "-odd.jex"} << Request::start << QStringList{"-odd.jex"} << "";
-        QTest::newRow("a lone dash is a file")
-            << QStringList{"-"} << Request::start << QStringList{"-"} << "";
+        QTest::addColumn<QString>("mistake");  // a mistake's line holds nothing else
+        QTest::addColumn<QString>("projector");
+        const auto row = [](const char* name, const QStringList& arguments, Request request,
+                            const QStringList& file, const QString& mistake = {},
+                            const QString& projector = {}) {
+            QTest::newRow(name) << arguments << request << file << mistake << projector;
+        };
+        const auto wrong = [&](const char* name, const QStringList& arguments,
+                               const QString& mistake) {
+            row(name, arguments, Request::mistake, {}, "jex: " + mistake);
+        };
+        const QStringList none, square{"square.jex"}, a{"a.jex"};
+        row("none", none, Request::start, none);
+        row("a program", square, Request::start, square);
+        row("help", {"--help"}, Request::help, none);
+        row("help wins over a file", {"square.jex", "--help"}, Request::help, none);
+        row("version", {"--version"}, Request::version, none);
+        wrong("two files", {"a.jex", "b.jex"}, "only one program file can be opened at a time");
+        wrong("unknown option", {"--fullscreen"}, "unknown option: --fullscreen");
+        wrong("toolkit options are not taken", {"-platform", "offscreen"},
+              "unknown option: -platform");
+        row("a file named like an option", {"--", "-odd.jex"}, Request::start, {"-odd.jex"});
+        row("a lone dash is a file", {"-"}, Request::start, {"-"});
         // It gets the message of any file that cannot be opened.
-        QTest::newRow("an empty name is a file")
-            << QStringList{""} << Request::start << QStringList{""} << "";
+        row("an empty name is a file", {""}, Request::start, {""});
         // The language is chosen before the line is read; reading passes it over.
-        QTest::newRow("a language and a file")
-            << QStringList{"--language", "de", "square.jex"} << Request::start
-            << QStringList{"square.jex"} << "";
-        QTest::newRow("a language in one argument")
-            << QStringList{"square.jex", "--language=fr"} << Request::start
-            << QStringList{"square.jex"} << "";
-        QTest::newRow("a language named like a file is no file")
-            << QStringList{"--language", "x.jex"} << Request::start << none << "";
-        QTest::newRow("a language missing")
-            << QStringList{"--language"} << Request::mistake << none
-            << "jex: --language needs a language, for example: --language de";
-        QTest::newRow("a language empty")
-            << QStringList{"--language=", "a.jex"} << Request::mistake << none
-            << "jex: --language needs a language, for example: --language de";
-        QTest::newRow("after -- it is a file")
-            << QStringList{"--", "--language"} << Request::start << QStringList{"--language"}
-            << "";
+        row("a language and a file", {"--language", "de", "square.jex"}, Request::start, square);
+        row("a language in one argument", {"square.jex", "--language=fr"}, Request::start, square);
+        row("a language named like a file is no file", {"--language", "x.jex"}, Request::start,
+            none);
+        const QString nolanguage = "--language needs a language, for example: --language de";
+        wrong("a language missing", {"--language"}, nolanguage);
+        wrong("a language empty", {"--language=", "a.jex"}, nolanguage);
+        row("after -- it is a file", {"--", "--language"}, Request::start, {"--language"});
+
+        // An export names its output and the program in any order.
+        row("export", {"--export", "out.png", "square.jex"}, Request::start, square, {},
+            "export out.png");
+        row("export after the program", {"square.jex", "--export", "out.png"}, Request::start,
+            square, {}, "export out.png");
+        row("export and --", {"--export", "out.png", "--", "square.jex"}, Request::start, square,
+            {}, "export out.png");
+        row("a page for a screen", {"--screen", "1280x720", "--export", "OUT.PDF", "a.jex"},
+            Request::start, a, {}, "export OUT.PDF, screen 1280x720");
+        const QString exportending = "--export needs a file ending .png or .pdf";
+        wrong("export as jpg", {"--export", "out.jpg", "a.jex"}, exportending);
+        wrong("export with no name", {"--export", ".png", "a.jex"}, exportending);
+        wrong("export with no file", {"--export"}, exportending);
+        wrong("export with no program", {"--export", "out.png"}, "--export needs a program file");
+        const QString screensize = "--screen needs a size such as 1024x768";
+        for (const char* size : {"1024", "100x100", "-1024x768"})
+            wrong(size, {"--export", "out.png", "a.jex", "--screen", size}, screensize);
+        wrong("screen without export", {"--screen", "1024x768", "a.jex"},
+              "--screen only goes with --export");
+        wrong("zoom with export", {"--zoom", "150", "--export", "out.png", "a.jex"},
+              "--zoom does not go with --export");
+        // The zoom is a percentage from 100 to 300.
+        row("zoom", {"--zoom", "150"}, Request::start, none, {}, "zoom 150");
+        row("zoom 100 and a file", {"--zoom", "100", "a.jex"}, Request::start, a, {}, "zoom 100");
+        row("zoom 300", {"--zoom", "300"}, Request::start, none, {}, "zoom 300");
+        for (const char* zoom : {"99", "301", "1.5", "150%", "", "+150", "0150000"})
+            wrong(qPrintable(QString("zoom ") + zoom), {"--zoom", zoom},
+                  "--zoom needs a number from 100 to 300");
+        row("after -- a zoom is a file", {"--", "--zoom"}, Request::start, {"--zoom"});
     }
 
     void askedLanguage() {
@@ -82,6 +120,7 @@ class CommandLineTest : public QObject {
         QFETCH(Request, request);
         QFETCH(QStringList, file);
         QFETCH(QString, mistake);
+        QFETCH(QString, projector);
         std::vector<std::string> held;
         for (const QString& argument : arguments)
             held.push_back(argument.toStdString());
@@ -92,6 +131,23 @@ class CommandLineTest : public QObject {
         if (line.programfile) found << QString::fromStdString(*line.programfile);
         QCOMPARE(found, file);
         QCOMPARE(QString::fromStdString(line.mistake), mistake);
+        QCOMPARE(projectorof(line), projector);
+    }
+
+    void theZoomGoesOnTopOfTheDesktopsOwnScaling() {
+        qunsetenv("QT_SCALE_FACTOR");
+        jex::qt::applyzoom(150);
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR").toDouble(), 1.5);
+        qputenv("QT_SCALE_FACTOR", "2");
+        jex::qt::applyzoom(125);
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR").toDouble(), 2.5);
+        qunsetenv("QT_SCALE_FACTOR");
+    }
+
+    void helpShowsTheProjectorsOptions() {
+        const QString help = QString::fromStdString(jex::qt::helptext());
+        QVERIFY(help.contains("jex --export OUT FILE.jex [--screen WxH]"));
+        QVERIFY(help.contains("  --zoom PERCENT"));
     }
 
     void desktop_data() {

@@ -85,13 +85,6 @@ class DrawingMenuTest : public jex::testing::StartedSimulatorTest {
         QVERIFY(rig->sounds().empty());
     }
 
-    void aPageThatCannotBeWrittenSaysCancelledWithTheFailureSound() {
-        rig->dialogs->chosenfile = "/no/such/folder/page.pdf";
-        QVERIFY(rightclick([](QMenu& menu) { return menu.actions().at(2); }));
-        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("cancelled!"));
-        QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
-    }
-
     void aRightClickDuringARunStopsItAndOpensNoMenu() {
         bool menuopened = false;
         QTimer::singleShot(0, area, [&] {

@@ -139,8 +139,7 @@ class FocusRingTest : public jex::testing::StartedSimulatorTest {
         int checked = 0;
         for (QWidget* window : windows) {
             QVERIFY(window->isVisible());
-            window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
+            rig->activate(window);
             for (QWidget* control : window->findChildren<QWidget*>()) {
                 if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisible())
                     continue;

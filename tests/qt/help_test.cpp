@@ -62,8 +62,7 @@ class HelpTest : public jex::testing::StartedSimulatorTest {
         QVERIFY(QTest::qWaitForWindowActive(rig->buttons()));
         QTest::keyClick(rig->graphics(), Qt::Key_F6, Qt::ShiftModifier);
         QVERIFY(QTest::qWaitForWindowActive(rig->program()));
-        rig->graphics()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(rig->graphics()));
+        rig->activate(rig->graphics());
         QTest::keyClick(rig->graphics(), Qt::Key_F6);
         QVERIFY(QTest::qWaitForWindowActive(help));
         QTest::keyClick(page, Qt::Key_Escape);

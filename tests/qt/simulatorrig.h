@@ -100,6 +100,12 @@ class SimulatorRig {
         QTest::mouseClick(widget, Qt::LeftButton);
     }
 
+    // The window made the active one, as a click on it does.
+    void activate(QWidget* window) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+
     // Keys clicked one after another on the keypad.
     void press(std::initializer_list<const char*> keys) {
         for (const char* key : keys)

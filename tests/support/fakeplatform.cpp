@@ -63,10 +63,8 @@ void FakePlatform::refreshcanvas() {
     const auto emphasised = std::find_if(lines.begin(), lines.end(), [](const PrintedLine& line) {
         return !line.emphasised.empty();
     });
-    frames.push_back({jex->robotx, jex->roboty, jex->robotheading,
-                      jex->windows.graphics.leftside.visible,
-                      emphasised == lines.end() ? std::string() : emphasised->emphasised,
-                      jex->windows.graphics.warnings.caption, penlinecount, tick});
+    frames.push_back(
+        {jex->roboty, emphasised == lines.end() ? std::string() : emphasised->emphasised});
 }
 
 void FakePlatform::playsound(std::string_view name) {
@@ -90,7 +88,6 @@ bool FakePlatform::loadbackgroundpicture(const std::string& path) {
 }
 
 void FakePlatform::drawpenline(int x1, int y1, int x2, int y2) {
-    ++penlinecount;
     if (keeprecords) penlines.push_back({x1, y1, x2, y2});
 }
 

@@ -29,14 +29,11 @@ struct SpokenPhrase {
     std::string warnings;
 };
 
-// What the drawing area and the windows showed when the canvas was refreshed.
+// Where the robot was, and the emphasised part of the listing (or nothing),
+// when the canvas was refreshed.
 struct Frame {
-    int robotx = 0, roboty = 0, heading = 0;
-    bool spritevisible = true;
-    std::string highlighted;  // the emphasised part of the listing, or empty
-    std::string warnings;
-    int penlines = 0;  // pen lines drawn so far
-    int tick = 0;
+    int roboty = 0;
+    std::string highlighted;
 };
 
 class FakePlatform : public Platform {
@@ -91,11 +88,9 @@ public:
     int ticklimit = 100'000;
     long long eventlimit = 10'000'000;
     int randomlimit = 100'000;
-    // Off for long runs: then neither frames nor pen lines are kept, only
-    // counted.
+    // Off for long runs: then neither frames nor pen lines are kept.
     bool keeprecords = true;
     std::vector<Frame> frames;
-    int penlinecount = 0;
 
     ScreenInfo screeninfo{1024, 768, 15, 15, {}};
     bool picturereadable = false;  // whether a picture file would decode

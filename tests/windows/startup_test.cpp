@@ -50,52 +50,39 @@ TEST_F(Startup, ShowsEveryWindowWithEmptySlotsThenOneYeaAfterTheRobotIsCentred) 
     EXPECT_GE(platform.canvasrefreshes, 1);
 }
 
-TEST_F(Startup, MakesThePictureFolderAndUsesTheBuiltInPictureWithoutAFile) {
-    program_Load(jex);
-    EXPECT_TRUE(std::filesystem::is_directory(home.path() / "dorvane" / "jex" / "picture"));
-    EXPECT_FALSE(jex.pictureloaded);
-    EXPECT_EQ(platform.builtinpictures, 1);
-    EXPECT_GE(platform.backgroundpaints, 1);
-}
-
-TEST_F(Startup, UsesThePictureFileWhenItLoads) {
-    std::filesystem::create_directories(home.path() / "dorvane" / "jex" / "picture");
-    std::ofstream(home.path() / "dorvane" / "jex" / "picture" / "picture.jpg") << "image";
-    platform.picturereadable = true;
-    program_Load(jex);
-    EXPECT_EQ(platform.picturesasked,
-              std::vector{(home.path() / "dorvane" / "jex" / "picture" / "picture.jpg").string()});
-    EXPECT_TRUE(jex.pictureloaded);
-    EXPECT_EQ(platform.builtinpictures, 0);
-}
-
-// A pipe would block the start-up for ever and a folder cannot be a picture:
-// only a plain file is handed to the picture loader.
-TEST_F(Startup, APictureThatIsNoPlainFileIsTakenAsMissing) {
-    const auto picture = home.path() / "dorvane" / "jex" / "picture" / "picture.jpg";
-    std::filesystem::create_directories(picture.parent_path());
-    for (const bool pipe : {true, false}) {
-        std::filesystem::remove_all(picture);
-        if (pipe)
+// The picture folder is made, and the picture in it used when it is a plain
+// file that loads. Anything else is taken as missing, without an error: a pipe
+// would block the start-up for ever, a folder cannot be a picture, and a file
+// may stand where the folders should be.
+TEST(StartupPicture, IsAPlainFileThatLoadsOrElseTheBuiltInOne) {
+    enum Made { nothing, file, pipe, folder, fileforfolders };
+    for (const Made made : {nothing, file, pipe, folder, fileforfolders}) {
+        TempHome home;
+        const auto picture = home.path() / "dorvane" / "jex" / "picture" / "picture.jpg";
+        if (made == fileforfolders) {
+            std::filesystem::create_directories(home.path() / "dorvane");
+            std::ofstream(home.path() / "dorvane" / "jex") << "a file, not a folder";
+        } else if (made != nothing) {
+            std::filesystem::create_directories(picture.parent_path());
+        }
+        if (made == file) std::ofstream(picture) << "image";
+        if (made == pipe) {
             ASSERT_EQ(mkfifo(picture.c_str(), 0600), 0);
-        else
-            std::filesystem::create_directory(picture);
-        Rig fresh;
-        fresh.platform.picturereadable = true;
-        program_Load(fresh.jex);
-        EXPECT_TRUE(fresh.platform.picturesasked.empty()) << (pipe ? "pipe" : "folder");
-        EXPECT_FALSE(fresh.jex.pictureloaded);
-        EXPECT_EQ(fresh.platform.builtinpictures, 1);
-        EXPECT_EQ(fresh.platform.soundnames(), std::vector<std::string>{"yea"});
+        }
+        if (made == folder) std::filesystem::create_directory(picture);
+        Rig rig;
+        rig.platform.picturereadable = true;
+        program_Load(rig.jex);
+        EXPECT_EQ(std::filesystem::is_directory(picture.parent_path()), made != fileforfolders)
+            << made;
+        EXPECT_EQ(rig.platform.picturesasked,
+                  made == file ? std::vector{picture.string()} : std::vector<std::string>{})
+            << made;
+        EXPECT_EQ(rig.jex.pictureloaded, made == file) << made;
+        EXPECT_EQ(rig.platform.builtinpictures, made == file ? 0 : 1) << made;
+        EXPECT_GE(rig.platform.backgroundpaints, 1) << made;
+        EXPECT_EQ(rig.platform.soundnames(), std::vector<std::string>{"yea"}) << made;
     }
-}
-
-TEST_F(Startup, AFolderInTheWayOfThePictureFolderIsNoError) {
-    std::filesystem::create_directories(home.path() / "dorvane");
-    std::ofstream(home.path() / "dorvane" / "jex") << "a file, not a folder";
-    program_Load(jex);
-    EXPECT_FALSE(jex.pictureloaded);
-    EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"yea"});
 }
 
 } // namespace
