@@ -37,6 +37,31 @@ self.jexwantedlanguages = () => {
     .filter(Boolean);
 };
 
+// The folder the rules keep the pupils' programs in, in the browser's storage
+// (IndexedDB): opened at once, while the page loads, as emscripten's IDBFS
+// opens it (named after the folder, with IDBFS's version and store), so that
+// IDBFS finds it already open (storage.js).
+self.jexhome = '/home/web_user/dorvane';
+self.jexstorageformat = { version: 21, store: 'FILE_DATA' };
+self.jexstorage = location.protocol === 'file:' ? null : new Promise((resolve) => {
+  try {
+    const { version, store } = self.jexstorageformat;
+    const request = indexedDB.open(self.jexhome, version);
+    request.onupgradeneeded = () => {
+      const files = request.result.objectStoreNames.contains(store) ? request.transaction.objectStore(store)
+        : request.result.createObjectStore(store);
+      if (!files.indexNames.contains('timestamp')) files.createIndex('timestamp', 'timestamp', { unique: false });
+    };
+    request.onsuccess = () => resolve(request.result);
+    request.onerror = (event) => {
+      event.preventDefault();
+      resolve(null);
+    };
+  } catch (error) {
+    resolve(null); // no storage: IDBFS says so itself
+  }
+});
+
 (() => {
   if (location.protocol !== 'file:') return;
   // No table can be read from a file: the message comes with the site in

@@ -5,7 +5,7 @@
 import { jex } from './bridge.js';
 import { element } from './panels.js';
 
-export const HOME = '/home/web_user/dorvane';
+export const HOME = self.jexhome;
 const PROGRAMS = HOME + '/jex/programs';
 export const DEFAULTS = PROGRAMS + '/defaults/defaults.jex';
 export const PICTURE = HOME + '/jex/picture/picture.jpg';
@@ -34,36 +34,15 @@ export function savedprograms(folder) {
   }
 }
 
-// The browser's storage, opened at once while the rules' code is still
-// compiling, as emscripten's IDBFS opens it: named after the folder mounted,
-// with IDBFS's version and store. IDBFS then takes it as already open.
-const IDBFS = { version: 21, store: 'FILE_DATA' };
-const opening = new Promise((resolve) => {
-  try {
-    const request = indexedDB.open(HOME, IDBFS.version);
-    request.onupgradeneeded = () => {
-      const names = request.result.objectStoreNames;
-      const store = names.contains(IDBFS.store) ? request.transaction.objectStore(IDBFS.store)
-        : request.result.createObjectStore(IDBFS.store);
-      if (!store.indexNames.contains('timestamp')) store.createIndex('timestamp', 'timestamp', { unique: false });
-    };
-    request.onsuccess = () => resolve(request.result);
-    request.onerror = (event) => {
-      event.preventDefault();
-      resolve(null);
-    };
-  } catch (error) {
-    resolve(null); // no storage: IDBFS says so itself
-  }
-});
-
 // The home folder, as the browser kept it.
 export async function mountstorage() {
   makefolders(HOME);
   jex.FS.mount(jex.IDBFS, {}, HOME);
-  const opened = await opening;
-  // Another emscripten's IDBFS opens its own.
-  if (opened && jex.IDBFS.DB_VERSION === IDBFS.version && jex.IDBFS.DB_STORE_NAME === IDBFS.store)
+  // Opened early by beforestart.js as IDBFS opens it; another emscripten's
+  // IDBFS opens its own.
+  const opened = await self.jexstorage;
+  const { version, store } = self.jexstorageformat;
+  if (opened && jex.IDBFS.DB_VERSION === version && jex.IDBFS.DB_STORE_NAME === store)
     jex.IDBFS.dbs[HOME] = opened;
   else opened?.close();
   await new Promise((resolve) => jex.FS.syncfs(true, () => resolve()));
