@@ -124,16 +124,16 @@ std::string modeljson(const Windows& windows, const ScreenInfo& screen) {
         lines += "[" + jsonstring(p.programtext.lines[i].plain) + "," +
                  jsonstring(p.programtext.lines[i].emphasised) + "]";
     }
-    lines += "]";
+    lines += "],\"linespacing\":" +
+             number(linespacingtwips(p.programtext.font.points) / screen.twipsperpixely);
 
     const GraphicsWindow& g = windows.graphics;
     std::string sprite = ",\"sprite\":[";
     bool first = true;
-    for (const LineControl* l : {&g.leftside, &g.rightside, &g.topside, &g.bottomside, &g.keys1,
-                                 &g.keys2, &g.keys3, &g.keys4}) {
+    for (LineControl GraphicsWindow::*member : robotlines) {
         if (!first) sprite += ",";
         first = false;
-        sprite += line(*l);
+        sprite += line(g.*member);
     }
     sprite += "]";
 

@@ -107,9 +107,10 @@ void placesideline(JexState& jex, LineControl& line, SpritePoint from, SpritePoi
 }
 
 std::array<LineControl*, 8> spritelines(JexState& jex) {
-    GraphicsWindow& g = jex.windows.graphics;
-    return {&g.keys3,    &g.keys4,     &g.keys2,   &g.keys1,
-            &g.leftside, &g.rightside, &g.topside, &g.bottomside};
+    std::array<LineControl*, 8> lines{};
+    for (std::size_t i = 0; i < robotlines.size(); ++i)
+        lines[i] = &(jex.windows.graphics.*robotlines[i]);
+    return lines;
 }
 
 namespace {
@@ -133,10 +134,8 @@ double distancetoline(const LineControl& line, double x, double y) {
 } // namespace
 
 bool robotcovers(const GraphicsWindow& graphics, double x, double y) {
-    for (const LineControl* line :
-         {&graphics.leftside, &graphics.rightside, &graphics.topside, &graphics.bottomside,
-          &graphics.keys1, &graphics.keys2, &graphics.keys3, &graphics.keys4})
-        if (line->visible && line->thickness > 0 &&
+    for (LineControl GraphicsWindow::*member : robotlines)
+        if (const LineControl* line = &(graphics.*member); line->visible && line->thickness > 0 &&
             distancetoline(*line, x, y) <= line->thickness / 2.0)
             return true;
     return false;

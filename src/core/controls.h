@@ -5,6 +5,8 @@
 
 #include "core/types.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -69,6 +71,9 @@ struct PrintedLine {
 struct ListingBox : Control {
     std::vector<PrintedLine> lines;
 };
+
+// A listing line takes 1.2 times its type's size, at 20 twips to the point.
+inline constexpr double linespacingtwips(double points) { return points * 24; }
 
 // Windows are placed on the screen in twips; `shown` follows the first show.
 struct Window {
@@ -141,6 +146,14 @@ struct GraphicsWindow : Window {
 struct ExitWindow : Window {
     Control Label1, cancel, exitanyway;
 };
+
+// The robot's eight lines in the order they are painted: the four of the
+// body, then the four of the marking that lies in front of it.
+inline constexpr std::size_t bodylines = 4;
+inline constexpr std::array<LineControl GraphicsWindow::*, 8> robotlines = {
+    &GraphicsWindow::leftside, &GraphicsWindow::rightside, &GraphicsWindow::topside,
+    &GraphicsWindow::bottomside, &GraphicsWindow::keys3, &GraphicsWindow::keys4,
+    &GraphicsWindow::keys2, &GraphicsWindow::keys1};
 
 struct Windows {
     ButtonsWindow buttons;

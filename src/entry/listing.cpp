@@ -63,7 +63,7 @@ std::string stepline(const JexState& jex, int step, int slot, int indent) {
 
 int visiblelines(const JexState& jex) {
     const ListingBox& box = jex.windows.program.programtext;
-    const double lineheight = box.font.points * 24;  // 1.2 lines of 20 twips to the point
+    const double lineheight = linespacingtwips(box.font.points);
     return static_cast<int>(std::floor(box.height / lineheight)) - 1;
 }
 

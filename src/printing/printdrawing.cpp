@@ -69,15 +69,12 @@ void printdrawing(JexState& jex, Page& page) {
 void printrobot(JexState& jex, Page& page) {
     GraphicsWindow& graphics = jex.windows.graphics;
 
-    page.setlinewidth(dotsfortwips(jex, page, bodytwips));
-    for (const LineControl* side :
-         {&graphics.leftside, &graphics.rightside, &graphics.topside, &graphics.bottomside})
-        printsprite(page, *side, printblack);
-
-    page.setlinewidth(dotsfortwips(jex, page, markingtwips));
-    for (const LineControl* key :
-         {&graphics.keys3, &graphics.keys4, &graphics.keys2, &graphics.keys1})
-        printsprite(page, *key, printwhite);
+    for (std::size_t i = 0; i < robotlines.size(); ++i) {
+        const bool body = i < bodylines;
+        if (i == 0 || i == bodylines)
+            page.setlinewidth(dotsfortwips(jex, page, body ? bodytwips : markingtwips));
+        printsprite(page, graphics.*robotlines[i], body ? printblack : printwhite);
+    }
 }
 
 void printline(Page& page, double x1, double y1, double x2, double y2, Colour colour) {

@@ -17,8 +17,9 @@ namespace {
 
 // The body first, then the white marking that lies in front of it.
 std::array<const LineControl*, 8> paintorder(const GraphicsWindow& model) {
-    return {&model.leftside, &model.rightside, &model.topside, &model.bottomside,
-            &model.keys1,    &model.keys2,     &model.keys3,   &model.keys4};
+    std::array<const LineControl*, 8> lines{};
+    for (std::size_t i = 0; i < robotlines.size(); ++i) lines[i] = &(model.*robotlines[i]);
+    return lines;
 }
 
 QRect linearea(const LineControl& line) {

@@ -29,8 +29,7 @@ void programwindow::syncextras(const ScreenInfo& screen) {
                               ? fromtable(textid::unnamedprogram)
                               : QString();
     if (nameheader_.accessibleName() != title) nameheader_.setAccessibleName(title);
-    // Each line takes 1.2 times the font size, at 20 twips to the point.
-    programtext_.setlinespacing(1.2 * model.font.points * 20 / screen.twipsperpixely);
+    programtext_.setlinespacing(linespacingtwips(model.font.points) / screen.twipsperpixely);
 }
 
 } // namespace jex::qt

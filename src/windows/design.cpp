@@ -80,12 +80,8 @@ void designgraphics(GraphicsWindow& graphics) {
         style(*button, white, font);
     style(graphics.Picture1, brightgreen, Font{7.8, false}, blue);
     style(graphics.target, yellow, Font{7.8, true});
-    for (LineControl* marking :
-         {&graphics.keys1, &graphics.keys2, &graphics.keys3, &graphics.keys4})
-        marking->colour = white;
-    for (LineControl* body :
-         {&graphics.leftside, &graphics.rightside, &graphics.topside, &graphics.bottomside})
-        body->colour = black;
+    for (std::size_t i = 0; i < robotlines.size(); ++i)
+        (graphics.*robotlines[i]).colour = i < bodylines ? black : white;
 }
 
 } // namespace

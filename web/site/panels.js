@@ -8,23 +8,12 @@ import { T, text } from './texts.js';
 
 export const FONT = 'JexSans';
 const NAMEBOXES = ['progname', 'myname', 'pf1', 'pf2'];
-// What each control of the model is on the page.
-const KINDS = {
-  buttons: Object.fromEntries(KEYNAMES.map((k) => [k, 'key'])),
-  funnies: {
-    xheading: 'label', JEXX: 'label', yheading: 'label', JEXY: 'label', angleheading: 'label',
-    JEXangle: 'label', speed: 'label', penlabel: 'label', Slider1: 'slider', penon: 'button',
-    penoff: 'button', target: 'button', clear: 'button', centre: 'button',
-  },
-  program: { exitbutton: 'button', nameheader: 'label', programtext: 'listing' },
-  graphics: {
-    pname: 'label', mname: 'label', progname: 'textbox', myname: 'textbox', Picture1: 'canvas',
-    warnings: 'label', load: 'button', printbutton: 'button', save: 'button', pf1: 'textbox',
-    pf2: 'textbox', change1: 'button', change2: 'button', use1: 'button', use2: 'button',
-    target: 'button',
-  },
-  exitwindow: { Label1: 'label', cancel: 'button', exitanyway: 'button' },
-};
+// What each control of the model is on the page, from the rules' table of
+// controls: { window: { control: kind } }.
+let KINDS = null;
+export function loadcontrols(json) {
+  KINDS = JSON.parse(json);
+}
 const WINDOWS = ['graphics', 'program', 'funnies', 'buttons', 'exitwindow'];
 
 let model = null;
@@ -199,7 +188,7 @@ function rendercontrol(win, name, control, view, windowmodel) {
     view.dataset.largechange = step;
     if (Number(view.value) !== value) view.value = value;
   } else if (kind === 'listing') {
-    renderlisting(view, windowmodel.lines, points);
+    renderlisting(view, windowmodel.lines, windowmodel.linespacing);
   } else if (kind === 'canvas') {
     sizecanvas(width, height);
   } else if (view.textContent !== shown) {
@@ -207,12 +196,10 @@ function rendercontrol(win, name, control, view, windowmodel) {
   }
 }
 
-function renderlisting(view, lines, points) {
-  const key = JSON.stringify(lines);
+function renderlisting(view, lines, spacing) {
+  const key = JSON.stringify([lines, spacing]);
   if (view.dataset.lines === key) return;
   view.dataset.lines = key;
-  // Each line takes 1.2 times the font size, at 20 twips to the point.
-  const spacing = (1.2 * points * 20) / 15;
   view.replaceChildren(...lines.map(([plain, emphasised], row) => {
     const line = element('div', 'line', plain);
     line.setAttribute('role', 'listitem');

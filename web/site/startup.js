@@ -9,7 +9,7 @@ import {
 } from './bridge.js';
 import { askfile, askyesno, pagebutton, teachersettings } from './dialogs.js';
 import { listenkeys, loadkeyboard } from './keyboard.js';
-import { FONT, element, loadbuiltin, panelcalls } from './panels.js';
+import { FONT, element, loadbuiltin, loadcontrols, panelcalls } from './panels.js';
 import { printpages } from './printing.js';
 import { loadsounds, playsound } from './sounds.js';
 import { basename, filesaved, makefolders, mountstorage, store, withextension } from './storage.js';
@@ -76,6 +76,7 @@ async function start() {
   // The keyboard's tool tips are in the language chosen.
   await Promise.all([chooselanguage(), mountstorage()]);
   loadkeyboard(jex.UTF8ToString(jex._jex_keyboard()));
+  loadcontrols(jex.UTF8ToString(jex._jex_controltable()));
   document.title = text(T.title);
 
   const link = await linkedprogram();
