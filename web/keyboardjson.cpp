@@ -4,7 +4,11 @@
 #include "modeljson.h"
 
 #include "entry/keyboardtable.h"
+#include "core/texts.h"
 #include "entry/keys.h"
+#include "windows/screenreadernames.h"
+
+#include <array>
 
 #include <cctype>
 
@@ -28,6 +32,13 @@ std::string browserkey(const KeyboardKey& key) {
     return std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(key.character))));
 }
 
+// The page's panels by the windows' place in the order shown.
+constexpr std::array<const char*, 4> panels = {"buttons", "funnies", "program", "graphics"};
+
+std::string controlname(ShownWindow window, const char* control) {
+    return jsonstring(std::string(panels[static_cast<std::size_t>(window)]) + "." + control);
+}
+
 } // namespace
 
 std::string keyboardjson() {
@@ -38,7 +49,13 @@ std::string keyboardjson() {
     std::string tooltips;
     for (int index = 0; index < keycount; ++index)
         tooltips += (index == 0 ? "" : ",") + jsonstring(keytooltip(static_cast<Key>(index)));
-    return R"({"keys":[)" + keys + R"(],"tooltips":[)" + tooltips + "]}";
+    std::string names;
+    for (const ScreenReaderName& name : screenreadernames) {
+        const std::string said = text(name.words) + (name.more ? " " + text(name.more) : "");
+        names += (names.empty() ? "[" : ",[") + controlname(name.window, name.control) + "," +
+                 jsonstring(said) + "]";
+    }
+    return R"({"keys":[)" + keys + R"(],"tooltips":[)" + tooltips + R"(],"names":[)" + names + "]}";
 }
 
 } // namespace jex::web

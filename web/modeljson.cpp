@@ -3,6 +3,7 @@
 
 #include "core/numbers.h"
 #include "entry/keys.h"
+#include "windows/controltable.h"
 
 #include <cstdio>
 #include <utility>
@@ -53,7 +54,15 @@ std::string line(const LineControl& l) {
            colour(l.colour) + "\"," + (l.visible ? "true" : "false") + "]";
 }
 
-using Named = std::pair<const char*, const Control*>;
+using Named = std::pair<std::string_view, const Control*>;
+
+// A window's controls, in the order of the rules' table.
+std::vector<Named> tablecontrols(const Windows& windows, std::string_view window) {
+    std::vector<Named> named;
+    for (const ControlEntry& entry : controltable())
+        if (entry.window == window) named.emplace_back(entry.name, &controlin(entry, windows));
+    return named;
+}
 
 std::string window(const Window& w, const std::vector<Named>& controls, Scale inside,
                    const ScreenInfo& screen, const std::string& extra = {}) {
@@ -99,7 +108,7 @@ std::string modeljson(const Windows& windows, const ScreenInfo& screen) {
     std::vector<Named> keys;
     for (int index = 0; index < keycount; ++index) {
         const Key key = static_cast<Key>(index);
-        keys.emplace_back(keyname(key).data(), &windows.buttons.key(key));
+        keys.emplace_back(keyname(key), &windows.buttons.key(key));
     }
 
     const FunniesWindow& f = windows.funnies;
@@ -128,53 +137,12 @@ std::string modeljson(const Windows& windows, const ScreenInfo& screen) {
     }
     sprite += "]";
 
-    const ExitWindow& e = windows.exitwindow;
     return "{\"buttons\":" + window(windows.buttons, keys, pixels, screen) + ",\"funnies\":" +
-           window(f,
-                  {{"xheading", &f.xheading},
-                   {"JEXX", &f.JEXX},
-                   {"yheading", &f.yheading},
-                   {"JEXY", &f.JEXY},
-                   {"angleheading", &f.angleheading},
-                   {"JEXangle", &f.JEXangle},
-                   {"speed", &f.speed},
-                   {"Slider1", &f.Slider1},
-                   {"penlabel", &f.penlabel},
-                   {"penon", &f.penon},
-                   {"penoff", &f.penoff},
-                   {"target", &f.target},
-                   {"clear", &f.clear},
-                   {"centre", &f.centre}},
-                  twips, screen, slider) +
-           ",\"program\":" +
-           window(p,
-                  {{"exitbutton", &p.exitbutton},
-                   {"nameheader", &p.nameheader},
-                   {"programtext", &p.programtext}},
-                  twips, screen, lines) +
-           ",\"graphics\":" +
-           window(g,
-                  {{"pname", &g.pname},
-                   {"mname", &g.mname},
-                   {"progname", &g.progname},
-                   {"myname", &g.myname},
-                   {"Picture1", &g.Picture1},
-                   {"warnings", &g.warnings},
-                   {"load", &g.load},
-                   {"printbutton", &g.printbutton},
-                   {"save", &g.save},
-                   {"pf1", &g.pf1},
-                   {"pf2", &g.pf2},
-                   {"change1", &g.change1},
-                   {"change2", &g.change2},
-                   {"use1", &g.use1},
-                   {"use2", &g.use2},
-                   {"target", &g.target}},
-                  pixels, screen, sprite) +
+           window(f, tablecontrols(windows, "funnies"), twips, screen, slider) + ",\"program\":" +
+           window(p, tablecontrols(windows, "program"), twips, screen, lines) + ",\"graphics\":" +
+           window(g, tablecontrols(windows, "graphics"), pixels, screen, sprite) +
            ",\"exitwindow\":" +
-           window(e, {{"Label1", &e.Label1}, {"cancel", &e.cancel}, {"exitanyway", &e.exitanyway}},
-                  twips, screen) +
-           "}";
+           window(windows.exitwindow, tablecontrols(windows, "exitwindow"), twips, screen) + "}";
 }
 
 } // namespace jex::web

@@ -21,6 +21,7 @@ enum class EventKind {
     slider = 5, // number: the new value
     tick = 6,
     resize = 7, // number: width, number2: height, in pixels
+    listing = 8, // number: the listing got the keyboard (-1), or a ListingMove to read by
 };
 
 struct PageEvent {

@@ -2,29 +2,26 @@
 // The web edition's entry points, called by the page's script: the start-up,
 // and the handling of the events the page has queued.
 #include "keyboardjson.h"
-#include "relayout.h"
 #include "webplatform.h"
 
-#include "canvas/target.h"
 #include "canvas/tools.h"
 #include "core/languages.h"
 #include "core/state.h"
 #include "core/texts.h"
+#include "entry/spoken.h"
 #include "entry/timerwaits.h"
-#include "files/exit.h"
 #include "files/loadsave.h"
 #include "files/names.h"
 #include "files/programfile.h"
-#include "files/programbuttons.h"
-#include "printing/printbutton.h"
 #include "run/keypadkeys.h"
+#include "windows/controltable.h"
+#include "windows/relayout.h"
 #include "windows/startup.h"
 
 #include <emscripten.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,17 +36,13 @@ struct Simulator {
 
     WebPlatform platform;
     JexState state;
-    Windows designed;
     bool resized = false;
 };
 
 Simulator::Simulator()
-    : platform([this](const PageEvent& event) { handle(event); }), state(platform),
-      designed(state.windows) {
+    : platform([this](const PageEvent& event) { handle(event); }), state(platform) {
     platform.attach(state);
 }
-
-using Rule = void (*)(JexState&);
 
 // Where the page puts the language table it fetched.
 constexpr std::string_view languagefolder = "/languages";
@@ -61,29 +54,6 @@ std::string desktopcode(std::string_view code) {
     return desktop;
 }
 
-// The page names each button by its window and control.
-const std::map<std::string, Rule>& buttonrules() {
-    static const std::map<std::string, Rule> rules{
-        {"funnies.penon", penon_Click},
-        {"funnies.penoff", penoff_Click},
-        {"funnies.target", target_Click},
-        {"funnies.clear", clear_Click},
-        {"funnies.centre", centre_Click},
-        {"graphics.load", load_Click},
-        {"graphics.printbutton", printbutton_Click},
-        {"graphics.save", save_Click},
-        {"graphics.change1", change1_Click},
-        {"graphics.change2", change2_Click},
-        {"graphics.use1", use1_Click},
-        {"graphics.use2", use2_Click},
-        {"graphics.target", graphicstarget_Click},
-        {"program.exitbutton", exitbutton_Click},
-        {"exitwindow.cancel", cancel_Click},
-        {"exitwindow.exitanyway", exitanyway_Click},
-    };
-    return rules;
-}
-
 void Simulator::handle(const PageEvent& event) {
     switch (event.kind) {
     case EventKind::key:
@@ -91,8 +61,9 @@ void Simulator::handle(const PageEvent& event) {
             keypad_Click(state, static_cast<Key>(static_cast<int>(event.number)));
         break;
     case EventKind::button:
-        if (const auto rule = buttonrules().find(event.text); rule != buttonrules().end())
-            rule->second(state);
+        // The page names each button by its window and control.
+        if (const ControlEntry* control = findcontrol(event.text); control && control->click)
+            control->click(state);
         break;
     case EventKind::namechange:
         if (event.number >= 0 && event.number <= static_cast<int>(NameBox::pf2))
@@ -111,13 +82,19 @@ void Simulator::handle(const PageEvent& event) {
         platform.setscreen(static_cast<int>(event.number), static_cast<int>(event.number2));
         resized = true;
         break;
+    case EventKind::listing:
+        if (event.number < 0)
+            listing_GotFocus(state);
+        else if (event.number <= static_cast<int>(ListingMove::last))
+            readlisting(state, static_cast<ListingMove>(static_cast<int>(event.number)));
+        break;
     case EventKind::none:
         break;
     }
     // A run keeps its drawing units to its end; the new layout waits for it.
     if (resized && !state.running) {
         resized = false;
-        relayout(state, designed);
+        relayout(state);
     }
 }
 
@@ -171,6 +148,12 @@ EMSCRIPTEN_KEEPALIVE const char* jex_chooselanguage(const char* wanted) {
 EMSCRIPTEN_KEEPALIVE const char* jex_keyboard() {
     static std::string table;
     table = jex::web::keyboardjson();
+    return table.c_str();
+}
+
+// Every window's controls and their kinds, for the page to build them from.
+EMSCRIPTEN_KEEPALIVE const char* jex_controltable() {
+    static const std::string table(jex::controltablejson());
     return table.c_str();
 }
 

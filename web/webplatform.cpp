@@ -126,16 +126,9 @@ double WebPlatform::timeofday() {
     return web::timeofday();
 }
 
-void WebPlatform::seedrandom(double seed) {
-    // A placement drawn again within the same millisecond must not draw the
-    // same numbers: counting the seeds keeps them apart.
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed * 1000.0), ++seeds_};
-    generator_.seed(sequence);
-}
+void WebPlatform::seedrandom(double seed) { chance_.seed(seed); }
 
-double WebPlatform::random() {
-    return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
-}
+double WebPlatform::random() { return chance_.draw(); }
 
 CalendarDate WebPlatform::today() {
     const int date = web::today();

@@ -6,13 +6,13 @@
 // desktop's event loop would.
 #pragma once
 
+#include "core/chance.h"
 #include "core/platform.h"
 #include "pagebridge.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -73,8 +73,7 @@ class WebPlatform final : public Platform {
     double lastshown_ = -1; // milliseconds
     double lastyield_ = 0;  // milliseconds
     std::optional<std::string> saving_;
-    std::mt19937 generator_;
-    std::uint32_t seeds_ = 0;
+    Chance chance_;
     bool ended_ = false;
 };
 

@@ -65,89 +65,46 @@ std::optional<PageSize> WebPrintJob::pagesize() {
     return PageSize{printablewidth, printableheight, twipsperinch / twipsperdot};
 }
 
-bool WebPrintJob::setscale(double width, double height) {
-    if (width <= 0 || height <= 0) return false;
-    dotsperunitx_ = printablewidth / twipsperdot / width;
-    dotsperunity_ = printableheight / twipsperdot / height;
-    scaleheight_ = height;
-    scaled_ = true;
-    return true;
+double WebPrintJob::widthdots() const { return printablewidth / twipsperdot; }
+
+double WebPrintJob::heightdots() const { return printableheight / twipsperdot; }
+
+double WebPrintJob::textwidthdots(std::string_view text, double points) const {
+    return web::textwidth(points, false, std::string(text));
 }
 
-bool WebPrintJob::setcurrentx(double x) {
-    x_ = x;
-    return true;
+double WebPrintJob::linespacingdots(double points) const { return web::lineheight(points); }
+
+bool WebPrintJob::drawtext(double x, double y, std::string_view text, double points) {
+    return add("<text x=\"" + num(x) + "\" y=\"" + num(y) + "\" font-size=\"" +
+               num(points / pointsperpixel) + "\">" + escaped(text) + "</text>");
 }
 
-bool WebPrintJob::setcurrenty(double y) {
-    y_ = y;
-    return true;
+bool WebPrintJob::drawline(double x1, double y1, double x2, double y2, Colour colour,
+                           int linedots) {
+    return add("<line x1=\"" + num(x1) + "\" y1=\"" + num(y1) + "\" x2=\"" + num(x2) +
+               "\" y2=\"" + num(y2) + "\" stroke=\"" + css(colour) + "\" stroke-width=\"" +
+               std::to_string(linedots) + "\" stroke-linecap=\"round\"/>");
 }
 
-bool WebPrintJob::setfontsize(double points) {
-    if (points <= 0) return false;
-    points_ = points;
-    return true;
+bool WebPrintJob::drawrectangle(double left, double top, double width, double height,
+                                Colour colour, int linedots) {
+    return add("<rect x=\"" + num(left) + "\" y=\"" + num(top) + "\" width=\"" + num(width) +
+               "\" height=\"" + num(height) + "\" fill=\"none\" " + "stroke=\"" + css(colour) +
+               "\" stroke-width=\"" + std::to_string(linedots) + "\"/>");
 }
 
-std::optional<double> WebPrintJob::textwidth(std::string_view text) {
-    return web::textwidth(points_, false, std::string(text)) / dotsperunitx_;
-}
-
-double WebPrintJob::lineheight() const {
-    return web::lineheight(points_) / dotsperunity_;
-}
-
-bool WebPrintJob::printtext(std::string_view text, LineEnd end) {
-    // A line that would run off the bottom starts the next page; one at the
-    // top of a page stays, or a page too short for any line would never end.
-    if (scaled_ && y_ > 0 && y_ + lineheight() > scaleheight_) {
-        pages_.emplace_back();
-        y_ = 0;
-    }
-    if (!add("<text x=\"" + num(px(x_)) + "\" y=\"" + num(py(y_)) + "\" font-size=\"" +
-             num(points_ / pointsperpixel) + "\">" + escaped(text) + "</text>"))
-        return false;
-    if (end == LineEnd::next) return newline();
-    x_ += *textwidth(text);
-    return true;
-}
-
-bool WebPrintJob::newline() {
-    x_ = 0;
-    y_ += lineheight();
-    return true;
-}
-
-bool WebPrintJob::setlinewidth(int dots) {
-    if (dots < 1) return false;
-    linewidth_ = dots;
-    return true;
-}
-
-bool WebPrintJob::line(double x1, double y1, double x2, double y2, Colour colour) {
-    return add("<line x1=\"" + num(px(x1)) + "\" y1=\"" + num(py(y1)) + "\" x2=\"" + num(px(x2)) +
-               "\" y2=\"" + num(py(y2)) + "\" stroke=\"" + css(colour) + "\" stroke-width=\"" +
-               std::to_string(linewidth_) + "\" stroke-linecap=\"round\"/>");
-}
-
-bool WebPrintJob::rectangle(double left, double top, double width, double height, Colour colour) {
-    return add("<rect x=\"" + num(px(left)) + "\" y=\"" + num(py(top)) + "\" width=\"" +
-               num(px(width)) + "\" height=\"" + num(py(height)) + "\" fill=\"none\" " +
-               "stroke=\"" + css(colour) + "\" stroke-width=\"" + std::to_string(linewidth_) +
-               "\"/>");
-}
-
-bool WebPrintJob::paintpicture(double left, double top, double width, double height) {
+bool WebPrintJob::drawpicture(double left, double top, double width, double height) {
     // The page puts the background picture in when it shows the pages.
-    return add("<image class=\"background\" x=\"" + num(px(left)) + "\" y=\"" + num(py(top)) +
-               "\" width=\"" + num(px(width)) + "\" height=\"" + num(py(height)) +
+    return add("<image class=\"background\" x=\"" + num(left) + "\" y=\"" + num(top) +
+               "\" width=\"" + num(width) + "\" height=\"" + num(height) +
                "\" preserveAspectRatio=\"none\"/>");
 }
 
+void WebPrintJob::startpage() { pages_.emplace_back(); }
+
 std::string WebPrintJob::svg() const {
-    const std::string size = "viewBox=\"0 0 " + num(printablewidth / twipsperdot) + " " +
-                             num(printableheight / twipsperdot) + "\"";
+    const std::string size = "viewBox=\"0 0 " + num(widthdots()) + " " + num(heightdots()) + "\"";
     std::string all;
     for (const std::string& page : pages_)
         all += "<svg class=\"printpage\" xmlns=\"http://www.w3.org/2000/svg\" "

@@ -153,5 +153,7 @@ struct Windows {
 // Sets the properties the windows have before any layout: fonts, colours,
 // fixed sizes and the captions that never change.
 void designwindows(Windows& windows);
+// The tools window alone, as designed: the sizes a low screen shrinks from.
+void designtools(FunniesWindow& funnies);
 
 } // namespace jex

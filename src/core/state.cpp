@@ -4,7 +4,6 @@
 #include "core/platform.h"
 #include "core/textids.h"
 #include "core/texts.h"
-#include "core/tokens.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,15 +19,11 @@ void initvariables(JexState& jex) {
 
     for (int s = 0; s < slotcount; ++s) {
         jex.store.slotname[s] = text(textid::myprogram + s);
-        jex.store.stepcount[s] = 0;
-        jex.store.commands[0][s] = token::done;
-        jex.store.commands[1][s] = token::done;
+        jex.store.clear(s);
     }
     // The backup starts as these empty slots, so that restoring before the
     // first backup still leaves every slot well formed.
-    jex.backupcommands = jex.store.commands;
-    jex.backuparguments = jex.store.arguments;
-    jex.backupstepcount = jex.store.stepcount;
+    jex.backupsteps = jex.store;
 
     jex.robotspeed = static_cast<Int16>(jex.windows.funnies.Slider1.value);
 

@@ -28,10 +28,7 @@ struct JexState {
     std::string authorname;
     Int16 currentslot = 0;
     SlotArray<Int16> entrystate{};
-    SlotArray<Int16> openrepeats{};
-    StepTable<std::string> backupcommands;
-    StepTable<Argument> backuparguments;
-    SlotArray<Int16> backupstepcount{};
+    ProgramSteps backupsteps;  // what RM puts back
     bool saved = true;
 
     // Listing

@@ -8,8 +8,7 @@ struct JexState;
 
 void backup(JexState& jex);
 
-// Puts the copy back and counts the open repeat blocks afresh. It shows
-// nothing and leaves the entry states alone.
+// Puts the copy back. It shows nothing and leaves the entry states alone.
 void restore(JexState& jex);
 
 } // namespace jex

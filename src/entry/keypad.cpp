@@ -4,8 +4,8 @@
 #include "core/programstore.h"
 #include "core/state.h"
 #include "core/textids.h"
+#include "core/commands.h"
 #include "core/texts.h"
-#include "core/tokens.h"
 #include "entry/backup.h"
 #include "entry/feedback.h"
 #include "entry/spoken.h"
@@ -13,33 +13,16 @@
 namespace jex {
 namespace {
 
-constexpr int threedigits = 100;  // the smallest number with all its digits
-
-int lastnumber(const JexState& jex) {
-    const int s = jex.currentslot;
-    return valueof(jex.store.arguments[jex.store.stepcount[s]][s]);
-}
-
-// A note takes one digit and a counted command three; a number that has them
-// all takes no more, whatever the entry state says.
+// A number that has all the digits its command takes takes no more, whatever
+// the entry state says.
 bool numbercomplete(const JexState& jex) {
     const int s = jex.currentslot;
-    const int n = jex.store.stepcount[s];
-    const int number = lastnumber(jex);
-    if (number == awaitingnumber) return false;
-    return jex.store.commands[n][s] == token::note || number >= threedigits;
-}
-
-// What the keypad expects after the slot's last step, read from the step.
-Int16 entrystatefor(const JexState& jex, int slot) {
-    const int n = jex.store.stepcount[slot];
-    if (n == 0 || valueof(jex.store.arguments[n][slot]) != awaitingnumber) return entry::command;
-    return jex.store.commands[n][slot] == token::note ? entry::lastdigit : entry::firstdigit;
+    return hasalldigits(jex.store.lastcommand(s), jex.store.lastnumber(s));
 }
 
 } // namespace
 
-void commandkey(JexState& jex, std::string_view command) {
+void commandkey(JexState& jex, Command command) {
     if (stopifrunning(jex)) return;
     if (numberpending(jex)) {
         refusekey(jex, textid::expectingnumber);
@@ -52,26 +35,25 @@ void commandkey(JexState& jex, std::string_view command) {
     addcommand(jex, command);
 }
 
-void addcommand(JexState& jex, std::string_view command) {
+void addcommand(JexState& jex, Command command) {
     const int s = jex.currentslot;
-    if (command == token::end) {
+    if (command == Command::end) {
         addend(jex);
-    } else if (command == token::repeat) {
+    } else if (command == Command::repeat) {
         addrepeat(jex);
     } else {
-        jex.entrystate[s] = command == token::note ? entry::lastdigit : entry::firstdigit;
+        jex.entrystate[s] = entrystateafter(command);
         appendstep(jex, command);
     }
     // A repeat or end key that was refused still counts as a change.
     jex.saved = false;
-    jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
 }
 
 void addrepeat(JexState& jex) {
     const int s = jex.currentslot;
-    if (jex.openrepeats[s] < maxopenrepeats) {
-        jex.entrystate[s] = entry::firstdigit;
-        appendstep(jex, token::repeat);
+    if (jex.store.openrepeats(s) < maxopenrepeats) {
+        jex.entrystate[s] = entrystateafter(Command::repeat);
+        appendstep(jex, Command::repeat);
     } else {
         refusekey(jex, textid::toomanyrepeats);
     }
@@ -79,22 +61,17 @@ void addrepeat(JexState& jex) {
 
 void addend(JexState& jex) {
     const int s = jex.currentslot;
-    if (jex.openrepeats[s] >= 1) {
-        jex.entrystate[s] = entry::command;
-        appendstep(jex, token::end);
-        jex.store.arguments[jex.store.stepcount[s]][s] = endmarker;
+    if (jex.store.openrepeats(s) >= 1) {
+        jex.entrystate[s] = entrystateafter(Command::end);
+        appendstep(jex, Command::end, endmarker);
         backup(jex);
     } else {
         refusekey(jex, textid::nomatchingrepeat);
     }
 }
 
-void appendstep(JexState& jex, std::string_view command) {
-    const int s = jex.currentslot;
-    const int n = ++jex.store.stepcount[s];
-    jex.store.commands[n][s] = command;
-    jex.store.arguments[n][s] = awaitingnumber;
-    jex.store.commands[n + 1][s] = token::done;
+void appendstep(JexState& jex, Command command, Argument number) {
+    jex.store.append(jex.currentslot, command, number);
     refreshlisting(jex);
     saylaststep(jex);
 }
@@ -129,9 +106,8 @@ void digitkey(JexState& jex, int digit) {
 
 void adddigit(JexState& jex, int digit) {
     const int s = jex.currentslot;
-    Argument& number = jex.store.arguments[jex.store.stepcount[s]][s];
-    const int before = valueof(number);
-    number = static_cast<Int16>(before == awaitingnumber ? digit : before * 10 + digit);
+    const int before = jex.store.lastnumber(s);
+    jex.store.setnumber(s, static_cast<Int16>(before == awaitingnumber ? digit : before * 10 + digit));
     refreshlisting(jex);
     saylaststep(jex);
     backup(jex);
@@ -143,11 +119,9 @@ void ce(JexState& jex) {
         refusekey(jex, textid::nothingtorubout);
         return;
     }
-    jex.entrystate[s] = entry::command;
     const std::string rubbed = stepwords(jex, jex.store.stepcount[s], s);
-    const int n = --jex.store.stepcount[s];
-    jex.store.commands[n + 1][s] = token::done;
-    jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
+    jex.store.rubout(s);
+    jex.entrystate[s] = entry::command;
     refreshlisting(jex);
     say(jex, filltext(textid::rubbedout, {rubbed}));
 }
@@ -158,12 +132,8 @@ void cm(JexState& jex) {
         refusekey(jex, textid::nothingtorubout);
         return;
     }
-    for (auto& row : jex.store.commands) row[s].clear();
-    jex.store.stepcount[s] = 0;
-    jex.store.commands[0][s] = token::done;
-    jex.store.commands[1][s] = token::done;
+    jex.store.clear(s);
     jex.entrystate[s] = entry::command;
-    jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
     refreshlisting(jex);
     say(jex, text(textid::programcleared));
 }
@@ -179,7 +149,7 @@ void rm(JexState& jex) {
 
 void settleentrystates(JexState& jex) {
     for (int s = 0; s < slotcount; ++s)
-        jex.entrystate[s] = entrystatefor(jex, s);
+        jex.entrystate[s] = jex.store.settledentry(s);
 }
 
 } // namespace jex

@@ -3,19 +3,18 @@
 // the digit keys. Every key edits the slot being edited.
 #pragma once
 
-#include "core/types.h"
-
-#include <string_view>
+#include "core/commands.h"
 
 namespace jex {
 
 struct JexState;
 
-void commandkey(JexState& jex, std::string_view command);
-void addcommand(JexState& jex, std::string_view command);
+void commandkey(JexState& jex, Command command);
+void addcommand(JexState& jex, Command command);
 void addrepeat(JexState& jex);
 void addend(JexState& jex);
-void appendstep(JexState& jex, std::string_view command);
+// Adds the step to the slot being edited and lists it.
+void appendstep(JexState& jex, Command command, Argument number = awaitingnumber);
 
 void digitkey(JexState& jex, int digit);
 void adddigit(JexState& jex, int digit);

@@ -4,26 +4,13 @@
 #include "core/state.h"
 #include "core/textids.h"
 #include "core/texts.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace jex {
 namespace {
-
-int wordnumber(const std::string& command) {
-    if (command == token::forwards) return textid::forward;
-    if (command == token::backwards) return textid::backward;
-    if (command == token::left) return textid::left;
-    if (command == token::right) return textid::right;
-    if (command == token::pause) return textid::pause;
-    if (command == token::note) return textid::note;
-    if (command == token::repeat) return textid::repeat;
-    if (command == token::flash) return textid::flash;
-    if (command == token::end) return textid::end;
-    return 0;
-}
 
 // The word, one space, and for a number that is not a marker its sign
 // position (a space) and digits.
@@ -57,21 +44,20 @@ void buildlisting(JexState& jex, int slot) {
 }
 
 void buildline(JexState& jex, int step, int slot) {
-    const std::string& command = jex.store.commands[step][slot];
+    const CommandKind kind = commandinfo(jex.store.commands[step][slot]).kind;
     std::string& line = jex.listinglines[step][slot];
     Int16& indent = jex.listingindent[slot];
-    if (command == token::end) --indent;
+    if (kind == CommandKind::end) --indent;
     line = stepline(jex, step, slot, indent);
-    if (command == token::repeat) ++indent;
+    if (kind == CommandKind::repeat) ++indent;
 }
 
 std::string stepline(const JexState& jex, int step, int slot, int indent) {
-    const std::string& command = jex.store.commands[step][slot];
-    const Argument& argument = jex.store.arguments[step][slot];
-    if (command == token::callone || command == token::calltwo)
+    const CommandInfo& command = commandinfo(jex.store.commands[step][slot]);
+    if (command.kind == CommandKind::call)
         return std::string(static_cast<std::size_t>(std::max(indent, 0)), ' ') +
-               jex.store.slotname[command == token::callone ? 1 : 2];
-    if (const int word = wordnumber(command); word != 0) return wordline(indent, word, argument);
+               jex.store.slotname[command.calls];
+    if (command.word != 0) return wordline(indent, command.word, jex.store.arguments[step][slot]);
     return {};
 }
 

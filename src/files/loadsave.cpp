@@ -6,7 +6,6 @@
 #include "core/state.h"
 #include "core/textids.h"
 #include "core/texts.h"
-#include "core/tokens.h"
 #include "entry/backup.h"
 #include "entry/feedback.h"
 #include "entry/keypad.h"
@@ -140,8 +139,6 @@ void installprogram(JexState& jex, const ProgramFile& program) {
     jex.store = program.store;
     jex.authorname = program.authorname;
     settleentrystates(jex);
-    for (int s = 0; s < slotcount; ++s)
-        jex.openrepeats[s] = static_cast<Int16>(countopenrepeats(jex.store, s));
 }
 
 void newprog(JexState& jex) {

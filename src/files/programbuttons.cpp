@@ -6,7 +6,7 @@
 #include "core/state.h"
 #include "core/textids.h"
 #include "core/texts.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "entry/feedback.h"
 #include "entry/keypad.h"
 #include "entry/spoken.h"
@@ -25,7 +25,7 @@ void changefunction(JexState& jex, int slot) {
     if (jex.currentslot == slot) {
         // Only the repeats have to balance: a number still missing is no
         // reason to stay in the function.
-        if (countopenrepeats(jex.store, slot) != 0) {
+        if (jex.store.openrepeats(slot) != 0) {
             refusekey(jex, textid::nomatchingend);
             return;
         }
@@ -49,7 +49,7 @@ void changefunction(JexState& jex, int slot) {
 void usefunction(JexState& jex, int called) {
     if (stopifrunning(jex)) return;
     const int s = jex.currentslot;
-    if (s >= called) {
+    if (!callallowed(callof(called), s)) {
         refusekey(jex, textid::cantusehere);
         return;
     }
@@ -57,13 +57,11 @@ void usefunction(JexState& jex, int called) {
         refusekey(jex, textid::expectingnumber);
         return;
     }
-    const int n = jex.store.stepcount[s];
-    if (n == maxsteps) {
+    if (jex.store.stepcount[s] == maxsteps) {
         refusekey(jex, textid::programfull);
         return;
     }
-    appendstep(jex, called == 1 ? token::callone : token::calltwo);
-    jex.store.arguments[n + 1][s] = Int16{0};
+    appendstep(jex, callof(called), Int16{0});
     jex.entrystate[s] = entry::command;
 }
 

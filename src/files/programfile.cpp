@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/programfile.h"
 
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "files/cp1252.h"
 
 #include <algorithm>
@@ -173,32 +173,32 @@ class Reader {
         int count = 0;
         if (!number(heading.second, "step count", count)) return false;
         if (count < 0 || count > maxsteps) return refuse("step count out of range");
-        store.stepcount[slot] = static_cast<Int16>(count);
-        store.commands[0][slot] = token::done;
+        store.clear(slot);
 
         int open = 0;
         for (int step = 1; step <= count; ++step) {
             Line line;
-            std::string command;
+            std::string token;
             int value = 0;
-            if (!next(line) || !text(line.first, "command", command) ||
-                !number(line.second, "argument of " + command, value) ||
-                !checkstep(command, value, slot, open))
+            if (!next(line) || !text(line.first, "command", token) ||
+                !number(line.second, "argument of " + token, value))
                 return false;
-            store.commands[step][slot] = command;
-            store.arguments[step][slot] = static_cast<Int16>(value);
+            const Command command = commandfortoken(token);
+            if (command == Command::none || command == Command::done)
+                return refuse("unknown command: " + token);
+            if (!checkstep(command, value, slot, open)) return false;
+            store.append(slot, command, static_cast<Int16>(value));
         }
 
         Line terminator;
         std::string done;
         if (!next(terminator) || !text(terminator.first, "terminator", done)) return false;
-        if (done != token::done) return refuse("slot without its terminator");
+        if (done != tokenof(Command::done)) return refuse("slot without its terminator");
         if (terminator.second.kind == Field::Kind::text) return refuse("terminator with a text");
         // A removed step leaves its number, whatever it was, in the row that
         // becomes the terminator.
         if (terminator.second.kind == Field::Kind::number)
             store.arguments[count + 1][slot] = static_cast<Int16>(terminator.second.number);
-        store.commands[count + 1][slot] = token::done;
         return true;
     }
 
@@ -210,25 +210,25 @@ class Reader {
     // Never made: a number below -1 where digits build it, an end step's
     // number above its marker, more than three repeats open, an end without a
     // repeat, a call where the use buttons refuse it.
-    [[nodiscard]] bool checkstep(std::string_view command, int value, int slot, int& open) {
-        if (command == token::forwards || command == token::backwards || command == token::left ||
-            command == token::right || command == token::pause || command == token::flash ||
-            command == token::note) {
-            if (value < awaitingnumber) return refuse("negative number");
-        } else if (command == token::repeat) {
+    [[nodiscard]] bool checkstep(Command command, int value, int slot, int& open) {
+        switch (kindof(command)) {
+        case CommandKind::repeat:
             if (value < awaitingnumber) return refuse("negative repeat count");
             if (++open > maxopenrepeats) return refuse("too many repeats open");
-        } else if (command == token::end) {
+            return true;
+        case CommandKind::end:
             if (value > endmarker) return refuse("end without its marker");
             if (--open < 0) return refuse("end without a repeat");
-        } else if (command == token::callone) {
-            if (value < 0 || slot != 0) return refuse("call of function 1 out of place");
-        } else if (command == token::calltwo) {
-            if (value < 0 || slot == 2) return refuse("call of function 2 out of place");
-        } else {
-            return refuse("unknown command: " + std::string(command));
+            return true;
+        case CommandKind::call:
+            if (value < 0 || !callallowed(command, slot))
+                return refuse("call of function " + std::to_string(commandinfo(command).calls) +
+                              " out of place");
+            return true;
+        default:
+            if (value < awaitingnumber) return refuse("negative number");
+            return true;
         }
-        return true;
     }
 
     std::string_view bytes_;
@@ -259,7 +259,7 @@ std::string writeprogram(const ProgramFile& program) {
         const int count = std::clamp<int>(store.stepcount[slot], 0, maxsteps);
         writeline(out, textfield(store.slotname[slot]), std::to_string(count));
         for (int step = 1; step <= count + 1; ++step)
-            writeline(out, textfield(store.commands[step][slot]),
+            writeline(out, textfield(tokenof(store.commands[step][slot])),
                       numberfield(store.arguments[step][slot]));
     }
     return out;

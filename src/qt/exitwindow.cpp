@@ -11,10 +11,10 @@ exitwindow::exitwindow(JexState& jex, QtPlatform& platform)
     : ModelWindow(jex, platform, jex.windows.exitwindow, Units::twips), Label1_(this),
       cancel_(this), exitanyway_(this) {
     ExitWindow& model = jex.windows.exitwindow;
-    bind(Label1_, model.Label1, "Label1");
+    bind(Label1_, model.Label1);
     Label1_.setAlignment(Qt::AlignCenter);
-    button(cancel_, model.cancel, "cancel", cancel_Click);
-    button(exitanyway_, model.exitanyway, "exitanyway", exitanyway_Click);
+    button(cancel_, model.cancel);
+    button(exitanyway_, model.exitanyway);
 }
 
 void exitwindow::syncextras(const ScreenInfo&) {

@@ -14,29 +14,29 @@ funnieswindow::funnieswindow(JexState& jex, QtPlatform& platform)
       penlabel_(this), Slider1_(Qt::Horizontal, this), penon_(this), penoff_(this), target_(this),
       clear_(this), centre_(this) {
     FunniesWindow& model = jex.windows.funnies;
-    bind(xheading_, model.xheading, "xheading");
-    bind(JEXX_, model.JEXX, "JEXX");
-    bind(yheading_, model.yheading, "yheading");
-    bind(JEXY_, model.JEXY, "JEXY");
-    bind(angleheading_, model.angleheading, "angleheading");
-    bind(JEXangle_, model.JEXangle, "JEXangle");
-    bind(speed_, model.speed, "speed");
-    bind(penlabel_, model.penlabel, "penlabel");
+    bind(xheading_, model.xheading);
+    bind(JEXX_, model.JEXX);
+    bind(yheading_, model.yheading);
+    bind(JEXY_, model.JEXY);
+    bind(angleheading_, model.angleheading);
+    bind(JEXangle_, model.JEXangle);
+    bind(speed_, model.speed);
+    bind(penlabel_, model.penlabel);
 
-    bind(Slider1_, model.Slider1, "Slider1");
+    bind(Slider1_, model.Slider1);
     QObject::connect(&Slider1_, &QSlider::valueChanged, this, [this](int value) {
         forward([value](JexState& state) { Slider1_Change(state, value); });
     });
 
-    button(penon_, model.penon, "penon", penon_Click);
-    button(penoff_, model.penoff, "penoff", penoff_Click);
+    button(penon_, model.penon);
+    button(penoff_, model.penoff);
     // The colours show which of the two holds; a screen reader is told the
     // same as their checked state.
     penon_.setCheckable(true);
     penoff_.setCheckable(true);
-    button(target_, model.target, "target", target_Click);
-    button(clear_, model.clear, "clear", clear_Click);
-    button(centre_, model.centre, "centre", centre_Click);
+    button(target_, model.target);
+    button(clear_, model.clear);
+    button(centre_, model.centre);
 }
 
 void funnieswindow::syncextras(const ScreenInfo&) {

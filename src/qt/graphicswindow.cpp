@@ -25,25 +25,25 @@ graphicswindow::graphicswindow(JexState& jex, QtPlatform& platform)
       printbutton_(this), save_(this), change1_(this), change2_(this), use1_(this), use2_(this),
       Picture1_(jex.windows.graphics, this), target_(&Picture1_) {
     GraphicsWindow& model = jex.windows.graphics;
-    bind(pname_, model.pname, "pname");
-    bind(mname_, model.mname, "mname");
-    bind(warnings_, model.warnings, "warnings");
+    bind(pname_, model.pname);
+    bind(mname_, model.mname);
+    bind(warnings_, model.warnings);
 
-    namebox(progname_, model.progname, "progname", NameBox::progname);
-    namebox(myname_, model.myname, "myname", NameBox::myname);
-    namebox(pf1_, model.pf1, "pf1", NameBox::pf1);
-    namebox(pf2_, model.pf2, "pf2", NameBox::pf2);
+    namebox(progname_, model.progname, NameBox::progname);
+    namebox(myname_, model.myname, NameBox::myname);
+    namebox(pf1_, model.pf1, NameBox::pf1);
+    namebox(pf2_, model.pf2, NameBox::pf2);
 
-    button(load_, model.load, "load", load_Click);
-    button(printbutton_, model.printbutton, "printbutton", printbutton_Click);
-    button(save_, model.save, "save", save_Click);
-    button(change1_, model.change1, "change1", change1_Click);
-    button(change2_, model.change2, "change2", change2_Click);
-    button(use1_, model.use1, "use1", use1_Click);
-    button(use2_, model.use2, "use2", use2_Click);
+    button(load_, model.load);
+    button(printbutton_, model.printbutton);
+    button(save_, model.save);
+    button(change1_, model.change1);
+    button(change2_, model.change2);
+    button(use1_, model.use1);
+    button(use2_, model.use2);
 
-    bind(Picture1_, model.Picture1, "Picture1");
-    button(target_, model.target, "target", graphicstarget_Click);
+    bind(Picture1_, model.Picture1);
+    button(target_, model.target);
     target_.covered = [&model](QPointF point) { return robotcovers(model, point.x(), point.y()); };
     Picture1_.liftsprite();
     Picture1_.menuasked = [this](QPoint where) { showdrawingmenu(where); };
@@ -107,9 +107,8 @@ void NameEdit::focusOutEvent(QFocusEvent* event) {
     if (leaving && event->reason() != Qt::PopupFocusReason) leaving();
 }
 
-void graphicswindow::namebox(NameEdit& widget, const Control& control, const char* name,
-                             NameBox box) {
-    bind(widget, control, name);
+void graphicswindow::namebox(NameEdit& widget, const Control& control, NameBox box) {
+    bind(widget, control);
     // Only what the pupil types goes to the rules: the texts the rules set
     // come back through the binding, which does not count as an edit.
     QObject::connect(&widget, &QLineEdit::textEdited, this, [this, box](const QString& typed) {

@@ -48,7 +48,7 @@ class graphicswindow final : public ModelWindow {
 
   private:
     void syncextras(const ScreenInfo& screen) override;
-    void namebox(NameEdit& widget, const Control& control, const char* name, NameBox box);
+    void namebox(NameEdit& widget, const Control& control, NameBox box);
     void showdrawingmenu(QPoint where);
 
     QLabel pname_, mname_, warnings_;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/modelwindow.h"
 
+#include "core/state.h"
 #include "core/texts.h"
 #include "files/exit.h"
 #include "qt/looks.h"
 #include "qt/qtplatform.h"
+#include "windows/controltable.h"
 
 #include <QCloseEvent>
 
@@ -78,10 +80,17 @@ void ModelWindow::ordertabs() {
         setTabOrder(stops[i - 1].second, stops[i].second);
 }
 
-QPushButton& ModelWindow::button(QPushButton& widget, const Control& control, const char* name,
-                                 void (*rule)(JexState&)) {
-    bind(widget, control, name);
-    QObject::connect(&widget, &QPushButton::clicked, this, [this, rule] { forward(rule); });
+std::string_view ModelWindow::tablename(const Control& control) const {
+    const ControlEntry* entry = findcontrol(jex_.windows, control);
+    return entry ? entry->name : std::string_view();
+}
+
+QPushButton& ModelWindow::button(QPushButton& widget, const Control& control) {
+    bind(widget, control);
+    const ControlEntry* entry = findcontrol(jex_.windows, control);
+    if (const ClickRoutine routine = entry ? entry->click : nullptr)
+        QObject::connect(&widget, &QPushButton::clicked, this,
+                         [this, routine] { forward(routine); });
     return widget;
 }
 

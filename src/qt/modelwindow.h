@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace jex {
@@ -34,15 +35,18 @@ class ModelWindow : public QWidget {
   protected:
     // Puts the control on the widget at every sync; the widget is named after
     // the control.
-    template <class W> W& bind(W& widget, const Control& control, const char* name) {
-        widget.setObjectName(QString::fromLatin1(name));
+    template <class W> W& bind(W& widget, const Control& control, std::string_view name) {
+        widget.setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         bindings_.emplace_back(widget, control);
         return widget;
     }
+    // The same, named as the rules' table of controls names it.
+    template <class W> W& bind(W& widget, const Control& control) {
+        return bind(widget, control, tablename(control));
+    }
 
-    // A button whose click runs a rule.
-    QPushButton& button(QPushButton& widget, const Control& control, const char* name,
-                        void (*rule)(JexState&));
+    // A button whose click runs the routine the rules' table of controls gives it.
+    QPushButton& button(QPushButton& widget, const Control& control);
 
     // What a window shows beyond its controls' common properties.
     virtual void syncextras(const ScreenInfo&) {}
@@ -60,6 +64,7 @@ class ModelWindow : public QWidget {
     QtPlatform& platform_;
 
   private:
+    std::string_view tablename(const Control& control) const;
     void showchanges();
     void syncframe(const ScreenInfo& screen);
     void ordertabs();

@@ -12,9 +12,9 @@ programwindow::programwindow(JexState& jex, QtPlatform& platform)
     : ModelWindow(jex, platform, jex.windows.program, Units::twips), exitbutton_(this),
       nameheader_(this), programtext_(this) {
     ProgramWindow& model = jex.windows.program;
-    button(exitbutton_, model.exitbutton, "exitbutton", exitbutton_Click);
-    bind(nameheader_, model.nameheader, "nameheader");
-    bind(programtext_, model.programtext, "programtext");
+    button(exitbutton_, model.exitbutton);
+    bind(nameheader_, model.nameheader);
+    bind(programtext_, model.programtext);
     programtext_.reading = [this](ListingMove move) {
         forward([move](JexState& state) { readlisting(state, move); });
     };

@@ -187,14 +187,9 @@ void QtPlatform::drawpenline(int x1, int y1, int x2, int y2) {
 
 double QtPlatform::timeofday() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
-void QtPlatform::seedrandom(double seed) {
-    // A placement that is drawn again re-seeds within the same millisecond:
-    // counting the seeds keeps it from drawing the same numbers again.
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed * 1000.0), ++seeds_};
-    generator_.seed(sequence);
-}
+void QtPlatform::seedrandom(double seed) { chance_.seed(seed); }
 
-double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator_); }
+double QtPlatform::random() { return chance_.draw(); }
 
 CalendarDate QtPlatform::today() {
     const QDate date = QDate::currentDate();

@@ -3,6 +3,7 @@
 // loop, the sounds, the screen and the background picture.
 #pragma once
 
+#include "core/chance.h"
 #include "core/platform.h"
 #include "qt/dialogs.h"
 #include "qt/qtprintjob.h"
@@ -17,7 +18,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <random>
 
 namespace jex {
 struct JexState;
@@ -96,8 +96,7 @@ class QtPlatform final : public Platform {
     bool skipwaits_ = false;
     bool newwindows_ = false; // shown, and no event handled since
     QElapsedTimer sincesync_;
-    std::mt19937 generator_;
-    std::uint32_t seeds_ = 0;
+    Chance chance_;
 };
 
 } // namespace jex::qt

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPen>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -34,8 +35,7 @@ std::unique_ptr<QPrinter> pdfprinter(const QString& path) {
 }
 
 QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, QImage background)
-    : printer_(std::move(printer)), background_(std::move(background)), pages_(1),
-      font_(QString::fromLatin1(fontfamily)) {
+    : printer_(std::move(printer)), background_(std::move(background)), pages_(1) {
     printer_->setColorMode(QPrinter::Color);
 }
 
@@ -55,91 +55,61 @@ bool QtPrintJob::settitle(std::string_view title) {
     return true;
 }
 
-bool QtPrintJob::setscale(double width, double height) {
-    if (width <= 0 || height <= 0 || printer_->width() <= 0) return false;
-    dotsperunitx_ = printer_->width() / width;
-    dotsperunity_ = printer_->height() / height;
-    scaleheight_ = height;
-    scaled_ = true;
-    return true;
+double QtPrintJob::widthdots() const { return printer_->width(); }
+
+double QtPrintJob::heightdots() const { return printer_->height(); }
+
+QFont QtPrintJob::font(double points) const {
+    QFont face(QString::fromLatin1(fontfamily));
+    face.setPointSizeF(points);
+    return face;
 }
 
-bool QtPrintJob::setcurrentx(double x) {
-    x_ = x;
-    return true;
+double QtPrintJob::textwidthdots(std::string_view text, double points) const {
+    return QFontMetricsF(font(points), printer_.get()).horizontalAdvance(qtext(std::string(text)));
 }
 
-bool QtPrintJob::setcurrenty(double y) {
-    y_ = y;
-    return true;
+double QtPrintJob::linespacingdots(double points) const {
+    return QFontMetricsF(font(points), printer_.get()).lineSpacing();
 }
 
-bool QtPrintJob::setfontsize(double points) {
-    if (points <= 0) return false;
-    font_.setPointSizeF(points);
-    return true;
-}
-
-std::optional<double> QtPrintJob::textwidth(std::string_view text) {
-    return QFontMetricsF(font_, printer_.get()).horizontalAdvance(qtext(std::string(text))) /
-           dotsperunitx_;
-}
-
-bool QtPrintJob::printtext(std::string_view text, LineEnd end) {
-    // A line that would run off the bottom starts the next page; one at the
-    // top of a page stays, or a page too short for any line would never end.
-    if (scaled_ && y_ > 0 && y_ + lineheight() > scaleheight_) {
-        pages_.emplace_back();
-        y_ = 0;
-    }
-    const QString shown = qtext(std::string(text));
-    const QFontMetricsF metrics(font_, printer_.get());
-    const QPointF baseline = topage(x_, y_) + QPointF(0, metrics.ascent());
-    draw([font = font_, baseline, shown](QPainter& painter) {
-        painter.setFont(font);
+bool QtPrintJob::drawtext(double x, double y, std::string_view text, double points) {
+    const QFont face = font(points);
+    const QPointF baseline(x, y + QFontMetricsF(face, printer_.get()).ascent());
+    return draw([face, baseline, shown = qtext(std::string(text))](QPainter& painter) {
+        painter.setFont(face);
         painter.setPen(Qt::black);
         painter.drawText(baseline, shown);
     });
-    if (end == LineEnd::next) return newline();
-    x_ += metrics.horizontalAdvance(shown) / dotsperunitx_;
-    return true;
 }
 
-bool QtPrintJob::newline() {
-    x_ = 0;
-    y_ += lineheight();
-    return true;
-}
-
-bool QtPrintJob::setlinewidth(int dots) {
-    if (dots < 1) return false;
-    linewidth_ = dots;
-    return true;
-}
-
-bool QtPrintJob::line(double x1, double y1, double x2, double y2, Colour colour) {
-    return draw([from = topage(x1, y1), to = topage(x2, y2), stroke = pen(colour)](QPainter& p) {
-        p.setPen(stroke);
-        p.drawLine(from, to);
+bool QtPrintJob::drawline(double x1, double y1, double x2, double y2, Colour colour,
+                          int linedots) {
+    const QPen stroke(qcolour(colour), linedots, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return draw([from = QPointF(x1, y1), to = QPointF(x2, y2), stroke](QPainter& painter) {
+        painter.setPen(stroke);
+        painter.drawLine(from, to);
     });
 }
 
-bool QtPrintJob::rectangle(double left, double top, double width, double height, Colour colour) {
-    const QRectF frame(topage(left, top), topage(left + width, top + height));
-    return draw([frame, stroke = pen(colour)](QPainter& painter) {
+bool QtPrintJob::drawrectangle(double left, double top, double width, double height,
+                               Colour colour, int linedots) {
+    const QPen stroke(qcolour(colour), linedots, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return draw([frame = QRectF(left, top, width, height), stroke](QPainter& painter) {
         painter.setPen(stroke);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(frame);
     });
 }
 
-bool QtPrintJob::paintpicture(double left, double top, double width, double height) {
-    const QRectF area(topage(left, top), topage(left + width, top + height));
-    return draw([area, picture = background_](QPainter& painter) {
+bool QtPrintJob::drawpicture(double left, double top, double width, double height) {
+    return draw([area = QRectF(left, top, width, height), picture = background_](QPainter& painter) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(area, picture);
     });
 }
+
+void QtPrintJob::startpage() { pages_.emplace_back(); }
 
 bool QtPrintJob::enddocument() {
     if (printer_->outputFormat() == QPrinter::NativeFormat) return sendtoprinterqueue();
@@ -185,18 +155,6 @@ bool QtPrintJob::draw(Drawing drawing) {
     if (pages_.empty()) return false;
     pages_.back().push_back(std::move(drawing));
     return true;
-}
-
-QPointF QtPrintJob::topage(double x, double y) const {
-    return {x * dotsperunitx_, y * dotsperunity_};
-}
-
-double QtPrintJob::lineheight() const {
-    return QFontMetricsF(font_, printer_.get()).lineSpacing() / dotsperunity_;
-}
-
-QPen QtPrintJob::pen(Colour colour) const {
-    return QPen(qcolour(colour), linewidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 } // namespace jex::qt

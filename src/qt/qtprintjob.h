@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A print job on a QPrinter: the page's units mapped onto its printable area.
+// A print job on a QPrinter: the pages drawn on its printable area.
 #pragma once
 
-#include "core/printjob.h"
+#include "printing/pagedjob.h"
 
 #include <QFont>
 #include <QImage>
-#include <QPen>
 
 #include <functional>
 #include <memory>
@@ -36,7 +35,7 @@ std::unique_ptr<QPrinter> pdfprinter(const QString& path);
 // document here and handed to the print server, which says whether the queue
 // took the job (drawn on the printer itself, Qt reports success even when the
 // queue refuses it).
-class QtPrintJob final : public PrintJob {
+class QtPrintJob final : public PagedPrintJob {
   public:
     // `background` is the drawing area's picture, painted when asked.
     QtPrintJob(std::unique_ptr<QPrinter> printer, QImage background);
@@ -44,19 +43,21 @@ class QtPrintJob final : public PrintJob {
 
     std::optional<PageSize> pagesize() override;
     bool settitle(std::string_view title) override;
-    bool setscale(double width, double height) override;
-    bool setcurrentx(double x) override;
-    bool setcurrenty(double y) override;
-    bool setfontsize(double points) override;
-    std::optional<double> textwidth(std::string_view text) override;
-    bool printtext(std::string_view text, LineEnd end) override;
-    bool newline() override;
-    bool setlinewidth(int dots) override;
-    bool line(double x1, double y1, double x2, double y2, Colour colour) override;
-    bool rectangle(double left, double top, double width, double height, Colour colour) override;
-    bool paintpicture(double left, double top, double width, double height) override;
     bool enddocument() override;
     void abandon() override;
+
+  protected:
+    double widthdots() const override;
+    double heightdots() const override;
+    double textwidthdots(std::string_view text, double points) const override;
+    double linespacingdots(double points) const override;
+    bool drawtext(double x, double y, std::string_view text, double points) override;
+    bool drawline(double x1, double y1, double x2, double y2, Colour colour,
+                  int linedots) override;
+    bool drawrectangle(double left, double top, double width, double height, Colour colour,
+                       int linedots) override;
+    bool drawpicture(double left, double top, double width, double height) override;
+    void startpage() override;
 
   private:
     using Drawing = std::function<void(QPainter&)>;
@@ -64,20 +65,12 @@ class QtPrintJob final : public PrintJob {
     bool draw(Drawing drawing);
     bool paintpages(QPagedPaintDevice& device);
     bool sendtoprinterqueue();
-    QPointF topage(double x, double y) const; // page units to printer dots
-    double lineheight() const;                // page units, at the current font
-    QPen pen(Colour colour) const;
+    QFont font(double points) const;
 
     std::unique_ptr<QPrinter> printer_;
     QImage background_;
     QString title_;
     std::vector<std::vector<Drawing>> pages_;
-    bool scaled_ = false;
-    double dotsperunitx_ = 1, dotsperunity_ = 1;
-    double scaleheight_ = 0;
-    double x_ = 0, y_ = 0;
-    QFont font_;
-    int linewidth_ = 1;
 };
 
 } // namespace jex::qt

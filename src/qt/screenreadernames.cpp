@@ -5,6 +5,7 @@
 #include "qt/listingview.h"
 #include "qt/looks.h"
 #include "qt/modelwindow.h"
+#include "windows/screenreadernames.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -17,47 +18,6 @@
 
 namespace jex::qt {
 namespace {
-
-enum Window { tools = 1, listingwindow = 2, drawing = 3 };
-
-struct ScreenReaderName {
-    Window window;
-    const char* control;
-    int words;
-    int more = 0; // a second word after the first, or none
-};
-
-constexpr std::array<ScreenReaderName, 13> names = {{
-    {tools, "Slider1", textid::speed},
-    {tools, "penon", textid::pen, textid::on},
-    {tools, "penoff", textid::pen, textid::off},
-    {listingwindow, "programtext", textid::listing},
-    {drawing, "progname", textid::programname},
-    {drawing, "myname", textid::myname},
-    {drawing, "pf1", textid::functionone},
-    {drawing, "pf2", textid::functiontwo},
-    {drawing, "change1", textid::change, textid::functionone},
-    {drawing, "use1", textid::use, textid::functionone},
-    {drawing, "change2", textid::change, textid::functiontwo},
-    {drawing, "use2", textid::use, textid::functiontwo},
-    {drawing, "Picture1", textid::drawingarea},
-}};
-
-// Each read-out is a bare number, the slider and the name boxes bare
-// controls; the label beside each says what it is.
-struct Labelled {
-    Window window;
-    const char* label;
-    const char* control;
-};
-constexpr std::array<Labelled, 6> labelled = {{
-    {tools, "xheading", "JEXX"},
-    {tools, "yheading", "JEXY"},
-    {tools, "angleheading", "JEXangle"},
-    {tools, "speed", "Slider1"},
-    {drawing, "pname", "progname"},
-    {drawing, "mname", "myname"},
-}};
 
 // The status line's object name: its messages are spoken as they come.
 constexpr const char* statuslinename = "warnings";
@@ -141,23 +101,26 @@ void nameforscreenreaders(const std::array<QWidget*, 4>& windows) {
     }();
     Q_UNUSED(installed);
 
-    for (const ScreenReaderName& name : names) {
+    const auto windowof = [&windows](ShownWindow window) {
+        return windows[static_cast<std::size_t>(window)];
+    };
+    for (const ScreenReaderName& name : screenreadernames) {
         auto* control =
-            windows[name.window]->findChild<QWidget*>(QString::fromLatin1(name.control));
+            windowof(name.window)->findChild<QWidget*>(QString::fromLatin1(name.control));
         if (!control) continue;
         QString said = fromtable(name.words);
         if (name.more) said += QLatin1Char(' ') + fromtable(name.more);
         control->setAccessibleName(said);
     }
-    for (const Labelled& pair : labelled) {
-        QWidget* window = windows[pair.window];
+    for (const LabelledControl& pair : labelledcontrols) {
+        QWidget* window = windowof(pair.window);
         auto* label = window->findChild<QLabel*>(QString::fromLatin1(pair.label));
         auto* control = window->findChild<QWidget*>(QString::fromLatin1(pair.control));
         if (label && control) label->setBuddy(control);
     }
     // The listing window's title is the program's short title, which the
     // message boxes carry too.
-    windows[listingwindow]->setAccessibleName(
+    windowof(ShownWindow::listing)->setAccessibleName(
         fromtable(textid::keytooltip)
             .arg(fromtable(textid::programtitle), fromtable(textid::listing)));
 }

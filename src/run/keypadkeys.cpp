@@ -4,7 +4,7 @@
 #include "core/state.h"
 #include "core/textids.h"
 #include "core/texts.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "entry/feedback.h"
 #include "entry/keypad.h"
 #include "entry/keys.h"
@@ -17,17 +17,9 @@ void keypad_Click(JexState& jex, Key key) {
         digitkey(jex, digit);
         return;
     }
-    switch (key) {
-    case Key::forwards: commandkey(jex, token::forwards); return;
-    case Key::backwards: commandkey(jex, token::backwards); return;
-    case Key::leftbutton: commandkey(jex, token::left); return;
-    case Key::rightbutton: commandkey(jex, token::right); return;
-    case Key::pause: commandkey(jex, token::pause); return;
-    case Key::flash: commandkey(jex, token::flash); return;
-    case Key::note: commandkey(jex, token::note); return;
-    case Key::repeat: commandkey(jex, token::repeat); return;
-    case Key::endbutton: commandkey(jex, token::end); return;
-    default: break;
+    if (const Command command = commandforkey(key); command != Command::none) {
+        commandkey(jex, command);
+        return;
     }
     if (stopifrunning(jex)) return;
     switch (key) {

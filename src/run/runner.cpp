@@ -6,7 +6,7 @@
 #include "core/state.h"
 #include "core/textids.h"
 #include "core/texts.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "entry/feedback.h"
 #include "entry/listing.h"
 #include "entry/spoken.h"
@@ -36,24 +36,6 @@ constexpr int repeatcells = std::tuple_size_v<std::decay_t<decltype(JexState::re
 void refusestep(JexState& jex, int slot) {
     stoprun(jex);
     ++jex.steppointer[slot];
-}
-
-// The numbers the keypad gives: up to three digits, a note one digit.
-constexpr int largestcount = 999;
-constexpr int largestnote = 9;
-
-// Whether a step's number is one the runner can do. Moves and turns take any
-// whole number; a pause, a flash and a repeat one of up to three digits, a
-// note a single digit. A number still missing (-1) none of them can do. Calls
-// and end steps take no number, so digits keyed onto theirs change nothing.
-bool candostep(std::string_view command, int number) {
-    if (command == token::forwards || command == token::backwards || command == token::left ||
-        command == token::right)
-        return number != awaitingnumber;
-    if (command == token::pause || command == token::flash || command == token::repeat)
-        return number >= 1 && number <= largestcount;
-    if (command == token::note) return number >= 0 && number <= largestnote;
-    return true;
 }
 
 void blinkwait(JexState& jex) {
@@ -93,15 +75,15 @@ void testrun(JexState& jex) {
     startrun(jex);
     const Int16 slot = jex.currentslot;
     jex.steppointer[slot] = jex.store.stepcount[slot];
-    const std::string& command = jex.store.commands[jex.steppointer[slot]][slot];
-    if (command == token::repeat) {
+    const Command command = jex.store.commands[jex.steppointer[slot]][slot];
+    if (command == Command::repeat) {
         if (candostep(command, valueof(jex.store.arguments[jex.steppointer[slot]][slot])))
             testblink(jex);
         else
             refusestep(jex, slot);
-    } else if (command == token::callone || command == token::calltwo) {
+    } else if (kindof(command) == CommandKind::call) {
         runsteps(jex);
-    } else if (command != token::done) {
+    } else if (command != Command::done) {
         dostep(jex);
     }
     endrun(jex);
@@ -145,7 +127,8 @@ void docommand(JexState& jex, Int16& step, Int16& slot) {
         refusestep(jex, slot);
         return;
     }
-    const std::string& command = jex.store.commands[step][slot];
+    const Command command = jex.store.commands[step][slot];
+    const CommandInfo& info = commandinfo(command);
     const int argument = valueof(jex.store.arguments[step][slot]);
     const int speed = jex.robotspeed;
     if (!candostep(command, argument)) {
@@ -158,47 +141,49 @@ void docommand(JexState& jex, Int16& step, Int16& slot) {
         ++jex.steppointer[slot];
     };
 
-    if (command == token::forwards) {
-        moverobot(jex, argument, pacing::moveincrement(speed, jex.canvasunit));
+    switch (info.kind) {
+    case CommandKind::move:
+        moverobot(jex, info.direction * argument,
+                  info.direction * pacing::moveincrement(speed, jex.canvasunit));
         next();
-    } else if (command == token::backwards) {
-        moverobot(jex, -argument, -pacing::moveincrement(speed, jex.canvasunit));
+        return;
+    case CommandKind::turn:
+        turnrobot(jex, info.direction * argument, info.direction * pacing::turnincrement(speed));
         next();
-    } else if (command == token::right) {
-        turnrobot(jex, argument, pacing::turnincrement(speed));
+        return;
+    case CommandKind::counted:
+        if (command == Command::flash)
+            flashrobot(jex, argument);
+        else
+            pauserobot(jex, argument);
         next();
-    } else if (command == token::left) {
-        turnrobot(jex, -argument, -pacing::turnincrement(speed));
-        next();
-    } else if (command == token::flash) {
-        flashrobot(jex, argument);
-        next();
-    } else if (command == token::note) {
+        return;
+    case CommandKind::note:
         // Notes follow each other without a gap, so they play as a tune.
         playnote(jex, argument);
         ++jex.steppointer[slot];
-    } else if (command == token::pause) {
-        pauserobot(jex, argument);
-        next();
-    } else if (command == token::repeat) {
+        return;
+    case CommandKind::repeat:
         openrepeat(jex, step, slot);
         next();
-    } else if (command == token::end) {
+        return;
+    case CommandKind::end:
         closerepeat(jex, slot);
         stepgap(jex);
-    } else if (command == token::callone) {
-        callfunction(jex, 1);
+        return;
+    case CommandKind::call:
+        callfunction(jex, info.calls);
         stepgap(jex);
-    } else if (command == token::calltwo) {
-        callfunction(jex, 2);
-        stepgap(jex);
-    } else if (command == token::done) {
+        return;
+    case CommandKind::done:
         // After a return `slot` is the caller's, whose call step is passed.
         endslot(jex);
         ++jex.steppointer[slot];
-    } else {
-        refusestep(jex, slot);
+        return;
+    case CommandKind::none:
+        break;
     }
+    refusestep(jex, slot);
 }
 
 void openrepeat(JexState& jex, int step, int slot) {

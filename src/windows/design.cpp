@@ -29,7 +29,9 @@ void designbuttons(ButtonsWindow& buttons) {
     for (Control& key : buttons.keys) key.background = darkgrey;
 }
 
-void designfunnies(FunniesWindow& funnies) {
+} // namespace
+
+void designtools(FunniesWindow& funnies) {
     const Font font{13.8, false};
     funnies.background = toolgreen;
     funnies.font = font;
@@ -48,6 +50,8 @@ void designfunnies(FunniesWindow& funnies) {
     funnies.penlabel.height = 372;
     funnies.speed.height = 372;
 }
+
+namespace {
 
 void designprogram(ProgramWindow& program) {
     const Font font{18, false};
@@ -88,7 +92,7 @@ void designgraphics(GraphicsWindow& graphics) {
 
 void designwindows(Windows& windows) {
     designbuttons(windows.buttons);
-    designfunnies(windows.funnies);
+    designtools(windows.funnies);
     designprogram(windows.program);
     designgraphics(windows.graphics);
     designexitwindow(windows.exitwindow);

@@ -91,14 +91,12 @@ void fitheight(JexState& jex, Control& control) {
     control.height = roundhalfeven(control.font.points * 1.4 * 20 / screen.twipsperpixely);
 }
 
-void placefield(JexState& jex, Control& control, int left, int top, int widthtwips,
-                int textnumber) {
+void placefield(JexState& jex, Control& control, int left, int top, int widthtwips) {
     const ScreenInfo screen = jex.platform.screen();
     control.left = left;
     control.top = top;
     fitheight(jex, control);
     control.width = notnegative(roundhalfeven(widthtwips / screen.twipsperpixelx));
-    control.caption = text(textnumber);
 }
 
 void placetool(JexState& jex, Control& control, int top) {
@@ -107,15 +105,9 @@ void placetool(JexState& jex, Control& control, int top) {
     control.top = top;
 }
 
-void placetoollabel(JexState& jex, Control& control, int top, int textnumber) {
-    control.caption = text(textnumber);
-    placetool(jex, control, top);
-}
-
-void placetoolrow(JexState& jex, Control& control, int row, int textnumber) {
+void placetoolrow(JexState& jex, Control& control, int row) {
     const ScreenInfo screen = jex.platform.screen();
     const FunniesWindow& funnies = jex.windows.funnies;
-    control.caption = text(textnumber);
     control.left = jex.marginx;
     control.width = toolwidth;
     control.top = funnies.height - frameheighttwips(screen) - (control.height + jex.marginy) * row;
@@ -155,28 +147,26 @@ void stacktools(JexState& jex, const FunniesWindow& design, double scale) {
                              &funnies.JEXX, &funnies.JEXY, &funnies.JEXangle})
         readout->height = readoutheight;
 
-    placetoollabel(jex, funnies.xheading, jex.marginy, textid::xvalue);
+    placetool(jex, funnies.xheading, jex.marginy);
     placetool(jex, funnies.JEXX, funnies.xheading.bottom() + jex.marginy);
-    placetoollabel(jex, funnies.yheading, funnies.JEXX.bottom() + jex.marginy, textid::yvalue);
+    placetool(jex, funnies.yheading, funnies.JEXX.bottom() + jex.marginy);
     placetool(jex, funnies.JEXY, funnies.yheading.bottom() + jex.marginy);
-    placetoollabel(jex, funnies.angleheading, funnies.JEXY.bottom() + jex.marginy, textid::heading);
+    placetool(jex, funnies.angleheading, funnies.JEXY.bottom() + jex.marginy);
     placetool(jex, funnies.JEXangle, funnies.angleheading.bottom() + jex.marginy);
-    placetoollabel(jex, funnies.speed, funnies.JEXangle.bottom() + jex.marginy, textid::speed);
+    placetool(jex, funnies.speed, funnies.JEXangle.bottom() + jex.marginy);
     placetool(jex, funnies.Slider1, funnies.speed.bottom() + jex.marginy);
 
-    placetoolrow(jex, funnies.centre, 1, textid::centre);
-    placetoolrow(jex, funnies.clear, 2, textid::clear);
-    placetoolrow(jex, funnies.target, 3, textid::target);
-    placetoolrow(jex, funnies.penlabel, 6, textid::pen);
+    placetoolrow(jex, funnies.centre, 1);
+    placetoolrow(jex, funnies.clear, 2);
+    placetoolrow(jex, funnies.target, 3);
+    placetoolrow(jex, funnies.penlabel, 6);
 
     Control& penon = funnies.penon;
     Control& penoff = funnies.penoff;
     penon.left = jex.marginx;
     penon.width = toolwidth / 2;
     penon.top = funnies.height - frameheighttwips(screen) - (jex.marginy + penon.height) * 4;
-    penon.caption = text(textid::on);
     placebeside(penoff, penon);
-    penoff.caption = text(textid::off);
 }
 
 bool toolstacksmeet(const JexState& jex) {
@@ -195,8 +185,10 @@ void layouttools(JexState& jex) {
     // On a low screen the stack from the bottom would cover the one from the
     // top, the speed slider first. Then every tool shrinks, type and all, by
     // the largest factor that keeps a margin between the two stacks; where
-    // they do not meet nothing changes.
-    const FunniesWindow design = funnies;
+    // they do not meet nothing changes. The sizes shrink from the design,
+    // never from an earlier layout.
+    FunniesWindow design;
+    designtools(design);
     stacktools(jex, design, 1.0);
     if (toolstacksmeet(jex)) {
         double fits = 0.0, meets = 1.0;
@@ -207,10 +199,6 @@ void layouttools(JexState& jex) {
         }
         stacktools(jex, design, fits);
     }
-
-    // The pen starts up: the selected colour is on `penoff`.
-    funnies.penoff.background = penselected;
-    funnies.penon.background = penunselected;
 
     funnies.width = 2 * jex.marginx + funnies.xheading.width + framewidthtwips(screen);
     funnies.left = screenwidthtwips(screen) - funnies.width;
@@ -262,22 +250,19 @@ void layoutgraphics(JexState& jex) {
     graphics.height = screenheighttwips(screen) - bottomgap;
 
     const int columntwips = (graphics.width - framewidthtwips(screen) - 3 * jex.marginx) / 2;
-    placefield(jex, graphics.pname, 6, 6, columntwips, textid::programname);
+    placefield(jex, graphics.pname, 6, 6, columntwips);
     const int columnwidth = graphics.pname.width;
-    placefield(jex, graphics.mname, graphics.pname.right() + 6, graphics.pname.top, 0,
-               textid::myname);
+    placefield(jex, graphics.mname, graphics.pname.right() + 6, graphics.pname.top, 0);
     graphics.mname.width = columnwidth;
 
     graphics.progname.left = graphics.pname.left;
     graphics.progname.top = graphics.pname.bottom() + 6;
     fitheight(jex, graphics.progname);
     graphics.progname.width = columnwidth;
-    graphics.progname.caption = text(textid::myprogram);
     graphics.myname.left = graphics.mname.left;
     graphics.myname.top = graphics.progname.top;
     fitheight(jex, graphics.myname);
     graphics.myname.width = graphics.mname.width;
-    graphics.myname.caption = text(textid::me);
 
     // The function buttons form the bottom row, function 1 under "my name".
     const int halfcolumn = roundhalfeven(graphics.myname.width / 2.0);
@@ -286,9 +271,7 @@ void layoutgraphics(JexState& jex) {
     change1.width = halfcolumn;
     fitheight(jex, change1);
     change1.top = roundhalfeven(clientheightpixels(graphics, screen) - change1.height - 6);
-    change1.caption = text(textid::change);
     placebeside(graphics.use1, change1);
-    graphics.use1.caption = text(textid::use);
 
     Control& pf1 = graphics.pf1;
     pf1.left = graphics.myname.left;
@@ -306,9 +289,7 @@ void layoutgraphics(JexState& jex) {
     change2.width = roundhalfeven(pf2.width / 2.0);
     fitheight(jex, change2);
     change2.top = change1.top;
-    change2.caption = text(textid::change);
     placebeside(graphics.use2, change2);
-    graphics.use2.caption = text(textid::use);
 
     Control& warnings = graphics.warnings;
     warnings.left = graphics.myname.left;
@@ -321,14 +302,11 @@ void layoutgraphics(JexState& jex) {
     // load, print and save share the left-hand column.
     const int third = notnegative(roundhalfeven((columnwidth - 12) / 3.0));
     Control* previous = nullptr;
-    for (auto [button, textnumber] : {std::pair{&graphics.load, textid::load},
-                                      {&graphics.printbutton, textid::print},
-                                      {&graphics.save, textid::save}}) {
+    for (Control* button : {&graphics.load, &graphics.printbutton, &graphics.save}) {
         button->width = third;
         button->left = previous ? previous->right() + 6 : 6;
         fitheight(jex, *button);
         button->top = warnings.top;
-        button->caption = text(textnumber);
         previous = button;
     }
 
@@ -338,10 +316,8 @@ void layoutgraphics(JexState& jex) {
     picture.width = notnegative(roundhalfeven(clientwidthpixels(graphics, screen) - 12));
     picture.height = notnegative(graphics.load.top - (picture.top + 12));
 
-    jex.platform.paintbackground();
     setcanvasunits(jex);
 
-    graphics.target.visible = false;
     graphics.target.width = 2 * jex.canvasunit;
     graphics.target.height = graphics.target.width;
 }

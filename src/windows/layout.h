@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Sizes and places every window and control from the screen's size, once at
-// start-up. Windows are placed in twips; inside the keypad and drawing windows
-// controls are in pixels, inside the tools and listing windows in twips.
+// Sizes and places every window and control from the screen's size: geometry
+// only, so that laying out again for another size changes nothing else.
+// Windows are placed in twips; inside the keypad and drawing windows controls
+// are in pixels, inside the tools and listing windows in twips.
 #pragma once
 
 namespace jex {
@@ -31,10 +32,8 @@ void setcanvasunits(JexState& jex);
 
 void placekey(JexState& jex, Control& key, int left, int top, int bitmap);
 void fitheight(JexState& jex, Control& control);
-void placefield(JexState& jex, Control& control, int left, int top, int widthtwips,
-                int textnumber);
+void placefield(JexState& jex, Control& control, int left, int top, int widthtwips);
 void placetool(JexState& jex, Control& control, int top);
-void placetoollabel(JexState& jex, Control& control, int top, int textnumber);
-void placetoolrow(JexState& jex, Control& control, int row, int textnumber);
+void placetoolrow(JexState& jex, Control& control, int row);
 
 } // namespace jex

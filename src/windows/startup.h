@@ -10,4 +10,9 @@ struct JexState;
 // the names, centres the robot and ends with the success sound.
 void program_Load(JexState& jex);
 
+// What the laid-out windows show when the program starts: every caption in
+// the program's language, the pen up, no target, the drawing area's
+// background painted.
+void startwindows(JexState& jex);
+
 } // namespace jex

@@ -2,7 +2,7 @@
 #include "core/programstore.h"
 #include "core/state.h"
 #include "core/textids.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "entry/feedback.h"
 #include "support/fakeplatform.h"
 #include "support/keying.h"
@@ -14,15 +14,15 @@ namespace {
 
 TEST(ProgramStore, OpenRepeatsCountOnlyTheStepsInTheSlot) {
     ProgramStore store;
-    store.commands[1][1] = token::repeat;
-    store.commands[2][1] = token::repeat;
-    store.commands[3][1] = token::end;
-    store.commands[4][1] = token::repeat; // beyond the last step: stale
+    store.commands[1][1] = Command::repeat;
+    store.commands[2][1] = Command::repeat;
+    store.commands[3][1] = Command::end;
+    store.commands[4][1] = Command::repeat; // beyond the last step: stale
     store.stepcount[1] = 3;
-    EXPECT_EQ(countopenrepeats(store, 1), 1);
-    EXPECT_EQ(countopenrepeats(store, 0), 0);
+    EXPECT_EQ(store.openrepeats(1), 1);
+    EXPECT_EQ(store.openrepeats(0), 0);
     store.stepcount[1] = 4;
-    EXPECT_EQ(countopenrepeats(store, 1), 2);
+    EXPECT_EQ(store.openrepeats(1), 2);
 }
 
 TEST(ProgramStore, ReadyToRunLooksOnlyAtTheSlotBeingEdited) {

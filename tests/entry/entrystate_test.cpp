@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keypad's entry states, cell by cell: what each key does in each state.
 #include "core/state.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "support/fakeplatform.h"
 #include "support/keying.h"
 
@@ -103,7 +103,7 @@ TEST(EntryStateWithABlockOpen, EndKeyClosesItFromEveryStateThatTakesACommand) {
         EXPECT_EQ(rig.jex.windows.graphics.warnings.caption, "");
         EXPECT_EQ(step(rig.jex, rig.jex.store.stepcount[0]), "E -2");
         EXPECT_EQ(rig.jex.entrystate[0], entry::command);
-        EXPECT_EQ(rig.jex.openrepeats[0], 0);
+        EXPECT_EQ(rig.jex.store.openrepeats(0), 0);
     }
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/programstore.h"
 #include "core/state.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "entry/keypad.h"
 #include "support/fakeplatform.h"
 #include "support/keying.h"
@@ -48,7 +48,7 @@ TEST_F(Keypad, SlotHoldsAtMostNinetyNineSteps) {
     EXPECT_EQ(warnings(), "expecting a number!");
     press(jex, {Key::one, Key::two});  // the 99th step still takes its number
     EXPECT_EQ(step(jex, 99), "P 12");
-    EXPECT_EQ(jex.store.commands[100][0], token::done);
+    EXPECT_EQ(jex.store.commands[100][0], Command::done);
 
     platform.sounds.clear();
     for (Key key : {Key::forwards, Key::note, Key::repeat}) {
@@ -62,7 +62,7 @@ TEST_F(Keypad, SlotHoldsAtMostNinetyNineSteps) {
 
 TEST_F(Keypad, AtMostThreeRepeatBlocksAreOpen) {
     press(jex, {Key::repeat, Key::two, Key::repeat, Key::three, Key::repeat, Key::four});
-    EXPECT_EQ(jex.openrepeats[0], 3);
+    EXPECT_EQ(jex.store.openrepeats(0), 3);
     press(jex, {Key::repeat});
     EXPECT_EQ(warnings(), "Too many REPEATS!");
     EXPECT_EQ(steps(), 3);
@@ -71,7 +71,7 @@ TEST_F(Keypad, AtMostThreeRepeatBlocksAreOpen) {
     EXPECT_EQ(warnings(), "");
     EXPECT_EQ(step(jex, 5), "E -2");
     EXPECT_EQ(step(jex, 6), "RP 5");
-    EXPECT_EQ(jex.openrepeats[0], 3);
+    EXPECT_EQ(jex.store.openrepeats(0), 3);
 }
 
 TEST_F(Keypad, OnlyCommandsThatGetPastTheFirstChecksMarkTheProgramUnsaved) {
@@ -96,8 +96,8 @@ TEST_F(Keypad, CeRemovesTheLastStepEvenOneAwaitingItsNumber) {
     press(jex, {Key::ce});
     EXPECT_EQ(steps(), 1);
     EXPECT_EQ(jex.entrystate[0], entry::command);
-    EXPECT_EQ(jex.openrepeats[0], 0);
-    EXPECT_EQ(jex.store.commands[2][0], token::done);
+    EXPECT_EQ(jex.store.openrepeats(0), 0);
+    EXPECT_EQ(jex.store.commands[2][0], Command::done);
     press(jex, {Key::backwards, Key::three});
     EXPECT_EQ(step(jex, 2), "B 3");
 }
@@ -108,18 +108,18 @@ TEST_F(Keypad, CmClearsOnlyTheSlotBeingEdited) {
     press(jex, {Key::backwards, Key::four});
     press(jex, {Key::cm});
     EXPECT_EQ(steps(1), 0);
-    EXPECT_EQ(jex.store.commands[0][1], token::done);
-    EXPECT_EQ(jex.store.commands[1][1], token::done);
-    EXPECT_EQ(jex.store.commands[2][1], "");
+    EXPECT_EQ(jex.store.commands[0][1], Command::done);
+    EXPECT_EQ(jex.store.commands[1][1], Command::done);
+    EXPECT_EQ(jex.store.commands[2][1], Command::none);
     EXPECT_EQ(steps(0), 2);
-    EXPECT_EQ(jex.openrepeats[0], 1);
+    EXPECT_EQ(jex.store.openrepeats(0), 1);
 }
 
 TEST_F(Keypad, TheEndKeyTakesTheBackup) {
     press(jex, {Key::repeat, Key::two, Key::forwards, Key::five, Key::endbutton, Key::cm, Key::rm});
     EXPECT_EQ(steps(), 3);
     EXPECT_EQ(step(jex, 3), "E -2");
-    EXPECT_EQ(jex.openrepeats[0], 0);
+    EXPECT_EQ(jex.store.openrepeats(0), 0);
 }
 
 TEST_F(Keypad, RmBeforeAnyBackupLeavesEmptyWellFormedSlots) {
@@ -127,8 +127,8 @@ TEST_F(Keypad, RmBeforeAnyBackupLeavesEmptyWellFormedSlots) {
     press(jex, {Key::rm});
     for (int slot = 0; slot < slotcount; ++slot) {
         EXPECT_EQ(steps(slot), 0);
-        EXPECT_EQ(jex.store.commands[0][slot], token::done);
-        EXPECT_EQ(jex.store.commands[1][slot], token::done);
+        EXPECT_EQ(jex.store.commands[0][slot], Command::done);
+        EXPECT_EQ(jex.store.commands[1][slot], Command::done);
     }
     EXPECT_EQ(jex.entrystate[0], entry::command);
     press(jex, {Key::three});
@@ -148,9 +148,7 @@ TEST_F(Keypad, AfterRmDigitsNeverRunOnIntoACompleteNumber) {
 TEST_F(Keypad, AfterRmAStepStillWithoutItsNumberWaitsForIt) {
     press(jex, {Key::forwards, Key::one, Key::note});
     // A backup holding a note without its digit, as a loaded program may leave.
-    jex.backupcommands = jex.store.commands;
-    jex.backuparguments = jex.store.arguments;
-    jex.backupstepcount = jex.store.stepcount;
+    jex.backupsteps = jex.store;
     press(jex, {Key::cm, Key::rm});
     EXPECT_EQ(jex.entrystate[0], entry::lastdigit);
     press(jex, {Key::zero});
@@ -160,10 +158,10 @@ TEST_F(Keypad, AfterRmAStepStillWithoutItsNumberWaitsForIt) {
 TEST_F(Keypad, RmCountsTheOpenBlocksOfEverySlotAfresh) {
     press(jex, {Key::repeat, Key::two, Key::repeat, Key::two, Key::repeat, Key::two});
     press(jex, {Key::ce});  // no backup: the copy still has three blocks open
-    ASSERT_EQ(jex.openrepeats[0], 2);
+    ASSERT_EQ(jex.store.openrepeats(0), 2);
     jex.currentslot = 1;
     press(jex, {Key::rm});
-    EXPECT_EQ(jex.openrepeats[0], 3);
+    EXPECT_EQ(jex.store.openrepeats(0), 3);
     jex.currentslot = 0;
     press(jex, {Key::repeat});
     EXPECT_EQ(warnings(), "Too many REPEATS!");

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/state.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "entry/listing.h"
 #include "support/fakeplatform.h"
 #include "support/keying.h"

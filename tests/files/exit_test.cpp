@@ -23,14 +23,14 @@ TEST_F(SavedFlag, ChangesOnlyWhereItShould) {
     };
     // What the action does, and the flag afterwards (nothing: as it was).
     const std::vector<std::tuple<const char*, std::function<void()>, std::optional<bool>>> changes{
-        {"command key", [&] { commandkey(jex, "F"); }, false},
+        {"command key", [&] { commandkey(jex, Command::forwards); }, false},
         {"repeat refused",
          [&] {
              press(jex, {Key::repeat, Key::two, Key::repeat, Key::two, Key::repeat, Key::two,
                          Key::repeat});
          },
          false},
-        {"end refused", [&] { commandkey(jex, "E"); }, false},
+        {"end refused", [&] { commandkey(jex, Command::end); }, false},
         {"digit, ce, cm, rm",
          [&] {
              press(jex, {Key::six, Key::ce, Key::cm, Key::rm});

@@ -58,7 +58,7 @@ inline std::string describe(const ProgramFile& program) {
     for (int s = 0; s < slotcount; ++s) {
         out << "slot " << s << " \"" << store.slotname[s] << "\" " << store.stepcount[s] << ":";
         for (int step = 1; step <= store.stepcount[s] + 1; ++step) {
-            out << (step == 1 ? " " : " | ") << store.commands[step][s];
+            out << (step == 1 ? " " : " | ") << tokenof(store.commands[step][s]);
             if (const Argument& number = store.arguments[step][s]) out << ' ' << *number;
         }
         out << '\n';

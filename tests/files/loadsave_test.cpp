@@ -194,7 +194,7 @@ TEST_F(Loading, BringsEveryWindowIntoLineWithTheProgramRead) {
     EXPECT_EQ(jex.windows.program.nameheader.caption, "stars");
     EXPECT_EQ(jex.windows.program.programtext.lines.size(), 9u); // the main program's steps
     EXPECT_EQ(jex.entrystate, (SlotArray<Int16>{0, 0, 0}));
-    EXPECT_EQ(jex.openrepeats, (SlotArray<Int16>{0, 0, 1})); // function 2 leaves one open
+    EXPECT_EQ(jex.store.openrepeats(2), 1); // function 2 leaves one open
     EXPECT_EQ(jex.robotx, 0);
     EXPECT_GT(platform.backgroundpaints, paints);
     EXPECT_TRUE(jex.saved);
@@ -250,7 +250,7 @@ TEST_P(RefusedLoad, LeavesEverythingAsItWas) {
     keysquare(jex);
     press(jex, {Key::repeat, Key::two});
     const auto everything = [this] {
-        return std::tuple(describe({jex.authorname, jex.store}), jex.entrystate, jex.openrepeats,
+        return std::tuple(describe({jex.authorname, jex.store}), jex.entrystate,
                           jex.windows.program.programtext.lines);
     };
     const auto before = everything();

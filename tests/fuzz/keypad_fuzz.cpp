@@ -12,6 +12,7 @@
 #include "files/programfile.h"
 #include "run/keypadkeys.h"
 #include "windows/layout.h"
+#include "windows/startup.h"
 
 #include <array>
 #include <cstddef>
@@ -107,6 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     JexState jex(platform);
     initvariables(jex);
     layoutwindows(jex);
+    startwindows(jex);
 
     std::size_t at = 0;
     while (at < size) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Yes or No question answers in the program's language.
+// The Yes or No question answers in the program's language; the file dialog
+// offers the string table's filters.
 #include "core/languages.h"
 #include "core/texts.h"
 #include "qt/dialogs.h"
@@ -47,6 +48,12 @@ class LanguageDialogsTest : public QObject {
         jex::qt::QtDialogs dialogs;
         QVERIFY(!dialogs.askyesno("JEX", jex::text(169)));
         QCOMPARE(answers, (QStringList{yes, no}));
+    }
+
+    // The table holds "description|pattern|" pairs; the dialog takes lines.
+    void theFileDialogsFiltersComeInPairs() {
+        QCOMPARE(jex::qt::namefilters("JEX programs|*.jex|all files|*|"),
+                 QString("JEX programs (*.jex);;all files (*)"));
     }
 };
 

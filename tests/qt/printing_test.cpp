@@ -96,7 +96,7 @@ class PrintingTest : public jex::testing::StartedSimulatorTest {
         jex.store.slotname[0] = "zigzag";
         jex.authorname = "Ana";
         fillslot(jex.store, 0, 3);
-        fillslot(jex.store, 1, 10, "R");
+        fillslot(jex.store, 1, 10, jex::Command::right);
         jex.trail.record({0, 0, 0, 100});
         jex::Control& target = jex.windows.graphics.target;
         target.left = 40;
@@ -148,7 +148,7 @@ class PrintingTest : public jex::testing::StartedSimulatorTest {
 
     void aLongListingGoesOnOnTheNextPageInItsColumns() {
         fillslot(rig->state().store, 0, 99);
-        fillslot(rig->state().store, 2, 99, "L");
+        fillslot(rig->state().store, 2, 99, jex::Command::left);
         rig->click(rig->graphics(), "printbutton");
         QCOMPARE(rig->sounds(), std::vector<std::string>{"yea"});
 

@@ -58,6 +58,25 @@ class WindowsTest : public QObject {
         QCOMPARE(box->font().pointSizeF(), 18.0);
     }
 
+    // Each row is painted a line's spacing below the one before it.
+    void theListingPaintsItsRowsOneBelowTheOther() {
+        SimulatorRig rig;
+        rig.start();
+        rig.press({"forwards", "five", "rightbutton", "nine"});
+        auto* box = rig.find<jex::qt::ListingView>(rig.program(), "programtext");
+        const QImage shown = box->grab().toImage();
+        const auto inked = [&](int row) {
+            const double spacing = box->linespacing() * shown.devicePixelRatio();
+            for (int y = int(row * spacing); y < int((row + 1) * spacing); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    if (qGray(shown.pixel(x, y)) < 96) return true;
+            return false;
+        };
+        QVERIFY(inked(0));
+        QVERIFY(inked(1));
+        QVERIFY(!inked(2));
+    }
+
     void startupEndsWithOneSuccessSoundOverTheFinishedWindows() {
         SimulatorRig rig;
         int checked = 0;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/state.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "entry/keypad.h"
 #include "run/keypadkeys.h"
 
@@ -18,20 +18,18 @@ inline void press(JexState& jex, std::initializer_list<Key> keys) {
 
 // The command and number of a step, as "F 100", "E -2" or "DONE".
 inline std::string step(const JexState& jex, int row, int slot = 0) {
-    const std::string& command = jex.store.commands[row][slot];
+    const Command command = jex.store.commands[row][slot];
     const Argument& argument = jex.store.arguments[row][slot];
-    if (command == token::done || !argument) return command;
-    return command + " " + std::to_string(*argument);
+    const std::string token(tokenof(command));
+    if (command == Command::done || !argument) return token;
+    return token + " " + std::to_string(*argument);
 }
 
 // Steps of one command numbered 1, 2, ... written straight into the slot.
-inline void fillslot(ProgramStore& store, int slot, int count, const char* command = "F") {
-    for (int row = 1; row <= count; ++row) {
-        store.commands[row][slot] = command;
-        store.arguments[row][slot] = static_cast<Int16>(row);
-    }
-    store.commands[count + 1][slot] = token::done;
-    store.stepcount[slot] = static_cast<Int16>(count);
+inline void fillslot(ProgramStore& store, int slot, int count,
+                     Command command = Command::forwards) {
+    store.clear(slot);
+    for (int row = 1; row <= count; ++row) store.append(slot, command, static_cast<Int16>(row));
 }
 
 } // namespace jex::testing

@@ -34,20 +34,18 @@ struct RunRig : Rig {
 
     // Steps such as "F 23", "RP 2", "E", "PF1"; the slot's end marker follows.
     void program(int slot, const std::vector<std::string>& steps) {
-        int row = 0;
+        jex.store.clear(slot);
         for (const std::string& text : steps) {
-            ++row;
             std::istringstream words(text);
-            std::string command;
+            std::string token;
             int number = 0;
-            words >> command;
-            jex.store.commands[row][slot] = command;
-            jex.store.arguments[row][slot] = words >> number  ? Argument(static_cast<Int16>(number))
-                                             : command == "E" ? Argument(endmarker)
-                                                              : Argument();
+            words >> token;
+            const Command command = commandfortoken(token);
+            jex.store.append(slot, command,
+                             words >> number              ? Argument(static_cast<Int16>(number))
+                             : command == Command::end    ? Argument(endmarker)
+                                                          : Argument());
         }
-        jex.store.stepcount[slot] = static_cast<Int16>(row);
-        jex.store.commands[row + 1][slot] = "DONE";
     }
 
     void speed(int value) { Slider1_Change(jex, value); }

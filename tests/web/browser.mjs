@@ -10,7 +10,7 @@ import { extname, join, normalize } from 'node:path';
 const TYPES = {
   '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
   '.svg': 'image/svg+xml', '.wav': 'audio/wav', '.ttf': 'font/ttf', '.woff2': 'font/woff2', '.jex': 'application/x-jex',
-  '.webmanifest': 'application/manifest+json', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.gz': 'application/gzip',
 };
 
 // Serves each folder under its prefix, e.g. {'/': site, '/challenges/': folder},
@@ -25,7 +25,8 @@ export function serve(folders, served = () => {}) {
     try {
       if (!file.startsWith(folders[prefix]) || !statSync(file).isFile()) throw new Error();
       const bytes = readFileSync(file);
-      response.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream' });
+      response.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream',
+        'Last-Modified': statSync(file).mtime.toUTCString() });
       response.end(bytes);
       served(path, bytes.length);
     } catch (error) {

@@ -37,6 +37,10 @@ async function open(b, url) {
   await b.goto(url);
   await b.until('window.jexrecord && jexrecord.started');
 }
+async function opendialog(b, opener) {
+  await b.clickon(opener);
+  await b.until('!document.getElementById("dialog").hidden');
+}
 const listing = (b) => b.evaluate(`[...document.querySelectorAll('${control('program.programtext')} .line')].map((l) => l.textContent)`);
 const warnings = (b) => b.evaluate(`document.querySelector('${control('graphics.warnings')}').textContent`);
 const soundnames = (b) => b.evaluate('jexrecord.sounds.map((s) => s.name)');
@@ -64,15 +68,99 @@ const bluepixels = (b) => b.evaluate(`(() => {
 const rect = (b, selector) => b.evaluate(`(() => { const r = document.querySelector(${JSON.stringify(selector)}).getBoundingClientRect();
   return [Math.round(r.left), Math.round(r.top), Math.round(r.width), Math.round(r.height)]; })()`);
 
-// What the page's status regions hold, as Chromium's accessibility tree gives
-// them to a screen reader.
-async function statustexts(b) {
+// What the page's regions of a role (status, log) hold, line by line, as
+// Chromium's accessibility tree gives them to a screen reader.
+async function regiontexts(b, role) {
   const { nodes } = await b.page('Accessibility.getFullAXTree');
   const byid = new Map(nodes.map((node) => [node.nodeId, node]));
   const words = (node) => (node.role?.value === 'StaticText' ? [node.name?.value ?? '']
     : (node.childIds ?? []).flatMap((id) => (byid.has(id) ? words(byid.get(id)) : [])));
-  return nodes.filter((node) => node.role?.value === 'status' && !node.ignored)
-    .map((node) => words(node).join(''));
+  return nodes.filter((node) => node.role?.value === role && !node.ignored)
+    .map((node) => (node.childIds ?? []).map((id) => words(byid.get(id)).join('')).filter(Boolean));
+}
+const statustexts = async (b) => (await regiontexts(b, 'status')).map((lines) => lines.join(''));
+
+// ---- Accessibility -------------------------------------------------------
+
+// axe-core, installed by the build from the project's package.json, run in
+// the page: each violation as "rule: element".
+const AXE = join(dirname(fileURLToPath(import.meta.url)), '../../node_modules/axe-core/axe.min.js');
+async function axeviolations(b) {
+  if (!(await b.evaluate('Boolean(window.axe)'))) await b.evaluate(readFileSync(AXE, 'utf8'));
+  return b.evaluate('axe.run(document).then((r) => r.violations.flatMap((v) => v.nodes.map((n) => `${v.id}: ${n.target.join(" ")}`)))');
+}
+
+// The focus ring measured on the screen's pixels, as the desktop's is: walking
+// in from outside the control, the first pixels that focus changed are the
+// ring; a band of it at least 2 pixels thick must stand out at least 3:1
+// from the unchanged pixel just outside it and from the one just inside it.
+const luminance = (pixel) => {
+  const [r, g, bl] = pixel.map((channel) => {
+    const c = channel / 255;
+    return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+  });
+  return 0.2126 * r + 0.7152 * g + 0.0722 * bl;
+};
+const contrast = (a, z) => {
+  const [la, lz] = [luminance(a), luminance(z)];
+  return (Math.max(la, lz) + 0.05) / (Math.min(la, lz) + 0.05);
+};
+function thickestband(ring, neighbour) {
+  let best = 0, run = 0;
+  for (const pixel of ring) {
+    run = contrast(pixel, neighbour) >= 3 ? run + 1 : 0;
+    best = Math.max(best, run);
+  }
+  return best;
+}
+async function shot(b, [x, y, width, height]) {
+  const { data } = await b.page('Page.captureScreenshot', { format: 'png', clip: { x, y, width, height, scale: 1 } });
+  const pixels = await b.evaluate(`(async () => {
+    const image = await createImageBitmap(await (await fetch('data:image/png;base64,${data}')).blob(),
+      { colorSpaceConversion: 'none' });
+    const c = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    c.drawImage(image, 0, 0);
+    return Array.from(c.getImageData(0, 0, image.width, image.height).data); })()`);
+  return (px, py) => pixels.slice(4 * (py * width + px), 4 * (py * width + px) + 3);
+}
+// Every shown control the selector finds, focused as from the keyboard: the
+// faults of its ring, side by side.
+async function ringfaults(b, selector) {
+  const count = await b.evaluate(`(window.jexringed = [...document.querySelectorAll(${JSON.stringify(selector)})]
+    .filter((e) => e.checkVisibility())).length`);
+  check(count > 0, `controls to ring: ${selector}`);
+  // A key pressed: the browser takes the focus that follows as the keyboard's.
+  for (const type of ['keyDown', 'keyUp'])
+    await b.page('Input.dispatchKeyEvent', { type, key: 'Shift', code: 'ShiftLeft', windowsVirtualKeyCode: 16 });
+  const [screenwidth, screenheight] = await b.evaluate('[innerWidth, innerHeight]');
+  const faults = [];
+  for (let i = 0; i < count; ++i) {
+    const [left, top, width, height] = (await b.evaluate(`(() => { document.activeElement?.blur();
+      const r = jexringed[${i}].getBoundingClientRect(); return [r.left, r.top, r.width, r.height].map(Math.round); })()`));
+    const area = [Math.max(left - 12, 0), Math.max(top - 12, 0)];
+    area.push(Math.min(left + width + 12, screenwidth) - area[0], Math.min(top + height + 12, screenheight) - area[1]);
+    const without = await shot(b, area);
+    const name = await b.evaluate(`(() => { const e = jexringed[${i}]; e.focus();
+      return e.dataset.control ?? e.dataset.action ?? e.id ?? e.className; })()`);
+    const withring = await shot(b, area);
+    const [mx, my] = [left + Math.floor(width / 2) - area[0], top + Math.floor(height / 2) - area[1]];
+    for (const [side, from, step, length] of [
+      ['left', [0, my], [1, 0], mx], ['right', [area[2] - 1, my], [-1, 0], area[2] - 1 - mx],
+      ['top', [mx, 0], [0, 1], my], ['bottom', [mx, area[3] - 1], [0, -1], area[3] - 1 - my]]) {
+      const at = (n) => [from[0] + step[0] * n, from[1] + step[1] * n];
+      const changed = (n) => JSON.stringify(without(...at(n))) !== JSON.stringify(withring(...at(n)));
+      let n = 0;
+      while (n < length && !changed(n)) n += 1;
+      if (n === length) { faults.push(`${name}: no ring on the ${side}`); continue; }
+      const outside = n > 0 ? withring(...at(n - 1)) : null;
+      const ring = [];
+      while (n < length && changed(n)) ring.push(withring(...at(n++)));
+      if (n === length) { faults.push(`${name}: the ring on the ${side} has no inside`); continue; }
+      for (const [neighbour, where] of [[outside, 'outside'], [withring(...at(n)), 'inside']])
+        if (neighbour && thickestband(ring, neighbour) < 2) faults.push(`${name}: ${side} ${where}`);
+    }
+  }
+  return faults;
 }
 
 // ---- The cases ------------------------------------------------------------
@@ -150,6 +238,54 @@ const cases = {
     same((await listing(b)).length, 3, 'the refused command is not added');
   },
 
+  // Nothing axe-core finds, at the start and with each of the page's dialogs
+  // open; a focus ring that stands out on every control; F6 and Shift+F6 go
+  // round the panels as on the desktop.
+  async access(b, url) {
+    await open(b, url);
+    await press(b, 'forwards', 'five');
+    same(await axeviolations(b), [], 'axe at the start');
+    same(await ringfaults(b, '#windows button, #windows input, .listing, #webbar button, .panel'), [], 'the rings of the windows\' controls');
+    const f6 = async (shift) => {
+      for (const type of ['keyDown', 'keyUp'])
+        await b.page('Input.dispatchKeyEvent', { type, key: 'F6', code: 'F6', windowsVirtualKeyCode: 117, modifiers: shift ? 8 : 0 });
+      return b.evaluate('document.activeElement.id || document.activeElement.dataset.control');
+    };
+    await b.evaluate('document.activeElement.blur()');
+    const round = [];
+    for (let i = 0; i < 5; ++i) round.push(await f6(false));
+    round.push(await f6(true), await f6(true));
+    same(round, ['buttons', 'funnies', 'program.programtext', 'graphics', 'buttons', 'graphics', 'program.programtext'],
+      'F6 goes round the panels, Shift+F6 back, landing on the listing in its panel');
+    // There the arrows read the listing, and key nothing.
+    await b.key('ArrowDown', 'ArrowDown', 40);
+    await b.until('!jexrecord.busy');
+    same([(await regiontexts(b, 'log'))[0].at(-1), (await listing(b)).length], ['1 of 1, forward 5', 1], 'Down reads the listing\'s first step');
+    for (const [what, opener] of [['the teacher\'s settings', '[data-action="teacher"]'], ['save', control('graphics.save')]]) {
+      await opendialog(b, opener);
+      same(await axeviolations(b), [], `axe with ${what} open`);
+      same(await ringfaults(b, '.dialogbox button, .dialogbox input, .dialogbox select'), [], `the rings in ${what}`);
+      same(await f6(false) === 'buttons', false, `F6 stays in ${what}`);
+      await b.key('Escape', 'Escape', 27);
+      await b.until('document.getElementById("dialog").hidden');
+    }
+    // An unsaved program: load asks first, exit opens the exit window.
+    await press(b, 'forwards', 'five');
+    await opendialog(b, control('graphics.load'));
+    same(await axeviolations(b), [], 'axe with the question open');
+    await b.clickon('[data-action="yes"]');
+    await b.until('document.querySelector(\'.dialogbox input[type=file]\')');
+    same(await axeviolations(b), [], 'axe with load open');
+    await b.key('Escape', 'Escape', 27);
+    await b.until('document.getElementById("dialog").hidden');
+    await b.clickon(control('program.exitbutton'));
+    await b.until('!document.getElementById("exitwindow").hidden');
+    same(await axeviolations(b), [], 'axe with the exit window open');
+    same(await ringfaults(b, '#exitwindow button'), [], 'the rings in the exit window');
+    await b.evaluate('document.getElementById("graphics").focus()');
+    same(await f6(false), 'exitwindow', 'F6 reaches the exit window after the drawing');
+  },
+
   // GO with the pen down draws the pen's line up from the centre.
   async drawing(b, url) {
     await open(b, url);
@@ -161,8 +297,12 @@ const cases = {
     same(await pressed(), ['true', 'false'], 'pen on holds');
     await setspeed(b, 50);
     same((await bluepixels(b)).length, 0, 'nothing drawn before the run');
-    await press(b, 'forwards', 'five', 'zero', 'go');
+    await press(b, 'forwards', 'five', 'zero');
+    same(await regiontexts(b, 'log'), [['forward', 'forward 5', 'forward 50']], 'the steps are said as they are keyed');
+    await press(b, 'go');
     await finish(b, 'finished!');
+    same(await regiontexts(b, 'log'), [['forward', 'forward 5', 'forward 50', 'X 0, Y 50, heading 0']],
+      'where the robot ends is said after the run');
     const blue = await bluepixels(b);
     const [, , width, height] = await rect(b, control('graphics.Picture1'));
     const cx = Math.floor(width / 2);
@@ -331,8 +471,7 @@ const cases = {
       navigator.storage.persist = async () => { jexrecord.keepasked += 1; return true; }`);
 
     // An unsaved program: load asks first, and No leaves everything.
-    await b.clickon(control('graphics.load'));
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, control('graphics.load'));
     same(await b.evaluate('document.querySelector(".dialogbox p").textContent'),
       'You haven\'t saved your program. Do you want to continue?', 'the unsaved program guard asks');
     await b.clickon('[data-action="no"]');
@@ -342,8 +481,7 @@ const cases = {
     // Each dialog is named by its title, keeps the focus while open, and
     // Escape cancels it.
     for (const opener of [control('graphics.save'), '[data-action="teacher"]']) {
-      await b.clickon(opener);
-      await b.until('!document.getElementById("dialog").hidden');
+      await opendialog(b, opener);
       const name = await b.evaluate(`document.getElementById(document.querySelector('.dialogbox').getAttribute('aria-labelledby'))?.textContent`);
       check(Boolean(name), `${opener}: the dialog is named`, name);
       const inside = [];
@@ -357,8 +495,7 @@ const cases = {
     }
     same(await listing(b), keyed, 'Escape cancels');
 
-    await b.clickon(control('graphics.save'));
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, control('graphics.save'));
     await b.evaluate('document.querySelector(".namefield").value = "square"');
     const completed = new Promise((resolve) => b.on((m) =>
       m.method === 'Browser.downloadProgress' && m.params.state === 'completed' && resolve()));
@@ -375,8 +512,7 @@ const cases = {
     same(await b.evaluate('jexrecord.keepasked'), 0, 'a download does not ask to keep the storage');
 
     // Saved in the browser under another name, then found after a reload.
-    await b.clickon(control('graphics.save'));
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, control('graphics.save'));
     await b.evaluate('document.querySelector(".namefield").value = "kept"');
     await b.clickon('[data-action="save"]');
     await b.until('document.getElementById("dialog").hidden');
@@ -385,8 +521,7 @@ const cases = {
     await open(b, url);
     await b.evaluate(`(() => { const box = document.querySelector('${control('graphics.myname')}');
       box.value = 'ann'; box.dispatchEvent(new Event('input')); })()`);
-    await b.clickon(control('graphics.load'));
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, control('graphics.load'));
     same(await b.evaluate('[...document.querySelectorAll(".savedprogram")].map((p) => p.textContent)'),
       ['kept'], 'the author\'s saved programs after a reload');
     await b.clickon('.savedprogram');
@@ -397,8 +532,7 @@ const cases = {
     // The desktop's file, opened from this computer.
     await press(b, 'cm');
     await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length === 0`);
-    await b.clickon(control('graphics.load'));
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, control('graphics.load'));
     const { result } = await b.page('Runtime.evaluate', { expression: 'document.querySelector(".dialogbox input[type=file]")' });
     await b.page('DOM.setFileInputFiles', { files: [desktopfile], objectId: result.objectId });
     await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length > 0`);
@@ -419,8 +553,7 @@ const cases = {
     const corner = () => b.evaluate(`Array.from(document.querySelector('${control('graphics.Picture1')} canvas')
       .getContext('2d').getImageData(3, 3, 1, 1).data).slice(0, 3)`);
     const choose = async (action, file) => {
-      await b.clickon('[data-action="teacher"]');
-      await b.until('!document.getElementById("dialog").hidden');
+      await opendialog(b, '[data-action="teacher"]');
       await b.evaluate(`window.jexpicker = null; HTMLInputElement.prototype.click = function () { window.jexpicker = this; }`);
       await b.clickon(`[data-action="${action}"]`);
       const { result } = await b.page('Runtime.evaluate', { expression: 'window.jexpicker' });
@@ -452,10 +585,11 @@ const cases = {
       await open(b, server.url);
       await b.evaluate('navigator.serviceWorker.ready');
       await b.until('navigator.serviceWorker.controller');
-      // Every file of the site but the worker itself and the font's licence.
+      // Every file of the site but the worker itself, the font's licence and
+      // the plain code that only a browser unable to unpack fetches.
       const files = readdirSync(site, { recursive: true, withFileTypes: true }).filter((f) => f.isFile())
         .map((f) => relative(site, join(f.parentPath ?? f.path, f.name)))
-        .filter((f) => f !== 'sw.js' && f !== 'fonts/LICENSE').sort();
+        .filter((f) => !['sw.js', 'fonts/LICENSE', 'jex.wasm'].includes(f)).sort();
       await b.until(`caches.open("jex-site").then((c) => c.keys()).then((k) => k.length >= ${files.length + 1})`);
       const cached = await b.evaluate('caches.open("jex-site").then((c) => c.keys()).then((k) => k.map((r) => new URL(r.url).pathname.slice(1)))');
       same(files.filter((f) => !cached.includes(f)), [], 'every file of the site is kept for offline use');
@@ -512,8 +646,7 @@ const cases = {
         async upload(name, file = join(folder, name)) {
           const kept = await listing(b);
           const heard = await b.evaluate('jexrecord.sounds.length');
-          await b.clickon(control('graphics.load'));
-          await b.until('!document.getElementById("dialog").hidden');
+          await opendialog(b, control('graphics.load'));
           // The program keyed is not saved: the guard asks first.
           if (await b.evaluate('Boolean(document.querySelector(\'[data-action="yes"]\'))')) {
             await b.clickon('[data-action="yes"]');
@@ -580,8 +713,7 @@ const cases = {
     // The teacher's choice is kept in the browser; a link still comes first.
     await browserasks('de');
     await open(b, url);
-    await b.clickon('[data-action="teacher"]');
-    await b.until('!document.getElementById("dialog").hidden');
+    await opendialog(b, '[data-action="teacher"]');
     await b.evaluate(`(() => { const choice = document.querySelector('[data-action="language"]');
       choice.value = 'cy'; choice.dispatchEvent(new Event('change')); })()`);
     await open(b, url);

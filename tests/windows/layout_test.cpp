@@ -4,7 +4,13 @@
 #include "core/textids.h"
 #include "entry/feedback.h"
 #include "support/fakeplatform.h"
+#include "canvas/sprite.h"
+#include "canvas/tools.h"
+#include "support/keying.h"
+#include "windows/controltable.h"
 #include "windows/layout.h"
+#include "windows/relayout.h"
+#include "windows/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +22,7 @@ namespace {
 void layoutall(JexState& jex) {
     initvariables(jex);
     layoutwindows(jex);
+    startwindows(jex);
 }
 
 // A rig laid out on a screen of that size.
@@ -306,6 +313,53 @@ TEST(LayoutAtOtherResolutions, UsesTheScreensTwipsPerPixel) {
     EXPECT_EQ(rig.jex.windows.graphics.pname.height, 39);  // 13.8 points, 1.4 lines, in pixels
 }
 
+// A resized screen lays the windows out again: every control takes the place,
+// size and type a fresh layout gives it on that screen (the tools shrunk from
+// their design, never from the shrinking of a lower screen), while what the
+// pupil made stays: names, the pen, the target, the speed, the listing, and
+// the drawing drawn again from its strokes around the new centre.
+TEST(Relayout, TakesTheNewScreensPlacesAndKeepsWhatThePupilMade) {
+    Laidout rig({1024, 600, 15, 15, {}});
+    JexState& jex = rig.jex;
+    GraphicsWindow& g = jex.windows.graphics;
+    press(jex, {Key::forwards, Key::two});
+    g.progname.caption = "stars";
+    g.change1.caption = "end change";
+    g.target.visible = true;
+    jex.windows.funnies.Slider1.value = 37;
+    setpen(jex, true);
+    jex.trail.record({0, 0, 0, 20});
+    jex.trail.record({0, 20, 10, 20});
+
+    rig.platform.screeninfo = {1024, 768, 15, 15, {}};
+    rig.platform.penlines.clear();
+    relayout(jex);
+
+    Laidout fresh({1024, 768, 15, 15, {}});
+    for (const ControlEntry& entry : controltable()) {
+        const Control& control = entry.control(jex.windows);
+        Control laidout = entry.control(fresh.jex.windows);
+        if (&control == &g.target) {  // placed where it is drawn
+            laidout.left = control.left;
+            laidout.top = control.top;
+        }
+        EXPECT_EQ(boxof(control), boxof(laidout)) << entry.window << "." << entry.name;
+        EXPECT_DOUBLE_EQ(control.font.points, laidout.font.points) << entry.name;
+    }
+    EXPECT_EQ(boxof(jex.windows.funnies), boxof(fresh.jex.windows.funnies));
+    EXPECT_EQ(jex.canvasunit, fresh.jex.canvasunit);
+
+    EXPECT_EQ(g.progname.caption, "stars");
+    EXPECT_EQ(g.change1.caption, "end change");
+    EXPECT_EQ(g.use1.caption, "use");
+    EXPECT_TRUE(g.target.visible);
+    EXPECT_TRUE(pendown(jex));
+    EXPECT_EQ(jex.windows.funnies.Slider1.value, 37);
+    ASSERT_EQ(rig.platform.penlines.size(), 2u);
+    EXPECT_EQ(rig.platform.penlines[1].x2, canvasx(fresh.jex, 10));
+    EXPECT_EQ(rig.platform.penlines[1].y2, canvasy(fresh.jex, 20));
+    EXPECT_EQ(jex.windows.program.programtext.lines.size(), 1u);
+}
 
 // A message too long for the status line is set in the largest smaller type
 // that fits it whole; the line keeps its height, and a wider screen (or a

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/startup.h"
 #include "core/state.h"
-#include "core/tokens.h"
+#include "core/commands.h"
 #include "support/fakeplatform.h"
 #include "support/temphome.h"
 
@@ -28,7 +28,7 @@ TEST_F(Startup, ShowsEveryWindowWithEmptySlotsThenOneYeaAfterTheRobotIsCentred) 
     program_Load(jex);
     for (int slot = 0; slot < slotcount; ++slot) {
         EXPECT_EQ(jex.store.stepcount[slot], 0);
-        EXPECT_EQ(jex.store.commands[1][slot], token::done);
+        EXPECT_EQ(jex.store.commands[1][slot], Command::done);
     }
     EXPECT_EQ(std::tuple(jex.store.slotname[0], jex.authorname), std::tuple("my program", "me"));
     EXPECT_EQ(jex.windows.graphics.progname.caption, "my program");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Between the page and the rules (jex.wasm): the queue of the pupil's clicks
 // and keys, handed to the rules one at a time, inside their own waits too.
-export const EVENT = { key: 1, button: 2, namechange: 3, namelost: 4, slider: 5, tick: 6, resize: 7 };
+export const EVENT = { key: 1, button: 2, namechange: 3, namelost: 4, slider: 5, tick: 6, resize: 7, listing: 8 };
 // The keypad's keys in the rules' order: a key event carries the place.
 export const KEYNAMES = ['seven', 'eight', 'nine', 'note', 'forwards', 'flash', 'four', 'five', 'six',
   'leftbutton', 'pause', 'rightbutton', 'one', 'two', 'three', 'repeat', 'backwards',

@@ -3,7 +3,7 @@
 // the rules' layout: their controls, the listing, and the drawing area with
 // the pen's picture and the robot's lines over it.
 import { EVENT, KEYNAMES, jex, post, record, setsaved } from './bridge.js';
-import { keytooltip } from './keyboard.js';
+import { LISTINGKEYS, controlnames, keytooltip } from './keyboard.js';
 import { T, text } from './texts.js';
 
 export const FONT = 'JexSans';
@@ -51,6 +51,8 @@ function build(windows) {
     const panel = element('div', 'panel');
     panel.id = win;
     panel.setAttribute('role', 'region');
+    // F6 brings the keyboard to the panel itself; Tab goes on to its controls.
+    panel.tabIndex = -1;
     views[win] = { panel, controls: {} };
     for (const name of Object.keys(windows[win].controls)) {
       const view = makecontrol(win, name, KINDS[win][name]);
@@ -61,6 +63,10 @@ function build(windows) {
     root.append(panel);
   }
   views.graphics.controls.Picture1.append(views.graphics.controls.target);
+  for (const [name, said] of controlnames()) {
+    const [win, control] = name.split('.');
+    views[win]?.controls[control]?.setAttribute('aria-label', said);
+  }
 }
 
 function makecontrol(win, name, kind) {
@@ -68,7 +74,10 @@ function makecontrol(win, name, kind) {
     case 'key': {
       const key = element('button', 'key');
       const index = KEYNAMES.indexOf(name);
-      key.append(element('img'));
+      // The key is named; its face says nothing more.
+      const face = element('img');
+      face.alt = '';
+      key.append(face);
       key.title = keytooltip(index);
       key.setAttribute('aria-label', text(T.firstkeypadname + index));
       key.onclick = () => post(EVENT.key, index);
@@ -98,15 +107,24 @@ function makecontrol(win, name, kind) {
       return slider;
     }
     case 'listing': {
+      // Reached with Tab or F6, it is read a step at a time with Up, Down,
+      // Home and End, in the rules' words (ListingMove's order).
       const list = element('div', 'control listing');
-      list.setAttribute('aria-label', text(T.listing));
+      list.setAttribute('role', 'list');
+      list.tabIndex = 0;
+      list.onfocus = () => post(EVENT.listing, -1);
+      list.onkeydown = (event) => {
+        const move = LISTINGKEYS.indexOf(event.key);
+        if (move < 0 || event.ctrlKey || event.altKey || event.metaKey) return;
+        event.preventDefault();
+        post(EVENT.listing, move);
+      };
       list.setAttribute('aria-live', 'polite');
       return list;
     }
     case 'canvas': {
       const area = element('div', 'control drawingarea');
       area.setAttribute('role', 'img');
-      area.setAttribute('aria-label', text(T.drawingarea));
       drawing = element('canvas');
       sprite = element('canvas', 'sprite');
       area.append(drawing, sprite);
@@ -144,9 +162,17 @@ function render(windows) {
   rendersprite(windows.graphics.sprite);
 }
 
+// How far the focus ring reaches out from a control's edge, in pixels.
+const RINGREACH = 4;
+
 function rendercontrol(win, name, control, view, windowmodel) {
   const [left, top, width, height, caption, back, fore, points, bold, visible, bitmap] = control;
   place(view, [left, top, width, height]);
+  // A control the panel's edge would cut the ring of has it inside.
+  const holder = view.parentElement;
+  const [across, down] = [parseFloat(holder.style.width), parseFloat(holder.style.height)];
+  view.classList.toggle('ringinside', left < RINGREACH || top < RINGREACH ||
+    left + width > across - RINGREACH || top + height > down - RINGREACH);
   view.hidden = !visible;
   view.style.background = back;
   view.style.color = fore;
@@ -189,6 +215,7 @@ function renderlisting(view, lines, points) {
   const spacing = (1.2 * points * 20) / 15;
   view.replaceChildren(...lines.map(([plain, emphasised], row) => {
     const line = element('div', 'line', plain);
+    line.setAttribute('role', 'listitem');
     line.style.top = `${row * spacing}px`;
     if (emphasised) line.append(element('span', 'emphasised', emphasised));
     return line;
@@ -269,8 +296,26 @@ function toosmall(shown) {
   document.getElementById('windows').hidden = shown;
 }
 
+// The phrases the rules have a screen reader say beside the message line's
+// messages (the program as it is keyed, a run's end, where the robot is):
+// each a new line of a log (a polite live region) that shows nothing, so
+// that the same phrase twice is said twice. The last few stay.
+const SPOKENKEPT = 5;
+let spoken = null;
+function speak(phrase) {
+  if (!spoken) {
+    spoken = element('div', 'spoken');
+    spoken.id = 'spoken';
+    spoken.setAttribute('role', 'log');
+    document.body.append(spoken);
+  }
+  spoken.append(element('p', null, phrase));
+  while (spoken.childElementCount > SPOKENKEPT) spoken.firstElementChild.remove();
+}
+
 // What the rules ask of the panels.
 export const panelcalls = {
+  speak,
   showmodel(json) {
     const state = JSON.parse(json);
     setsaved(state.saved);

@@ -62,17 +62,22 @@ async function linkedprogram() {
 async function start() {
   const fonts = Promise.all([document.fonts.load(`10pt ${FONT}`),
     document.fonts.load(`bold 10pt ${FONT}`)]);
-  const module = createJex({ page });
-  loadsounds();
+  // The code beforestart.js is compiling, made an instance of here.
+  const module = createJex({
+    page,
+    instantiateWasm(imports, receive) {
+      self.jexcode.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => receive(instance));
+      return {};
+    },
+  });
   const [made] = await Promise.all([module, fonts, loadbuiltin()]);
   made.page = page;
   attach(made);
   // The keyboard's tool tips are in the language chosen.
-  await chooselanguage();
+  await Promise.all([chooselanguage(), mountstorage()]);
   loadkeyboard(jex.UTF8ToString(jex._jex_keyboard()));
   document.title = text(T.title);
 
-  await mountstorage();
   const link = await linkedprogram();
 
   const teacher = pagebutton(text(T.teacher), teachersettings, 'teacher');
@@ -98,6 +103,9 @@ async function start() {
   record.started = true;
   record.startedat = performance.now();
   pump();
+  // The browser's audio takes a while to start: not before the keypad is
+  // usable. No sound could be heard before the page is first used anyway.
+  setTimeout(loadsounds);
 }
 
 // Opened as a file, the page has said why it cannot start (beforestart.js).

@@ -5,7 +5,7 @@
 import { jex } from './bridge.js';
 import { element } from './panels.js';
 
-export const HOME = '/home/web_user/dorvane';
+export const HOME = self.jexhome;
 const PROGRAMS = HOME + '/jex/programs';
 export const DEFAULTS = PROGRAMS + '/defaults/defaults.jex';
 export const PICTURE = HOME + '/jex/picture/picture.jpg';
@@ -38,6 +38,13 @@ export function savedprograms(folder) {
 export async function mountstorage() {
   makefolders(HOME);
   jex.FS.mount(jex.IDBFS, {}, HOME);
+  // Opened early by beforestart.js as IDBFS opens it; another emscripten's
+  // IDBFS opens its own.
+  const opened = await self.jexstorage;
+  const { version, store } = self.jexstorageformat;
+  if (opened && jex.IDBFS.DB_VERSION === version && jex.IDBFS.DB_STORE_NAME === store)
+    jex.IDBFS.dbs[HOME] = opened;
+  else opened?.close();
   await new Promise((resolve) => jex.FS.syncfs(true, () => resolve()));
 }
 

@@ -16,7 +16,7 @@ const TABLES = Object.keys(self.jexlanguages).filter((code) => code !== 'en')
 const MODULES = ['startup', 'bridge', 'panels', 'keyboard', 'sounds', 'storage', 'dialogs',
   'printing', 'texts'];
 const FILES = ['./', 'index.html', 'jex.css', ...MODULES.map((name) => `${name}.js`), 'languages.js',
-  'beforestart.js', ...TABLES, 'jex.js', 'jex.wasm', 'jex.svg',
+  'beforestart.js', ...TABLES, 'jex.js', 'jex.wasm.gz', 'jex.svg',
   'manifest.webmanifest', 'fonts/DejaVuSans.woff2', 'fonts/DejaVuSans-Bold.woff2',
   ...KEYS.map((name) => `keys/${name}.svg`)];
 

@@ -4,7 +4,7 @@
 import { jex } from './bridge.js';
 
 export const T = {
-  title: 90, cantopenfile: 154, listing: 413, drawingarea: 414,
+  title: 90, cantopenfile: 154,
   firstkeypadname: 420,
   webtitle: 800, yes: 802, no: 803, cancel: 804, save: 805, load: 806, download: 807,
   upload: 808, name: 809, savedprograms: 810, noneyet: 811, replace: 812, teacher: 813,
