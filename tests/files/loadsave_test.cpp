@@ -20,16 +20,6 @@
 namespace jex::testing {
 namespace {
 
-// F 10, R 90, a call of function 1 in the main program and B 5 in function 1:
-// the square of the file example.
-void keysquare(JexState& jex) {
-    press(jex, {Key::forwards, Key::one, Key::zero, Key::rightbutton, Key::nine, Key::zero});
-    use1_Click(jex);
-    change1_Click(jex);
-    press(jex, {Key::backwards, Key::five});
-    change1_Click(jex);
-}
-
 std::vector<std::string> filesin(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
