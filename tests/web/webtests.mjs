@@ -284,6 +284,9 @@ const cases = {
     same(await ringfaults(b, '#exitwindow button'), [], 'the rings in the exit window');
     await b.evaluate('document.getElementById("graphics").focus()');
     same(await f6(false), 'exitwindow', 'F6 reaches the exit window after the drawing');
+    await b.clickon(control('exitwindow.exitanyway'));
+    await b.until('document.querySelector(".endedmessage")');
+    same(await axeviolations(b), [], 'axe once the simulator has ended');
   },
 
   // GO with the pen down draws the pen's line up from the centre.
@@ -728,6 +731,7 @@ const cases = {
       same([await b.evaluate('document.documentElement.lang'),
         await b.evaluate('[...document.querySelectorAll(".notserved p")].map((p) => p.textContent)')],
       [code, [said(code, 941), said(code, 942)]], `opened as a file${link}: it needs a web server`);
+      same(await axeviolations(b), [], `axe on the page opened as a file${link}`);
     }
   },
 
