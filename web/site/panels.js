@@ -209,6 +209,8 @@ function rendercontrol(win, name, control, view, windowmodel) {
 // document of its own, which the browser builds and paints apart for each of
 // the 24 keys, the keypad showing blank meanwhile. Each face is fetched once.
 const faces = new Map();
+// Once every face asked for so far is in the page.
+export const facesshown = () => Promise.all([...faces.values()]);
 async function showface(key, face) {
   if (!faces.has(face)) faces.set(face, face ? fetch(face).then((r) => (r.ok ? r.text() : '')).catch(() => '') : '');
   const markup = await faces.get(face);
