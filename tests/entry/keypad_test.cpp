@@ -74,23 +74,6 @@ TEST_F(Keypad, AtMostThreeRepeatBlocksAreOpen) {
     EXPECT_EQ(jex.store.openrepeats(0), 3);
 }
 
-TEST_F(Keypad, OnlyCommandsThatGetPastTheFirstChecksMarkTheProgramUnsaved) {
-    press(jex, {Key::seven, Key::ce, Key::cm, Key::rm});
-    EXPECT_TRUE(jex.saved);
-    press(jex, {Key::endbutton}); // refused, yet still a change
-    EXPECT_EQ(warnings(), "no matching REPEAT!");
-    EXPECT_FALSE(jex.saved);
-
-    jex.saved = true;
-    press(jex, {Key::forwards});
-    EXPECT_FALSE(jex.saved);
-
-    jex.saved = true;
-    press(jex, {Key::backwards});  // refused: a number is awaited
-    press(jex, {Key::one, Key::ce, Key::rm});
-    EXPECT_TRUE(jex.saved);
-}
-
 TEST_F(Keypad, CeRemovesTheLastStepEvenOneAwaitingItsNumber) {
     press(jex, {Key::forwards, Key::two, Key::repeat});
     press(jex, {Key::ce});

@@ -28,7 +28,6 @@ TEST_F(Spoken, EachKeySaysTheProgramAsItNowStands) {
         Phrases said;  // after keying F 5 0 first
         std::string warnings;
     } cases[] = {
-        {{}, {}, ""},
         {{Key::repeat, Key::four}, {"repeat", "repeat 4"}, ""},
         {{Key::note, Key::three}, {"note", "note 3"}, ""},
         {{Key::leftbutton, Key::nine, Key::zero, Key::ce}, {"left", "left 9", "left 90",

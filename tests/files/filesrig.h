@@ -5,6 +5,7 @@
 
 #include "windows/startup.h"
 #include "files/folders.h"
+#include "files/programbuttons.h"
 #include "support/fakeplatform.h"
 #include "support/keying.h"
 #include "support/temphome.h"
@@ -14,6 +15,16 @@
 #include <filesystem>
 
 namespace jex::testing {
+
+// F 10, R 90, a call of function 1 in the main program and B 5 in function 1:
+// the square of the file example.
+inline void keysquare(JexState& jex) {
+    press(jex, {Key::forwards, Key::one, Key::zero, Key::rightbutton, Key::nine, Key::zero});
+    use1_Click(jex);
+    change1_Click(jex);
+    press(jex, {Key::backwards, Key::five});
+    change1_Click(jex);
+}
 
 class FilesTest : public ::testing::Test {
   protected:

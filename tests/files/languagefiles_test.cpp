@@ -34,14 +34,9 @@ class InLanguage {
         return *programsfolder() / safefoldername(jex.authorname);
     }
 
-    // The square of the file example, keyed in: F 10, R 90, a call of
-    // function 1, and B 5 in function 1; then saved as `name`.
+    // The square of the file example keyed in, then saved as `name`.
     std::string keyandsave(const std::string& name) {
-        press(jex, {Key::forwards, Key::one, Key::zero, Key::rightbutton, Key::nine, Key::zero});
-        use1_Click(jex);
-        change1_Click(jex);
-        press(jex, {Key::backwards, Key::five});
-        change1_Click(jex);
+        keysquare(jex);
         rig.platform.chosenfile = (folder() / name).string();
         save_Click(jex);
         return bytesof(folder() / (name + ".jex"));

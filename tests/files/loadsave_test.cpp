@@ -20,16 +20,6 @@
 namespace jex::testing {
 namespace {
 
-// F 10, R 90, a call of function 1 in the main program and B 5 in function 1:
-// the square of the file example.
-void keysquare(JexState& jex) {
-    press(jex, {Key::forwards, Key::one, Key::zero, Key::rightbutton, Key::nine, Key::zero});
-    use1_Click(jex);
-    change1_Click(jex);
-    press(jex, {Key::backwards, Key::five});
-    change1_Click(jex);
-}
-
 std::vector<std::string> filesin(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -68,7 +58,6 @@ TEST_F(Saving, WritesTheExampleByteForByteAndNamesTheProgramAfterTheFile) {
 
 TEST_F(Saving, TheProgramIsNamedByAllOfWhatWasTyped) {
     for (const auto& [typed, file, name] : {std::tuple{"v2.1", "v2.1.jex", "v2.1"},
-                                            {"abc", "abc.jex", "abc"},
                                             {"Loop.JEX", "Loop.JEX", "Loop"},
                                             {"say \"hi\".jex", "say \"hi\".jex", "say hi"}}) {
         platform.chosenfile = (myfolder() / typed).string();

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // While a program runs, a click on any button of the keypad, the tools, the
-// target, the name and file buttons or print only stops the run: nothing is
-// moved, drawn, edited, asked, written or printed.
+// target, the name and file buttons, print or exit only stops the run: nothing
+// is moved, drawn, edited, asked, written, printed or left.
 #include "canvas/target.h"
 #include "canvas/tools.h"
+#include "files/exit.h"
 #include "files/programbuttons.h"
 #include "filesrig.h"
 #include "printing/printbutton.h"
@@ -31,7 +32,7 @@ std::vector<Guarded> everybutton() {
         {"clear", clear_Click},   {"target", target_Click},   {"thetarget", graphicstarget_Click},
         {"change1", change1_Click}, {"change2", change2_Click}, {"use1", use1_Click},
         {"use2", use2_Click},     {"load", load_Click},       {"save", save_Click},
-        {"print", printbutton_Click}};
+        {"print", printbutton_Click}, {"exit", exitbutton_Click}};
     for (int k = 0; k < keycount; ++k) {
         const Key key = static_cast<Key>(k);
         buttons.push_back({"key" + std::to_string(k), [key](JexState& j) { keypad_Click(j, key); }});
@@ -76,6 +77,7 @@ TEST_P(RunGuard, AClickDuringARunOnlyStopsIt) {
     EXPECT_FALSE(std::filesystem::exists(myfolder() / "during.jex"));
     EXPECT_TRUE(platform.printer.calls.empty());
     EXPECT_FALSE(jex.saved);
+    EXPECT_FALSE(jex.windows.exitwindow.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryButton, RunGuard, ::testing::ValuesIn(everybutton()),

@@ -14,6 +14,8 @@
 #include "windows/layout.h"
 #include "windows/startup.h"
 
+#include "../support/fakewidth.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -35,8 +37,8 @@ constexpr std::array<std::string_view, 14> typeable = {
     "\xE6\xBC\xA2", "\xE2\x82\xAC", "\xE2\x81\xA0"};          // a Chinese sign, the euro, of no width
 // clang-format on
 
-// Nothing is ever run, so nothing waits; names are measured as the fake of
-// the rule tests measures them, with the characters of no width left out.
+// Nothing is ever run, so nothing waits; names are measured as in the rule
+// tests, the characters of no width left out.
 class ScriptPlatform : public Platform {
   public:
     void doevents(bool) override {}
@@ -55,20 +57,7 @@ class ScriptPlatform : public Platform {
     std::optional<std::string> askopenfile(const FileRequest&) override { return {}; }
     bool askyesno(const std::string&, const std::string&) override { return true; }
     double textwidth(const Font& font, std::string_view text) override {
-        double width = 0;
-        for (std::size_t at = 0; at < text.size();) {
-            std::size_t length = 1;
-            while (at + length < text.size() &&
-                   (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80)
-                ++length;
-            const std::string_view character = text.substr(at, length);
-            const bool widthless = character == typeable[7] || character == typeable[8] ||
-                                   character == typeable[9] || character == typeable[10] ||
-                                   character == typeable[13];
-            if (!widthless) width += font.points / 2;
-            at += length;
-        }
-        return width;
+        return jex::testing::fakewidth(font, text);
     }
     std::unique_ptr<PrintJob> startprintjob() override { return nullptr; }
     std::unique_ptr<PrintJob> startpdfjob(const std::string&) override { return nullptr; }

@@ -118,6 +118,10 @@ TEST_F(Motion, RunStartingInTheMarginCrashesBeforeItsFirstStep) {
     EXPECT_EQ(jex.roboty, 240);
     for (const PrintedLine& line : jex.windows.program.programtext.lines)
         EXPECT_TRUE(line.emphasised.empty());
+    // The test key crashes at once too, with the step it was to test shown.
+    testrun(jex);
+    EXPECT_EQ(rig.warnings(), "crashed!");
+    EXPECT_EQ(jex.windows.program.programtext.lines.at(0).emphasised, "forward  1");
 }
 
 } // namespace

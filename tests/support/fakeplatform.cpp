@@ -117,27 +117,6 @@ bool FakePlatform::askyesno(const std::string& title, const std::string& questio
     return answeryes;
 }
 
-double FakePlatform::textwidth(const Font& font, std::string_view text) {
-    // Soft hyphens, the zero-width spaces and joiners, the word joiner, the
-    // byte order mark and combining accents take no width, as in real fonts.
-    constexpr std::string_view widthless[] = {"\u00AD", "\u200B", "\u200C", "\u200D",
-                                              "\u200E", "\u200F", "\u2060", "\uFEFF"};
-    std::size_t characters = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t length = 1;
-        while (at + length < text.size() &&
-               (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80)
-            ++length;
-        const std::string_view character = text.substr(at, length);
-        const bool combining = character >= "\u0300" && character <= "\u036F";
-        if (!combining &&
-            std::find(std::begin(widthless), std::end(widthless), character) == std::end(widthless))
-            ++characters;
-        at += length;
-    }
-    return static_cast<double>(characters) * font.points / 2;
-}
-
 std::vector<std::string> FakePlatform::soundnames() const {
     std::vector<std::string> names;
     for (const PlayedSound& sound : sounds) names.push_back(sound.name);

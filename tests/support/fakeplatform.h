@@ -8,6 +8,7 @@
 #include "core/platform.h"
 #include "core/state.h"
 #include "fakeprinter.h"
+#include "fakewidth.h"
 
 #include <functional>
 #include <map>
@@ -75,11 +76,9 @@ public:
     std::optional<std::string> asksavefile(const FileRequest& request) override;
     std::optional<std::string> askopenfile(const FileRequest& request) override;
     bool askyesno(const std::string& title, const std::string& question) override;
-    // Every character is half as wide as the font's size in points, a space
-    // included, so that a test can work out what fits; the characters that
-    // real fonts draw with no width (zero-width spaces, soft hyphens,
-    // combining accents) have none.
-    double textwidth(const Font& font, std::string_view text) override;
+    double textwidth(const Font& font, std::string_view text) override {
+        return fakewidth(font, text);
+    }
 
     std::vector<std::string> soundnames() const;
 

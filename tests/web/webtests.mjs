@@ -177,8 +177,7 @@ const cases = {
     same((await rect(b, control('graphics.Picture1')))[2], 634, 'drawing area width');
     same(await rect(b, key('seven')), [652, 493, 56, 56], 'first key');
     same(await rect(b, key('rm')), [652 + 5 * 62, 493 + 3 * 62, 56, 56], 'last key');
-    same(await b.evaluate(`document.querySelector('${key('go')} img').getAttribute('src')`),
-      'keys/121-go.svg', 'the go key\'s face');
+    same(await b.evaluate(`document.querySelector('${key('go')}').dataset.face`), 'keys/121-go.svg', 'the go key\'s face');
     same(await b.evaluate('document.title'), 'JEX', 'title from the string table');
     same(await b.evaluate(`document.querySelector('${key('forwards')}').title`), 'forwards: Up or F',
       'a key\'s tool tip names it and its keyboard key');
@@ -284,6 +283,9 @@ const cases = {
     same(await ringfaults(b, '#exitwindow button'), [], 'the rings in the exit window');
     await b.evaluate('document.getElementById("graphics").focus()');
     same(await f6(false), 'exitwindow', 'F6 reaches the exit window after the drawing');
+    await b.clickon(control('exitwindow.exitanyway'));
+    await b.until('document.querySelector(".endedmessage")');
+    same(await axeviolations(b), [], 'axe once the simulator has ended');
   },
 
   // GO with the pen down draws the pen's line up from the centre.
@@ -728,6 +730,7 @@ const cases = {
       same([await b.evaluate('document.documentElement.lang'),
         await b.evaluate('[...document.querySelectorAll(".notserved p")].map((p) => p.textContent)')],
       [code, [said(code, 941), said(code, 942)]], `opened as a file${link}: it needs a web server`);
+      same(await axeviolations(b), [], `axe on the page opened as a file${link}`);
     }
   },
 

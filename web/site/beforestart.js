@@ -70,6 +70,7 @@ self.jexstorage = location.protocol === 'file:' ? null : new Promise((resolve) =
   const code = self.jexwantedlanguages().map((wanted) => wanted.split(/[-_]/)[0].toLowerCase())
     .find((language) => shipped[language]) ?? 'en';
   document.documentElement.lang = code;
+  document.title = shipped[code].title;
   const message = document.createElement('div');
   message.className = 'notserved';
   for (const paragraph of shipped[code].notserved) {

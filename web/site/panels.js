@@ -63,10 +63,6 @@ function makecontrol(win, name, kind) {
     case 'key': {
       const key = element('button', 'key');
       const index = KEYNAMES.indexOf(name);
-      // The key is named; its face says nothing more.
-      const face = element('img');
-      face.alt = '';
-      key.append(face);
       key.title = keytooltip(index);
       key.setAttribute('aria-label', text(T.firstkeypadname + index));
       key.onclick = () => post(EVENT.key, index);
@@ -171,8 +167,10 @@ function rendercontrol(win, name, control, view, windowmodel) {
   const shown = caption.replace(/\r\n?/g, '\n');
   if (kind === 'key') {
     const face = bitmap ? `keys/${bitmap}-${name}.svg` : '';
-    const image = view.firstChild;
-    if (image.getAttribute('src') !== face) image.setAttribute('src', face);
+    if (view.dataset.face !== face) {
+      view.dataset.face = face;
+      showface(view, face);
+    }
   } else if (kind === 'textbox') {
     const key = `${win}.${name}`;
     const changed = lastcaption[key] !== caption;
@@ -194,6 +192,24 @@ function rendercontrol(win, name, control, view, windowmodel) {
   } else if (view.textContent !== shown) {
     view.textContent = shown;
   }
+}
+
+// The key faces drawn in the page itself: an SVG picture in an <img> is a
+// document of its own, which the browser builds and paints apart for each of
+// the 24 keys, the keypad showing blank meanwhile. Each face is fetched once.
+const faces = new Map();
+// Once every face asked for so far is in the page.
+export const facesshown = () => Promise.all([...faces.values()]);
+async function showface(key, face) {
+  if (!faces.has(face)) faces.set(face, face ? fetch(face).then((r) => (r.ok ? r.text() : '')).catch(() => '') : '');
+  const markup = await faces.get(face);
+  if (key.dataset.face !== face) return; // another face was asked for meanwhile
+  const holder = document.createElement('template');
+  holder.innerHTML = markup;
+  const picture = holder.content.querySelector('svg');
+  // The key is named; its face says nothing more.
+  picture?.setAttribute('aria-hidden', 'true');
+  key.replaceChildren(...(picture ? [picture] : []));
 }
 
 function renderlisting(view, lines, spacing) {

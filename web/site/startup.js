@@ -9,7 +9,7 @@ import {
 } from './bridge.js';
 import { askfile, askyesno, pagebutton, teachersettings } from './dialogs.js';
 import { listenkeys, loadkeyboard } from './keyboard.js';
-import { FONT, element, loadbuiltin, loadcontrols, panelcalls } from './panels.js';
+import { FONT, element, facesshown, loadbuiltin, loadcontrols, panelcalls } from './panels.js';
 import { printpages } from './printing.js';
 import { loadsounds, playsound } from './sounds.js';
 import { basename, filesaved, makefolders, mountstorage, store, withextension } from './storage.js';
@@ -105,8 +105,9 @@ async function start() {
   record.startedat = performance.now();
   pump();
   // The browser's audio takes a while to start: not before the keypad is
-  // usable. No sound could be heard before the page is first used anyway.
-  setTimeout(loadsounds);
+  // usable and shows its faces. No sound could be heard before the page is
+  // first used anyway.
+  facesshown().then(() => requestAnimationFrame(() => setTimeout(loadsounds)));
 }
 
 // Opened as a file, the page has said why it cannot start (beforestart.js).
