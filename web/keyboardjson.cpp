@@ -4,7 +4,6 @@
 #include "modeljson.h"
 
 #include "entry/keyboardtable.h"
-#include "core/texts.h"
 #include "entry/keys.h"
 #include "windows/screenreadernames.h"
 
@@ -51,9 +50,8 @@ std::string keyboardjson() {
         tooltips += (index == 0 ? "" : ",") + jsonstring(keytooltip(static_cast<Key>(index)));
     std::string names;
     for (const ScreenReaderName& name : screenreadernames) {
-        const std::string said = text(name.words) + (name.more ? " " + text(name.more) : "");
         names += (names.empty() ? "[" : ",[") + controlname(name.window, name.control) + "," +
-                 jsonstring(said) + "]";
+                 jsonstring(saidname(name)) + "]";
     }
     return R"({"keys":[)" + keys + R"(],"tooltips":[)" + tooltips + R"(],"names":[)" + names + "]}";
 }

@@ -108,9 +108,7 @@ void nameforscreenreaders(const std::array<QWidget*, 4>& windows) {
         auto* control =
             windowof(name.window)->findChild<QWidget*>(QString::fromLatin1(name.control));
         if (!control) continue;
-        QString said = fromtable(name.words);
-        if (name.more) said += QLatin1Char(' ') + fromtable(name.more);
-        control->setAccessibleName(said);
+        control->setAccessibleName(QString::fromStdString(saidname(name)));
     }
     for (const LabelledControl& pair : labelledcontrols) {
         QWidget* window = windowof(pair.window);

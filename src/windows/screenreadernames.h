@@ -6,8 +6,10 @@
 #pragma once
 
 #include "core/textids.h"
+#include "core/texts.h"
 
 #include <array>
+#include <string>
 
 namespace jex {
 
@@ -36,6 +38,11 @@ inline constexpr std::array<ScreenReaderName, 13> screenreadernames = {{
     {ShownWindow::drawing, "use2", textid::use, textid::functiontwo},
     {ShownWindow::drawing, "Picture1", textid::drawingarea},
 }};
+
+// What a screen reader says of the control, in the language in use.
+inline std::string saidname(const ScreenReaderName& name) {
+    return text(name.words) + (name.more ? " " + text(name.more) : "");
+}
 
 // Each read-out is a bare number, the slider and the name boxes bare
 // controls; the label beside each says what it is.
