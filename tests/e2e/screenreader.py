@@ -173,25 +173,7 @@ def lesson(windows, heard):
                         "click", "1"], check=True)
         pump(0.5)
 
-    # The names, typed into their boxes (the keyboard follows the pointer on
-    # this screen, which has no window manager).
     drawing = windows["JEX drawing"]
-    for box, typed in (("program name", "square"), ("my name", "Sam")):
-        node = find(drawing, "text", box)
-        if node is None:
-            check(f"the {box} box is found", False)
-            continue
-        x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2),
-                        "click", "1"], check=True)
-        pump(0.5)
-        keys("ctrl+a")
-        subprocess.run(["xdotool", "type", "--delay", "80", typed], check=True)
-        keys("Return")
-        pump(0.5)
-    restpointer()
-    pump(1)
-
     heard("CM", lambda: keys("Delete"), "program cleared")
     heard("a keyed step", lambda: keys("x", "4"), "repeat 4")
     heard("each key's step", lambda: slowly("f", "5", "0", "r", "9", "0", "e"),
@@ -201,7 +183,7 @@ def lesson(windows, heard):
     listing = find(windows["JEX: listing"], "list", "listing")
     rows = lambda: [row.name for row in listing] if listing else []
     # Each F6 waits for its window to take the keyboard.
-    heard("the listing reached with F6", lambda: slowly("F6", "F6"), "square, 4 steps")
+    heard("the listing reached with F6", lambda: slowly("F6", "F6"), "my program, 4 steps")
     heard("a row read with Down", lambda: keys("Down"), "1 of 4, repeat 4")
     heard("the next row", lambda: keys("Down"), "2 of 4, forward 50")
     heard("the last row", lambda: keys("End"), "4 of 4, end")
