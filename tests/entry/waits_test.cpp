@@ -13,12 +13,9 @@
 namespace jex::testing {
 namespace {
 
-class Waits : public ::testing::Test {
-protected:
+class Waits : public RigTest<> {
+  protected:
     void SetUp() override { initvariables(jex); }
-    Rig rig;
-    JexState& jex = rig.jex;
-    FakePlatform& platform = rig.platform;
 };
 
 TEST_F(Waits, LastTheirTicksAndLeaveTheTimerStopped) {
