@@ -29,13 +29,6 @@ TEST_F(Waits, LastTheirTicksAndLeaveTheTimerStopped) {
     EXPECT_EQ(jex.tickcount, -1);
 }
 
-TEST_F(Waits, ClickDuringAWaitIsHandledAtOnce) {
-    platform.at(3, [&] { keypad_Click(jex, Key::forwards); });
-    pointeightsec(jex);
-    EXPECT_EQ(jex.store.stepcount[0], 1);
-    EXPECT_EQ(platform.tick, 8);
-}
-
 TEST_F(Waits, SuccessWaitsBeforeYeaButNayPlaysAtOnceEachWithItsMessage) {
     reportsuccess(jex, textid::finished);
     reportproblem(jex, textid::missed);
