@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real program in the desktop's language: --help answers in it; started
-# with a German locale the windows' titles, captions and listing words are
-# German (read back from the screen), a program saved in English opens with
-# the same steps; started with a French locale the keyed-in steps are listed
-# in French. Which of the locale's variables wins is the rule tests'.
+# The real program in the desktop's language: started with a German locale
+# the windows' titles, captions and listing words are German (read back from
+# the screen), a program saved in English opens with the same steps; started
+# with a French locale the keyed-in steps are listed in French. Which of the locale's variables wins is the rule tests'; --help in
+# the locale's language is terminal.sh's.
 # Usage: languages.sh PROGRAM [WORK-FOLDER]
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/servers.sh"
@@ -12,19 +12,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/servers.sh"
 e2e_begin "${2:-$PWD/e2e-languages}" "${1:?usage: languages.sh PROGRAM [WORK-FOLDER]}" \
     tesseract convert identify
 fixtures=$e2e_here/../files/fixtures/good
-
-e2e_run_bare LANG=de_DE.UTF-8 -- --help
-e2e_matches "--help in a German locale" "$out" '^Aufruf: jex \[PROGRAMM\.jex\]$'
-e2e_matches "--help names --language" "$out" '^  --language xx  '
-e2e_matches "--help names the keys in German" "$out" '^  vorwärts: Pfeil hoch oder F$'
-e2e_run_bare LANG=de_DE.UTF-8 -- --language es --help
-e2e_matches "--language comes before the locale" "$out" '^Uso: jex'
-e2e_run_bare LANG=de_DE.UTF-8 -- --language=xx --help
-e2e_matches "a language without texts is said to be missing" "$err" 'no texts for this language.*: xx$'
-e2e_matches "and English speaks" "$out" '^Usage: jex'
-e2e_run_bare LANG=de_DE.UTF-8 -- --language
-e2e_check "--language without a language is a mistake (status $status)" test "$status" = 2
-e2e_matches "said in German" "$err" '^jex: --language braucht eine Sprache'
 
 # read_window WINDOW-TITLE NAME LANGUAGE: the window's words as OCR reads them,
 # from a screenshot enlarged three times in black and white (every caption is
@@ -51,7 +38,6 @@ read_tool_buttons() {
         tesseract "$e2e_work/$2-$row-$left.png" - -l "$3" --psm 7 2>/dev/null
     done | tee "$e2e_work/$2.txt"
 }
-
 
 e2e_start_screen
 

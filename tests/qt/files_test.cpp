@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving and loading through the dialogs, the question before a load, the
-// exit window, and the name boxes in the windows' real fonts.
+// Saving and loading through the dialogs, the question before a load, a
+// program file named on the command line, the exit window, and the name boxes
+// in the windows' real fonts.
 #include "simulatorrig.h"
 
 #include "files/folders.h"
@@ -17,7 +18,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using jex::testing::SimulatorRig;
 using jex::testing::StartedSimulatorTest;
+
+namespace {
+
+const std::filesystem::path fixtures = JEX_FIXTURES;
+
+} // namespace
 
 class FilesTest : public StartedSimulatorTest {
     Q_OBJECT
@@ -61,6 +69,51 @@ class FilesTest : public StartedSimulatorTest {
         rig->click(rig->graphics(), "load");
         QCOMPARE(rig->dialogs->asked.size(), std::size_t{1});
         QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("can't open file!"));
+    }
+
+    // Started with a program file, as a double click in the file manager
+    // starts it: after the start-up and its sound the file is opened as the
+    // load button opens it, or refused with the load button's message.
+    void aSavedProgramIsOpenedAfterTheStartUp() {
+        restart(fixtures / "good" / "square.jex");
+        QCOMPARE(rig->startupsounds, std::vector<std::string>{"yea"});
+        QCOMPARE(rig->listing(), QStringList({" forward  10", " right  90", " function 1"}));
+        QCOMPARE(boxtext("progname"), QString("square"));
+        QVERIFY(!rig->notopened);
+        QCOMPARE(boxtext("pf1"), QString("function 1"));
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
+        QVERIFY(rig->state().saved);
+        // It is in memory as a loaded program is: RM brings back all of it.
+        rig->click(rig->buttons(), "cm");
+        rig->click(rig->buttons(), "rm");
+        QCOMPARE(rig->listing().size(), 3);
+    }
+
+    void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage_data() {
+        QTest::addColumn<QString>("file"); // in the fixtures' folder
+        QTest::addColumn<QString>("why");  // what a terminal is told after the file's name
+        QTest::newRow("not a program") << "bad/junk.jex"
+                                       << ": not a number: " + QString(512, ')');
+        QTest::newRow("header in other letters") << "bad/header-case.jex"
+                                                 << ": not a JEX simulator file";
+        QTest::newRow("no such file") << "nowhere.jex"
+                                      << "";
+        QTest::newRow("a folder") << "bad"
+                                  << "";
+    }
+    void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage() {
+        QFETCH(QString, file);
+        QFETCH(QString, why);
+        restart(fixtures / file.toStdString());
+        QCOMPARE(QString::fromStdString(rig->notopened.value_or("<opened>")),
+                 "jex: cannot read the program file " +
+                     QString::fromStdString((fixtures / file.toStdString()).string()) + why);
+        QCOMPARE(rig->startupsounds, std::vector<std::string>({"yea", "nay"}));
+        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("can't open file!"));
+        QCOMPARE(rig->listing(), QStringList());
+        QCOMPARE(boxtext("progname"), QString("my program"));
+        QCOMPARE(boxtext("myname"), QString("me"));
+        QVERIFY(rig->state().saved);
     }
 
     void theExitWindowAsksBeforeAnUnsavedProgramIsLeft() {
@@ -166,6 +219,17 @@ class FilesTest : public StartedSimulatorTest {
     }
 
   private:
+    // A simulator started afresh with the program file.
+    void restart(const std::filesystem::path& programfile) {
+        rig.reset();
+        rig = std::make_unique<SimulatorRig>();
+        rig->start(programfile);
+    }
+
+    QString boxtext(const char* name) {
+        return rig->find<QLineEdit>(rig->graphics(), name)->text();
+    }
+
     // Characters no key of the keyboard gives, typed one by one as an input
     // method sends them.
     static void typeeach(QWidget* box, const QString& text) {

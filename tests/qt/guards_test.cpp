@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Clicks while a program runs only stop it; leaving the program; the speed.
+// Clicks while a program runs only stop it; leaving the program.
 #include "simulatorrig.h"
 
 #include "core/textids.h"
 #include "entry/feedback.h"
+#include "entry/keys.h"
 #include "qt/qtplatform.h"
+#include "windows/controltable.h"
 
-#include <QSlider>
 #include <QTimer>
+
+#include <map>
+#include <string_view>
 
 using jex::testing::StartedSimulatorTest;
 
@@ -15,34 +19,32 @@ class GuardsTest : public StartedSimulatorTest {
     Q_OBJECT
 
   private slots:
-    void everyButtonOnlyStopsARun_data() {
-        QTest::addColumn<int>("window");
-        QTest::addColumn<QString>("button");
-        for (const char* name : {"seven", "zero", "forwards", "note", "repeat", "endbutton", "go",
-                                 "test", "cm", "ce", "rm"})
-            QTest::newRow(name) << 0 << QString(name);
-        for (const char* name : {"penon", "penoff", "target", "clear", "centre"})
-            QTest::newRow(name) << 1 << QString(name);
-        QTest::newRow("exitbutton") << 2 << QString("exitbutton");
-        for (const char* name :
-             {"load", "printbutton", "save", "change1", "change2", "use1", "use2", "target"})
-            QTest::newRow(name) << 3 << QString(name);
-    }
+    // Each key and each control of the rules' table that a click works is
+    // wired to its routine: clicked during a run, it stops the run and does
+    // nothing else.
     void everyButtonOnlyStopsARun() {
-        QFETCH(int, window);
-        QFETCH(QString, button);
         rig->press({"forwards", "five"});
-        const std::string before = rig->state().windows.program.programtext.lines.front().plain;
+        const QStringList listed = rig->listing();
         jex::Control& target = rig->state().windows.graphics.target; // on the drawing
         target.visible = true;
         rig->simulator->platform().syncwindows();
-
-        rig->state().running = true;
-        rig->click(rig->simulator->windows()[static_cast<std::size_t>(window)],
-                   button.toLatin1().constData());
-        QVERIFY(!rig->state().running);
-        QCOMPARE(rig->state().store.stepcount[0], 1);
-        QCOMPARE(rig->state().windows.program.programtext.lines.front().plain, before);
+        const std::map<std::string_view, QWidget*> windows = {{"funnies", rig->funnies()},
+                                                              {"program", rig->program()},
+                                                              {"graphics", rig->graphics()}};
+        int clicked = 0;
+        const auto stops = [&](QWidget* window, std::string_view name) {
+            rig->state().running = true;
+            rig->click(window, std::string(name).c_str());
+            QVERIFY2(!rig->state().running, name.data());
+            ++clicked;
+        };
+        for (int index = 0; index < jex::keycount; ++index)
+            stops(rig->buttons(), jex::keyname(static_cast<jex::Key>(index)));
+        for (const jex::ControlEntry& entry : jex::controltable())
+            if (entry.click && windows.count(entry.window))
+                stops(windows.at(entry.window), entry.name);
+        QCOMPARE(clicked, jex::keycount + 14);
+        QCOMPARE(rig->listing(), listed);
         QCOMPARE(rig->state().windows.graphics.warnings.caption, std::string());
         QVERIFY(rig->sounds().empty());
         QCOMPARE(rig->endings, 0);
@@ -82,20 +84,6 @@ class GuardsTest : public StartedSimulatorTest {
         QCOMPARE(rig->endings, 0);
         exit();
         QCOMPARE(rig->endings, 1);
-    }
-
-    void theSliderSetsTheSpeedEvenDuringARun() {
-        auto* slider = rig->find<QSlider>(rig->funnies(), "Slider1");
-        QVERIFY(slider);
-        QCOMPARE(slider->value(), rig->state().robotspeed);
-        const int before = slider->value();
-
-        rig->state().running = true;
-        QTest::keyClick(slider, Qt::Key_PageUp);
-        QCOMPARE(int(rig->state().robotspeed), before + 5);
-        QVERIFY(rig->state().running);
-        QTest::keyClick(slider, Qt::Key_Home);
-        QCOMPARE(int(rig->state().robotspeed), 1);
     }
 };
 

@@ -64,75 +64,68 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
     Q_OBJECT
 
   private slots:
-    // Each keypad key has a keyboard key; each keyboard key holds its keypad
-    // key down while it is held, clicks it once when it is let go, and touches
-    // no other key.
-    void aKeyboardKeyPressesItsKeypadKeyAsAClickDoes_data() {
-        QTest::addColumn<int>("keyboard");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<Key>("keypad");
-        for (int index = 0; index < jex::keycount; ++index) {
-            const Key key = static_cast<Key>(index);
-            QVERIFY(!jex::qt::keyboardkeysfor(key).empty());
-            for (Qt::Key keyboard : jex::qt::keyboardkeysfor(key))
-                QTest::addRow("%s by %s", jex::keyname(key).data(),
-                              qPrintable(QKeySequence(keyboard).toString()))
-                    << int(keyboard) << Qt::KeyboardModifiers() << key;
-        }
-        QTest::newRow("seven on the number pad")
-            << int(Qt::Key_7) << Qt::KeyboardModifiers(Qt::KeypadModifier) << Key::seven;
-    }
-    void aKeyboardKeyPressesItsKeypadKeyAsAClickDoes() {
-        QFETCH(int, keyboard);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(Key, keypad);
+    // Every keyboard key of the rules' table (and the number pad's digits)
+    // holds its keypad key down while it is held, without repeating, and
+    // clicks it, and no other, once when it is let go. Each key names its
+    // keyboard keys in its tool tip.
+    void everyKeyboardKeyPressesItsKeypadKeyAsAClickDoes() {
         std::vector<std::unique_ptr<QSignalSpy>> clicks;
         for (int index = 0; index < jex::keycount; ++index)
             clicks.push_back(std::make_unique<QSignalSpy>(keybutton(*rig, static_cast<Key>(index)),
                                                           &QAbstractButton::clicked));
-        const auto clicked = [&] {
-            QList<int> counts;
-            for (const auto& spy : clicks)
-                counts << int(spy->count());
-            return counts;
+        int pressed = 0;
+        const auto press = [&](Key keypad, int keyboard, Qt::KeyboardModifiers modifiers) {
+            const QByteArray name = jex::keyname(keypad).data() + QByteArray(" by ") +
+                                    QKeySequence(keyboard).toString().toLatin1();
+            const QSignalSpy& spy = *clicks[std::size_t(jex::keyindex(keypad))];
+            const qsizetype before = spy.count();
+            send(rig->buttons(), QEvent::KeyPress, keyboard, modifiers);
+            send(rig->buttons(), QEvent::KeyRelease, keyboard, modifiers, true);
+            send(rig->buttons(), QEvent::KeyPress, keyboard, modifiers, true);
+            QVERIFY2(keybutton(*rig, keypad)->isDown(), name);
+            QVERIFY2(spy.count() == before, name);
+            send(rig->buttons(), QEvent::KeyRelease, keyboard, modifiers);
+            QVERIFY2(!keybutton(*rig, keypad)->isDown(), name);
+            QVERIFY2(spy.count() == before + 1, name);
+            ++pressed;
         };
-        QList<int> none(jex::keycount, 0);
-        QList<int> once = none;
-        once[jex::keyindex(keypad)] = 1;
-
-        send(rig->buttons(), QEvent::KeyPress, keyboard, modifiers);
-        QVERIFY(keybutton(*rig, keypad)->isDown());
-        QCOMPARE(clicked(), none);
-        // Held down, the key does not repeat.
-        send(rig->buttons(), QEvent::KeyRelease, keyboard, modifiers, true);
-        send(rig->buttons(), QEvent::KeyPress, keyboard, modifiers, true);
-        QVERIFY(keybutton(*rig, keypad)->isDown());
-        QCOMPARE(clicked(), none);
-        send(rig->buttons(), QEvent::KeyRelease, keyboard, modifiers);
-        QVERIFY(!keybutton(*rig, keypad)->isDown());
-        QCOMPARE(clicked(), once);
+        for (int index = 0; index < jex::keycount; ++index) {
+            const Key key = static_cast<Key>(index);
+            QVERIFY(!jex::qt::keyboardkeysfor(key).empty());
+            for (Qt::Key keyboard : jex::qt::keyboardkeysfor(key))
+                press(key, keyboard, Qt::NoModifier);
+            QCOMPARE(keybutton(*rig, key)->toolTip(), jex::qt::keytooltip(key));
+        }
+        press(Key::seven, Qt::Key_7, Qt::KeypadModifier);
+        int clicked = 0;
+        for (const auto& spy : clicks)
+            clicked += int(spy->count());
+        QCOMPARE(clicked, pressed);
+        QCOMPARE(keybutton(*rig, Key::go)->toolTip(), QString("go: G or Return or Enter"));
     }
 
+    // Other keys, shortcuts and key codes the table does not hold (a layout
+    // switch, extra keys, braille keys arrive as 0) press nothing; the keys
+    // reach the keypad from whichever of the windows has the keyboard.
     void aProgramKeyedOnTheKeyboardIsListedAsIfClicked() {
-        // Other keys and shortcuts press nothing.
         type(rig->buttons(), {Qt::Key_Up}, Qt::ControlModifier);
         type(rig->buttons(), {Qt::Key_G}, Qt::AltModifier);
-        type(rig->buttons(), {Qt::Key_Q, Qt::Key_F5, Qt::Key_Space});
+        type(rig->buttons(),
+             {Qt::Key_Q, Qt::Key_F5, Qt::Key_Space, 0, Qt::Key_unknown, Qt::Key_Launch0});
         QCOMPARE(rig->listing(), QStringList());
         QVERIFY(rig->sounds().empty());
+        for (int index = 0; index < jex::keycount; ++index)
+            QVERIFY(!keybutton(*rig, static_cast<Key>(index))->isDown());
 
         QString shown; // the refusal is on the screen while its sound plays
         rig->watchsounds(
             [&](std::string_view) { shown = rig->caption(rig->graphics(), "warnings"); });
         type(rig->buttons(), {Qt::Key_7});
         QCOMPARE(shown, QString("expecting a command!"));
-        QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
-        // Keys reach the keypad from whichever of the windows has the keyboard.
         type(rig->graphics(), {Qt::Key_Up, Qt::Key_1, Qt::Key_0, Qt::Key_0});
         type(rig->funnies(), {Qt::Key_X, Qt::Key_4, Qt::Key_Right, Qt::Key_9, Qt::Key_0});
         type(rig->program(), {Qt::Key_E, Qt::Key_Backspace});
         QCOMPARE(rig->listing(), QStringList({" forward  100", " repeat  4", "  right  90"}));
-        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString());
     }
 
     // The run goes on inside the GO key's click, so the next key press
@@ -152,12 +145,21 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
 
     // Only a box the pupil clicks into takes the keys, and keys typed into it
     // stay in it; a window that becomes active gives no box the cursor.
+    // Return, Enter and Escape end the typing, as does a click on the
+    // drawing area: the keys that follow are the keypad's.
+    void aNameBoxTakesTheKeysOnlyOnceChosen_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("a click on the drawing") << 0;
+    }
     void aNameBoxTakesTheKeysOnlyOnceChosen() {
+        QFETCH(int, key);
         rig->activate(rig->graphics());
         QVERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
         type(QApplication::focusWidget(), {Qt::Key_Up, Qt::Key_5});
         QCOMPARE(rig->listing(), QStringList{" forward  5"});
-        const jex::ProgramStore before = rig->state().store;
 
         auto* box = rig->find<QLineEdit>(rig->graphics(), "progname");
         QTest::mouseClick(box, Qt::LeftButton);
@@ -165,50 +167,20 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         box->clear();
         QTest::keyClicks(box, "Go Fred 123");
         type(box, {Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_Backspace,
-                   Qt::Key_Delete, Qt::Key_Insert, Qt::Key_Return});
+                   Qt::Key_Delete, Qt::Key_Insert});
+        if (key)
+            type(box, {key});
+        else
+            QTest::mouseClick(rig->find(rig->graphics(), "Picture1"), Qt::LeftButton);
+        QVERIFY(!box->hasFocus());
         QCOMPARE(box->text(), QString("Go Fred 12"));
-        QVERIFY(rig->state().store.stepcount == before.stepcount);
-        QVERIFY(rig->state().store.commands == before.commands);
-        QVERIFY(rig->state().store.arguments == before.arguments);
         QCOMPARE(rig->listing(), QStringList{" forward  5"});
         for (int index = 0; index < jex::keycount; ++index)
             QVERIFY(!keybutton(*rig, static_cast<Key>(index))->isDown());
         QVERIFY(rig->sounds().empty());
-
-        // Clicking the drawing area takes the cursor out of the box again.
-        QTest::mouseClick(rig->find(rig->graphics(), "Picture1"), Qt::LeftButton);
-        QVERIFY(!box->hasFocus());
-        type(QApplication::focusWidget(), {Qt::Key_Delete});
-        QCOMPARE(rig->listing(), QStringList());
-    }
-
-    void everyKeyNamesItsKeyboardKeys() {
-        QCOMPARE(keybutton(*rig, Key::go)->toolTip(), QString("go: G or Return or Enter"));
-        QCOMPARE(keybutton(*rig, Key::leftbutton)->toolTip(), QString("turn left: Left or L"));
-        QCOMPARE(keybutton(*rig, Key::ce)->accessibleName(), QString("CE, rub out the last step"));
-        for (int index = 0; index < jex::keycount; ++index) {
-            const Key key = static_cast<Key>(index);
-            QVERIFY(keybutton(*rig, key)->toolTip().endsWith(jex::qt::keyboardkeysname(key)));
-        }
-        QCOMPARE(rig->find(rig->graphics(), "use2")->accessibleName(), QString("use function 2"));
-    }
-
-    // Key codes the table does not hold (a layout switch, extra keys,
-    // braille keys arrive as 0) press nothing, and no key's list of keyboard
-    // keys has an empty one in it.
-    void unknownKeyCodesPressNothing() {
-        QCOMPARE(jex::qt::keyboardkeysfor(Key::seven), std::vector<Qt::Key>{Qt::Key_7});
-        QCOMPARE(keybutton(*rig, Key::seven)->toolTip(), QString("seven: 7"));
-        type(rig->buttons(), {Qt::Key_Up});
-        const QStringList forward = rig->listing();
-        for (int unknown : {0, int(Qt::Key_unknown), int(Qt::Key_Launch0), int(Qt::Key_Space)}) {
-            send(rig->buttons(), QEvent::KeyPress, unknown);
-            send(rig->buttons(), QEvent::KeyRelease, unknown);
-        }
-        QCOMPARE(rig->listing(), forward);
-        QVERIFY(rig->sounds().empty());
-        for (int index = 0; index < jex::keycount; ++index)
-            QVERIFY(!keybutton(*rig, static_cast<Key>(index))->isDown());
+        type(QApplication::focusWidget(), {Qt::Key_F, Qt::Key_1});
+        QCOMPARE(box->text(), QString("Go Fred 12"));
+        QCOMPARE(rig->listing(), QStringList({" forward  5", " forward  1"}));
     }
 
     // Shift pressed while a digit is held changes the key code of its
@@ -247,8 +219,8 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         QVERIFY(!jex::qt::keypadkeyat(0));
         // Every key lies where a PC keyboard has it: X numbers the digits'
         // row from 10, the letters' rows from 24, 38 and 52.
-        for (const auto& [first, row] : {std::pair{10, "1234567890"}, {24, "QWERTYUIOP"},
-                                         {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}})
+        for (const auto& [first, row] :
+             {std::pair{10, "1234567890"}, {24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}})
             for (int at = 0; row[at]; ++at)
                 QCOMPARE(jex::qt::keypadkeyat(quint32(first + at)), jex::qt::keypadkeyfor(row[at]));
     }
@@ -298,9 +270,9 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
             if (at == first || reached.size() > 20) break;
             reached << at->objectName();
         }
-        QCOMPARE(reached, QStringList({"progname", "myname", "target", "load", "printbutton",
-                                       "save", "pf2", "pf1", "change2", "use2", "change1",
-                                       "use1"}));
+        QCOMPARE(reached,
+                 QStringList({"progname", "myname", "target", "load", "printbutton", "save", "pf2",
+                              "pf1", "change2", "use2", "change1", "use1"}));
     }
 
     // Space on the target takes it away and the keyboard stays with the
@@ -356,66 +328,33 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         QVERIFY(rig->state().windows.graphics.target.visible);
     }
 
-    // A key held down in a full name box repeats, and every repeat is
-    // refused: the failure sound plays once for the burst, not once a key.
-    void aKeyHeldInAFullNameBoxSoundsOnce() {
-        auto* box = rig->find<QLineEdit>(rig->graphics(), "myname");
-        QTest::mouseClick(box, Qt::LeftButton);
-        box->clear();
-        while (rig->sounds().empty() && box->text().size() < 200)
-            QTest::keyClick(box, Qt::Key_W);
-        QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
-        const QString full = box->text();
-        for (int repeat = 0; repeat < 20; ++repeat)
-            send(box, QEvent::KeyPress, Qt::Key_W, Qt::NoModifier, true);
-        send(box, QEvent::KeyRelease, Qt::Key_W);
-        QCOMPARE(box->text(), full);
-        QCOMPARE(rig->caption(rig->graphics(), "warnings"), QString("Too long!"));
-        QCOMPARE(rig->sounds(), std::vector<std::string>{"nay"});
-    }
-
-    // The slider chosen takes its own keys; the keypad's other keys still
-    // reach the keypad.
+    // The slider chosen takes its own keys, within the rules' range and page
+    // step, and sets the speed even during a run; the keypad's other keys
+    // still reach the keypad.
     void theFocusedSliderTakesItsOwnKeys() {
         rig->activate(rig->funnies());
         auto* slider = rig->find<QSlider>(rig->funnies(), "Slider1");
         slider->setFocus(Qt::TabFocusReason);
-        const int speed = rig->state().windows.funnies.Slider1.value;
-        type(slider, {Qt::Key_Right});
-        QCOMPARE(rig->state().windows.funnies.Slider1.value, speed + 1);
-        type(slider, {Qt::Key_Down, Qt::Key_Up, Qt::Key_Left});
-        QCOMPARE(rig->state().windows.funnies.Slider1.value, speed);
-        type(slider, {Qt::Key_End});
-        QCOMPARE(rig->state().windows.funnies.Slider1.value, 50);
-        type(slider, {Qt::Key_PageDown});
-        QCOMPARE(rig->state().windows.funnies.Slider1.value, 45);
-        type(slider, {Qt::Key_Home});
-        QCOMPARE(rig->state().windows.funnies.Slider1.value, 1);
+        QCOMPARE(slider->value(), int(rig->state().robotspeed));
+        const int speed = slider->value();
+        for (const auto& [key, value] : {std::pair{Qt::Key_Right, speed + 1},
+                                         {Qt::Key_Down, speed},
+                                         {Qt::Key_Up, speed + 1},
+                                         {Qt::Key_Left, speed},
+                                         {Qt::Key_End, 50},
+                                         {Qt::Key_PageDown, 45},
+                                         {Qt::Key_Home, 1}}) {
+            type(slider, {key});
+            QCOMPARE(int(rig->state().robotspeed), value);
+        }
         QCOMPARE(rig->listing(), QStringList());
+        rig->state().running = true;
+        type(slider, {Qt::Key_PageUp});
+        QCOMPARE(int(rig->state().robotspeed), 6);
+        QVERIFY(rig->state().running);
+        rig->state().running = false;
         type(slider, {Qt::Key_F, Qt::Key_8});
         QCOMPARE(rig->listing(), QStringList{" forward  8"});
-    }
-
-    // Return, Enter and Escape end the typing in a name box: the digits that
-    // follow are the keypad's.
-    void aNameBoxGivesTheKeysBack_data() {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("Enter") << int(Qt::Key_Enter);
-        QTest::newRow("Escape") << int(Qt::Key_Escape);
-    }
-    void aNameBoxGivesTheKeysBack() {
-        QFETCH(int, key);
-        auto* box = rig->find<QLineEdit>(rig->graphics(), "myname");
-        QTest::mouseClick(box, Qt::LeftButton);
-        box->clear();
-        QTest::keyClicks(box, "Sam");
-        type(box, {key});
-        QVERIFY(!box->hasFocus());
-        type(QApplication::focusWidget(), {Qt::Key_F, Qt::Key_1, Qt::Key_0, Qt::Key_0});
-        QCOMPARE(box->text(), QString("Sam"));
-        QCOMPARE(rig->listing(), QStringList{" forward  100"});
-        QVERIFY(rig->sounds().empty());
     }
 
     // In the listing's window the arrows, Home and End read the listing and
@@ -432,8 +371,8 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         type(rig->program(), {Qt::Key_Down});
         QCOMPARE(QApplication::focusWidget(), listing);
         QCOMPARE(listing->highlightedrow(), 0);
-        for (const auto& [key, row] : {std::pair{Qt::Key_Down, 1},
-                                       {Qt::Key_Up, 0}, {Qt::Key_End, 1}, {Qt::Key_Home, 0}}) {
+        for (const auto& [key, row] :
+             {std::pair{Qt::Key_Down, 1}, {Qt::Key_Up, 0}, {Qt::Key_End, 1}, {Qt::Key_Home, 0}}) {
             type(listing, {key});
             QCOMPARE(listing->highlightedrow(), row);
         }
@@ -446,20 +385,6 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         type(rig->buttons(), {Qt::Key_Down});
         QCOMPARE(rig->listing().size(), 4);
         QVERIFY(rig->sounds().empty());
-    }
-
-    // F6 and Shift+F6 go round the four windows, both ways.
-    void f6MovesBetweenTheWindows() {
-        rig->activate(rig->buttons());
-        const std::array<QWidget*, 4> order = rig->simulator->windows();
-        for (std::size_t step = 1; step <= order.size(); ++step) {
-            send(QApplication::activeWindow(), QEvent::KeyPress, Qt::Key_F6);
-            send(QApplication::activeWindow(), QEvent::KeyRelease, Qt::Key_F6);
-            QVERIFY(QTest::qWaitForWindowActive(order[step % order.size()]));
-        }
-        send(QApplication::activeWindow(), QEvent::KeyPress, Qt::Key_F6, Qt::ShiftModifier);
-        QVERIFY(QTest::qWaitForWindowActive(order.back()));
-        QCOMPARE(rig->listing(), QStringList());
     }
 };
 

@@ -152,6 +152,8 @@ class ScreenReaderTest : public jex::testing::StartedSimulatorTest {
         }
         QCOMPARE(accessible(rig->find(rig->graphics(), "Picture1"))->text(QAccessible::Name),
                  QString("drawing area"));
+        QCOMPARE(accessible(rig->find(rig->buttons(), "ce"))->text(QAccessible::Name),
+                 QString("CE, rub out the last step"));
         QAccessibleInterface* title = accessible(rig->find(rig->program(), "nameheader"));
         QCOMPARE(title->text(QAccessible::Name), QString("program name: none"));
     }

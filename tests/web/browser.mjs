@@ -40,6 +40,12 @@ export function serve(folders, served = () => {}) {
   })));
 }
 
+// The keys the tests press that are no letter or digit: [code, key code].
+const KEYCODES = {
+  Enter: ['Enter', 13], Escape: ['Escape', 27], Tab: ['Tab', 9], Delete: ['Delete', 46],
+  Shift: ['ShiftLeft', 16], F6: ['F6', 117], ArrowUp: ['ArrowUp', 38], ArrowDown: ['ArrowDown', 40],
+};
+
 export const CHROMIUM = process.env.JEX_CHROMIUM ?? '/usr/bin/chromium';
 
 export class Browser {
@@ -61,8 +67,7 @@ export class Browser {
     browser.session = sessionId;
     await browser.send('Page.enable', {}, sessionId);
     await browser.send('Runtime.enable', {}, sessionId);
-    await browser.send('Emulation.setDeviceMetricsOverride',
-      { width, height, deviceScaleFactor: 1, mobile: false }, sessionId);
+    await browser.resize(width, height);
     return browser;
   }
 
@@ -152,9 +157,32 @@ export class Browser {
     await this.click(box[0], box[1]);
   }
 
-  async key(key, code, keyCode) {
-    await this.page('Input.dispatchKeyEvent', { type: 'keyDown', key, code, windowsVirtualKeyCode: keyCode });
-    await this.page('Input.dispatchKeyEvent', { type: 'keyUp', key, code, windowsVirtualKeyCode: keyCode });
+  // Presses and lets go of each key, named as the DOM names it ('Enter',
+  // 'ArrowUp', 'r', '9'), with the modifiers (8 is Shift) held.
+  async keys(names, modifiers = 0) {
+    for (const key of names) {
+      const [code, keyCode] = KEYCODES[key] ?? (/^\d$/.test(key) ? [`Digit${key}`, 48 + Number(key)]
+        : [`Key${key.toUpperCase()}`, key.toUpperCase().charCodeAt(0)]);
+      // Enter types a character, as a real keyboard's does: it presses buttons.
+      const text = key === 'Enter' ? '\r' : undefined;
+      for (const type of ['keyDown', 'keyUp'])
+        await this.page('Input.dispatchKeyEvent', { type, key, code, windowsVirtualKeyCode: keyCode, modifiers,
+          text: type === 'keyDown' ? text : undefined });
+    }
+  }
+
+  async key(name, modifiers = 0) {
+    await this.keys([name], modifiers);
+  }
+
+  // The files chosen in the file input the expression finds.
+  async setfiles(expression, files) {
+    const { result } = await this.page('Runtime.evaluate', { expression });
+    await this.page('DOM.setFileInputFiles', { files, objectId: result.objectId });
+  }
+
+  async resize(width, height) {
+    await this.page('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: 1, mobile: false });
   }
 
   async type(textvalue) {

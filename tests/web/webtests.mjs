@@ -47,9 +47,16 @@ const soundnames = (b) => b.evaluate('jexrecord.sounds.map((s) => s.name)');
 async function press(b, ...names) {
   for (const name of names) await b.clickon(key(name));
 }
-const quiet = (b) => b.until('!document.querySelector(\'[data-control="graphics.warnings"]\').textContent.startsWith(\'running\')');
+// Waits until the listing has that many lines (a number, or a test such as '> 0').
+const listed = (b, count) => b.until(`document.querySelectorAll('${control('program.programtext')} .line').length ${
+  typeof count === 'number' ? `=== ${count}` : count}`);
+// Waits until the message line shows the text.
+const showing = (b, text, limit = 20000) => b.until(
+  `document.querySelector('${control('graphics.warnings')}').textContent === ${JSON.stringify(text)}`, limit);
+// A property of the control the selector finds.
+const property = (b, selector, name = 'value') => b.evaluate(`document.querySelector(${JSON.stringify(selector)}).${name}`);
 async function finish(b, expected) {
-  await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === ${JSON.stringify(expected)}`, 30000);
+  await showing(b, expected, 30000);
   // The run's last sound ends the handling of the click.
   await b.until('jexrecord.sounds.length && !jexrecord.busy');
 }
@@ -130,8 +137,7 @@ async function ringfaults(b, selector) {
     .filter((e) => e.checkVisibility())).length`);
   check(count > 0, `controls to ring: ${selector}`);
   // A key pressed: the browser takes the focus that follows as the keyboard's.
-  for (const type of ['keyDown', 'keyUp'])
-    await b.page('Input.dispatchKeyEvent', { type, key: 'Shift', code: 'ShiftLeft', windowsVirtualKeyCode: 16 });
+  await b.key('Shift');
   const [screenwidth, screenheight] = await b.evaluate('[innerWidth, innerHeight]');
   const faults = [];
   for (let i = 0; i < count; ++i) {
@@ -177,14 +183,13 @@ const cases = {
     same((await rect(b, control('graphics.Picture1')))[2], 634, 'drawing area width');
     same(await rect(b, key('seven')), [652, 493, 56, 56], 'first key');
     same(await rect(b, key('rm')), [652 + 5 * 62, 493 + 3 * 62, 56, 56], 'last key');
-    same(await b.evaluate(`document.querySelector('${key('go')}').dataset.face`), 'keys/121-go.svg', 'the go key\'s face');
+    same(await property(b, key('go'), 'dataset.face'), 'keys/121-go.svg', 'the go key\'s face');
     same(await b.evaluate('document.title'), 'JEX', 'title from the string table');
-    same(await b.evaluate(`document.querySelector('${key('forwards')}').title`), 'forwards: Up or F',
-      'a key\'s tool tip names it and its keyboard key');
+    same(await property(b, key('forwards'), 'title'), 'forwards: Up or F', 'a key\'s tool tip names it and its keyboard key');
     // Nothing unsaved: exit ends the simulator at once.
     await b.clickon(control('program.exitbutton'));
     await b.until('document.querySelector(".endedmessage")');
-    same(await b.evaluate('document.querySelector(".endedmessage").firstChild.textContent'),
+    same(await property(b, '.endedmessage', 'firstChild.textContent'),
       'The simulator has ended. Reload the page to start again.', 'the page says it has ended');
   },
 
@@ -196,30 +201,20 @@ const cases = {
     same(clicked.length, 2, 'two steps listed', clicked);
     check(clicked[0].includes('forward') && clicked[0].includes('10'), 'first step', clicked[0]);
     check(clicked[1].includes('right') && clicked[1].includes('90'), 'second step', clicked[1]);
-    await b.key('Delete', 'Delete', 46);
-    await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length === 0`);
-    await b.key('ArrowUp', 'ArrowUp', 38);
-    await b.key('1', 'Digit1', 49);
-    await b.key('0', 'Digit0', 48);
+    await b.key('Delete');
+    await listed(b, 0);
     // Letters as the teacher writes them on the board: R for right.
-    await b.key('r', 'KeyR', 82);
-    await b.key('9', 'Digit9', 57);
-    await b.key('0', 'Digit0', 48);
-    await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length === 2`);
+    await b.keys(['ArrowUp', '1', '0', 'r', '9', '0']);
+    await listed(b, 2);
     same(await listing(b), clicked, 'keyboard keys list as the clicks did');
     // A refused key says why.
     await press(b, 'backwards', 'leftbutton');
-    await b.until(`document.querySelector('${control('graphics.warnings')}').textContent !== ''`);
-    same(await warnings(b), 'expecting a number!', 'a second command before the number');
+    await showing(b, 'expecting a number!');
     same(await statustexts(b), ['expecting a number!'], 'the message line is a status region');
     // Enter on a focused key of the keypad is GO; on another button it
     // presses that button.
-    const enter = async () => {
-      for (const type of ['keyDown', 'keyUp'])
-        await b.page('Input.dispatchKeyEvent', { type, key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13, text: type === 'keyDown' ? '\r' : undefined });
-    };
     await b.evaluate('document.querySelector(\'[data-action="teacher"]\').focus()');
-    await enter();
+    await b.key('Enter');
     await b.until('!document.getElementById("dialog").hidden');
     same(await warnings(b), 'expecting a number!', 'Enter on "teacher" opens its settings, and runs nothing');
     await b.clickon('[data-action="close"]');
@@ -230,7 +225,7 @@ const cases = {
     const before = await listing(b);
     const heard = await b.evaluate('jexrecord.sounds.length');
     await b.evaluate(`document.querySelector('${key('five')}').focus()`);
-    await enter();
+    await b.key('Enter');
     await b.until(`jexrecord.sounds.length > ${heard} && !jexrecord.busy`);
     same([await listing(b), await warnings(b)], [before, 'expecting a number!'],
       'Enter in the keypad is GO (refused here), not the key it is on');
@@ -246,8 +241,7 @@ const cases = {
     same(await axeviolations(b), [], 'axe at the start');
     same(await ringfaults(b, '#windows button, #windows input, .listing, #webbar button, .panel'), [], 'the rings of the windows\' controls');
     const f6 = async (shift) => {
-      for (const type of ['keyDown', 'keyUp'])
-        await b.page('Input.dispatchKeyEvent', { type, key: 'F6', code: 'F6', windowsVirtualKeyCode: 117, modifiers: shift ? 8 : 0 });
+      await b.key('F6', shift ? 8 : 0);
       return b.evaluate('document.activeElement.id || document.activeElement.dataset.control');
     };
     await b.evaluate('document.activeElement.blur()');
@@ -257,7 +251,7 @@ const cases = {
     same(round, ['buttons', 'funnies', 'program.programtext', 'graphics', 'buttons', 'graphics', 'program.programtext'],
       'F6 goes round the panels, Shift+F6 back, landing on the listing in its panel');
     // There the arrows read the listing, and key nothing.
-    await b.key('ArrowDown', 'ArrowDown', 40);
+    await b.key('ArrowDown');
     await b.until('!jexrecord.busy');
     same([(await regiontexts(b, 'log'))[0].at(-1), (await listing(b)).length], ['1 of 1, forward 5', 1], 'Down reads the listing\'s first step');
     for (const [what, opener] of [['the teacher\'s settings', '[data-action="teacher"]'], ['save', control('graphics.save')]]) {
@@ -265,7 +259,7 @@ const cases = {
       same(await axeviolations(b), [], `axe with ${what} open`);
       same(await ringfaults(b, '.dialogbox button, .dialogbox input, .dialogbox select'), [], `the rings in ${what}`);
       same(await f6(false) === 'buttons', false, `F6 stays in ${what}`);
-      await b.key('Escape', 'Escape', 27);
+      await b.key('Escape');
       await b.until('document.getElementById("dialog").hidden');
     }
     // An unsaved program: load asks first, exit opens the exit window.
@@ -275,7 +269,7 @@ const cases = {
     await b.clickon('[data-action="yes"]');
     await b.until('document.querySelector(\'.dialogbox input[type=file]\')');
     same(await axeviolations(b), [], 'axe with load open');
-    await b.key('Escape', 'Escape', 27);
+    await b.key('Escape');
     await b.until('document.getElementById("dialog").hidden');
     await b.clickon(control('program.exitbutton'));
     await b.until('!document.getElementById("exitwindow").hidden');
@@ -305,13 +299,9 @@ const cases = {
     await finish(b, 'finished!');
     same(await regiontexts(b, 'log'), [['forward', 'forward 5', 'forward 50', 'X 0, Y 50, heading 0']],
       'where the robot ends is said after the run');
+    // Where and how it is drawn is penpixels' (pixel for pixel as the desktop).
     const blue = await bluepixels(b);
-    const [, , width, height] = await rect(b, control('graphics.Picture1'));
-    const cx = Math.floor(width / 2);
-    const cy = Math.round(height / 2);
     check(blue.length > 50, 'the pen line is drawn', `${blue.length} blue pixels`);
-    check(blue.every(([x, y]) => Math.abs(x - cx) <= 2 && y <= cy + 2), 'only straight up from the centre',
-      JSON.stringify(blue.slice(0, 5)));
     const readout = await b.evaluate(`document.querySelector('${control('funnies.JEXY')}').textContent`);
     check(Number(readout) > 0, 'the robot moved up', readout);
     same(await statustexts(b), ['finished!'], 'the run\'s end in the status region');
@@ -327,7 +317,7 @@ const cases = {
     const keyed = await listing(b);
     check(keyed.length === 1 && keyed[0].includes('99'), 'the pause is listed with its number', keyed);
     await press(b, 'go');
-    await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === 'running'`);
+    await showing(b, 'running');
     await new Promise((resolve) => setTimeout(resolve, 300));
     await press(b, 'five');
     await finish(b, 'stopped!');
@@ -343,7 +333,7 @@ const cases = {
     const fullspeed = await listing(b);
     check(fullspeed.length === 6, 'six steps listed', fullspeed);
     await press(b, 'go');
-    await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === 'running'`);
+    await showing(b, 'running');
     await new Promise((resolve) => setTimeout(resolve, 300));
     await press(b, 'seven');
     await finish(b, 'stopped!');
@@ -488,11 +478,11 @@ const cases = {
       check(Boolean(name), `${opener}: the dialog is named`, name);
       const inside = [];
       for (let tab = 0; tab < 12; ++tab) {
-        await b.key('Tab', 'Tab', 9);
+        await b.key('Tab');
         inside.push(await b.evaluate('document.querySelector(".dialogbox").contains(document.activeElement)'));
       }
       same(inside.filter((isin) => !isin).length, 0, `${opener}: Tab stays in the dialog`);
-      await b.key('Escape', 'Escape', 27);
+      await b.key('Escape');
       await b.until('document.getElementById("dialog").hidden');
     }
     same(await listing(b), keyed, 'Escape cancels');
@@ -509,8 +499,7 @@ const cases = {
       check(Buffer.compare(readFileSync(join(downloads, 'square.jex')), desktop) === 0,
         'the download is byte for byte the desktop\'s save',
         `${JSON.stringify(readFileSync(join(downloads, 'square.jex'), 'latin1'))}\n  desktop ${JSON.stringify(desktop.toString('latin1'))}`);
-    same(await b.evaluate(`document.querySelector('${control('graphics.progname')}').value`), 'square',
-      'named after the file');
+    same(await property(b, control('graphics.progname')), 'square', 'named after the file');
     same(await b.evaluate('jexrecord.keepasked'), 0, 'a download does not ask to keep the storage');
 
     // Saved in the browser under another name, then found after a reload.
@@ -528,19 +517,17 @@ const cases = {
       ['kept'], 'the author\'s saved programs after a reload');
     await b.clickon('.savedprogram');
     await b.clickon('[data-action="load"]');
-    await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length > 0`);
+    await listed(b, '> 0');
     same(await listing(b), keyed, 'the saved program loads');
 
     // The desktop's file, opened from this computer.
     await press(b, 'cm');
-    await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length === 0`);
+    await listed(b, 0);
     await opendialog(b, control('graphics.load'));
-    const { result } = await b.page('Runtime.evaluate', { expression: 'document.querySelector(".dialogbox input[type=file]")' });
-    await b.page('DOM.setFileInputFiles', { files: [desktopfile], objectId: result.objectId });
-    await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length > 0`);
+    await b.setfiles('document.querySelector(".dialogbox input[type=file]")', [desktopfile]);
+    await listed(b, '> 0');
     same(await listing(b), keyed, 'the desktop\'s file lists as keyed');
-    same(await b.evaluate(`document.querySelector('${control('graphics.myname')}').value`), 'ann',
-      'with its author');
+    same(await property(b, control('graphics.myname')), 'ann', 'with its author');
   },
 
   // The teacher's defaults program and background picture are kept in the
@@ -558,8 +545,7 @@ const cases = {
       await opendialog(b, '[data-action="teacher"]');
       await b.evaluate(`window.jexpicker = null; HTMLInputElement.prototype.click = function () { window.jexpicker = this; }`);
       await b.clickon(`[data-action="${action}"]`);
-      const { result } = await b.page('Runtime.evaluate', { expression: 'window.jexpicker' });
-      await b.page('DOM.setFileInputFiles', { files: [file], objectId: result.objectId });
+      await b.setfiles('window.jexpicker', [file]);
       await b.until('document.querySelector(".dialogbox .status").textContent !== ""');
       await b.clickon('[data-action="close"]');
     };
@@ -573,8 +559,7 @@ const cases = {
     const lines = await listing(b);
     check(lines.length === 2 && lines[0].includes('backward') && lines[1].includes('flash'),
       'the defaults program at start-up', lines);
-    same(await b.evaluate(`document.querySelector('${control('graphics.progname')}').value`), 'my program',
-      'under the main program\'s usual name');
+    same(await property(b, control('graphics.progname')), 'my program', 'under the main program\'s usual name');
     same(await corner(), [255, 0, 0], 'the picture under a loaded defaults program');
   },
 
@@ -616,11 +601,10 @@ const cases = {
     const server = await serve({ '/': site, '/challenges/': folder });
     try {
       await open(b, `${server.url}index.html?program=challenges/challenge.jex`);
-      await b.until(`document.querySelectorAll('${control('program.programtext')} .line').length === 2`);
+      await listed(b, 2);
       const lines = await listing(b);
       check(lines[0].includes('forward') && lines[1].includes('45'), 'the linked program is listed', lines);
-      same(await b.evaluate(`document.querySelector('${control('graphics.progname')}').value`), 'challenge',
-        'named as saved');
+      same(await property(b, control('graphics.progname')), 'challenge', 'named as saved');
       await open(b, `${server.url}index.html?program=challenges/missing.jex`);
       same(await warnings(b), 'can\'t open file!', 'a link to no program says so');
     } finally {
@@ -654,8 +638,7 @@ const cases = {
             await b.clickon('[data-action="yes"]');
             await b.until('document.querySelector(\'.dialogbox input[type=file]\')');
           }
-          const { result } = await b.page('Runtime.evaluate', { expression: 'document.querySelector(".dialogbox input[type=file]")' });
-          await b.page('DOM.setFileInputFiles', { files: [file], objectId: result.objectId });
+          await b.setfiles('document.querySelector(".dialogbox input[type=file]")', [file]);
           await b.until(`jexrecord.sounds.length > ${heard}`);
           await refusedwith(`${name} from this computer`, kept);
         },
@@ -777,7 +760,7 @@ const cases = {
     const shown = await listing(b);
     check(shown.length === 1 && shown[0].includes('30'), 'the step is listed with its number', shown);
     const before = (await bluepixels(b)).length;
-    await b.page('Emulation.setDeviceMetricsOverride', { width: 1280, height: 900, deviceScaleFactor: 1, mobile: false });
+    await b.resize(1280, 900);
     await b.until('document.getElementById("buttons").getBoundingClientRect().left === 1280 - 378', 5000);
     same(await rect(b, '#buttons'), [902, 900 - 254 - 27, 378, 254], 'the keypad moves to the new corner');
     const after = (await bluepixels(b)).length;
@@ -785,20 +768,20 @@ const cases = {
     same(await listing(b), shown, 'the listing shows the same program');
     // An upright tablet: the longest message fits the status line whole,
     // in smaller type than the line's own.
-    await b.page('Emulation.setDeviceMetricsOverride', { width: 768, height: 1024, deviceScaleFactor: 1, mobile: false });
+    await b.resize(768, 1024);
     await b.until('document.getElementById("buttons").getBoundingClientRect().left === 768 - 378', 5000);
     await press(b, 'backwards', 'leftbutton');
-    await b.until(`document.querySelector('${control('graphics.warnings')}').textContent === 'expecting a number!'`);
+    await showing(b, 'expecting a number!');
     const line = await b.evaluate(`(() => { const w = document.querySelector('${control('graphics.warnings')}');
       return [w.scrollWidth, w.clientWidth, parseFloat(w.style.fontSize)]; })()`);
     check(line[0] <= line[1] && line[2] < 13.8, 'the message fits the line whole', JSON.stringify(line));
     // A phone is told that the screen is too small, and a larger screen
     // brings the windows back.
-    await b.page('Emulation.setDeviceMetricsOverride', { width: 412, height: 915, deviceScaleFactor: 1, mobile: false });
+    await b.resize(412, 915);
     await b.until('document.getElementById("toosmall") && !document.getElementById("toosmall").hidden', 5000);
     same(await b.evaluate('[document.getElementById("toosmall").textContent, document.getElementById("windows").hidden]'),
       ['This screen is too small for the simulator. Please use a computer or a tablet.', true], 'a phone is told');
-    await b.page('Emulation.setDeviceMetricsOverride', { width: 1024, height: 768, deviceScaleFactor: 1, mobile: false });
+    await b.resize(1024, 768);
     await b.until('document.getElementById("toosmall").hidden && !document.getElementById("windows").hidden', 5000);
   },
 };
