@@ -173,6 +173,8 @@ class DrawingTest : public jex::testing::StartedSimulatorTest {
         QCOMPARE(target->parentWidget(), area);
         QVERIFY(target->isVisible());
         QCOMPARE(target->geometry(), QRect(model.left, model.top, model.width, model.height));
+        QCOMPARE(target->text(), QString("X=0\nY=0"));
+        QVERIFY(target->font().bold());
         const QImage shown = area->grab().toImage();
         QCOMPARE(colourat(shown, home), black);
         QCOMPARE(colourat(shown, home + QPoint(0, state.canvasunit - 3)), yellow);

@@ -2,25 +2,32 @@
 // Every caption and label fits its control in every language the program
 // ships, measured in the real fonts on the screen this test is started on
 // (800 x 600 and 1024 x 768 pixels). A translation that does not fit is
-// shortened in its table, never set in a smaller type.
+// shortened in its table, never set in a smaller type. The Yes or No question
+// answers in the program's language; the file dialog offers the string
+// table's filters.
 #include "simulatorrig.h"
 
 #include "core/languages.h"
 #include "core/textids.h"
 #include "core/texts.h"
 #include "files/names.h"
+#include "qt/dialogs.h"
 #include "qt/exitwindow.h"
 #include "qt/simulator.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
+#include <tuple>
 
 using jex::testing::SimulatorRig;
 namespace textid = jex::textid;
@@ -186,6 +193,43 @@ class LanguageFitTest : public QObject {
             measure.failures << QStringLiteral("exit window wider than the screen");
 
         QVERIFY2(measure.failures.isEmpty(), qPrintable(measure.failures.join('\n')));
+    }
+
+    void theAnswersSpeakTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("yes");
+        QTest::addColumn<QString>("no");
+        for (const auto& [language, yes, no] :
+             {std::tuple{"", "&Yes", "&No"}, {"de", "&Ja", "&Nein"}, {"cy", "&Ie", "&Na"}})
+            QTest::newRow(*language ? language : "en")
+                << QString(language) << QString(yes) << QString(no);
+    }
+
+    void theAnswersSpeakTheLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, yes);
+        QFETCH(QString, no);
+        if (!language.isEmpty())
+            QCOMPARE(jex::chooselanguage({language.toStdString()}, {JEX_LANGUAGES}),
+                     language.toStdString());
+        QStringList answers;
+        // The question waits for its answer; it is read and answered "no".
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            answers << box->button(QMessageBox::Yes)->text()
+                    << box->button(QMessageBox::No)->text();
+            box->button(QMessageBox::No)->click();
+        });
+        jex::qt::QtDialogs dialogs;
+        QVERIFY(!dialogs.askyesno("JEX", jex::text(169)));
+        QCOMPARE(answers, (QStringList{yes, no}));
+    }
+
+    // The table holds "description|pattern|" pairs; the dialog takes lines.
+    void theFileDialogsFiltersComeInPairs() {
+        QCOMPARE(jex::qt::namefilters("JEX programs|*.jex|all files|*|"),
+                 QString("JEX programs (*.jex);;all files (*)"));
     }
 };
 
