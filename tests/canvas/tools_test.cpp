@@ -15,11 +15,8 @@
 namespace jex::testing {
 namespace {
 
-class Tools : public ::testing::Test {
-protected:
-    RunRig rig;
-    JexState& jex = rig.jex;
-    FakePlatform& platform = rig.platform;
+class Tools : public RigTest<RunRig> {
+  protected:
     FunniesWindow& funnies = jex.windows.funnies;
 };
 

@@ -12,16 +12,13 @@
 namespace jex::testing {
 namespace {
 
-class Keypad : public ::testing::Test {
-protected:
+// GO and test run the program on a drawing area.
+class Keypad : public RigTest<RunRig> {
+  protected:
     void SetUp() override { initvariables(jex); }
 
     const std::string& warnings() const { return jex.windows.graphics.warnings.caption; }
     int steps(int slot = 0) const { return jex.store.stepcount[slot]; }
-
-    RunRig rig;  // GO and test run the program on a drawing area
-    JexState& jex = rig.jex;
-    FakePlatform& platform = rig.platform;
 };
 
 TEST_F(Keypad, RefusedMessageStaysUntilTheNextSuccessfulEdit) {

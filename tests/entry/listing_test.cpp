@@ -13,8 +13,8 @@
 namespace jex::testing {
 namespace {
 
-class Listing : public ::testing::Test {
-protected:
+class Listing : public RigTest<> {
+  protected:
     void SetUp() override {
         initvariables(jex);
         // A listing box of 6306 twips holds 14 lines of 18 points.
@@ -31,9 +31,6 @@ protected:
     void keyforwards(int count) {
         for (int i = 0; i < count; ++i) press(jex, {Key::forwards, Key::one});
     }
-
-    Rig rig;
-    JexState& jex = rig.jex;
 };
 
 TEST_F(Listing, HeaderNamesTheSlotAndAnEmptySlotShowsNothingElse) {

@@ -15,12 +15,7 @@ namespace {
 
 using Phrases = std::vector<std::string>;
 
-class Spoken : public ::testing::Test {
-protected:
-    RunRig rig;
-    JexState& jex = rig.jex;
-    FakePlatform& platform = rig.platform;
-};
+using Spoken = RigTest<RunRig>;
 
 TEST_F(Spoken, EachKeySaysTheProgramAsItNowStands) {
     const struct {

@@ -13,12 +13,9 @@
 namespace jex::testing {
 namespace {
 
-class Waits : public ::testing::Test {
-protected:
+class Waits : public RigTest<> {
+  protected:
     void SetUp() override { initvariables(jex); }
-    Rig rig;
-    JexState& jex = rig.jex;
-    FakePlatform& platform = rig.platform;
 };
 
 TEST_F(Waits, LastTheirTicksAndLeaveTheTimerStopped) {
@@ -30,13 +27,6 @@ TEST_F(Waits, LastTheirTicksAndLeaveTheTimerStopped) {
     for (int i = 0; i < 3; ++i)
         Timer1_Timer(jex); // never counts below -1
     EXPECT_EQ(jex.tickcount, -1);
-}
-
-TEST_F(Waits, ClickDuringAWaitIsHandledAtOnce) {
-    platform.at(3, [&] { keypad_Click(jex, Key::forwards); });
-    pointeightsec(jex);
-    EXPECT_EQ(jex.store.stepcount[0], 1);
-    EXPECT_EQ(platform.tick, 8);
 }
 
 TEST_F(Waits, SuccessWaitsBeforeYeaButNayPlaysAtOnceEachWithItsMessage) {

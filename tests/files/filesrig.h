@@ -26,7 +26,7 @@ inline void keysquare(JexState& jex) {
     change1_Click(jex);
 }
 
-class FilesTest : public ::testing::Test {
+class FilesTest : public RigTest<> {
   protected:
     void SetUp() override {
         program_Load(jex);
@@ -38,10 +38,7 @@ class FilesTest : public ::testing::Test {
     std::filesystem::path myfolder() const { return *programsfolder() / "me"; }
 
   protected:
-    TempHome home; // before the rig: the start-up makes its folders here
-    Rig rig;
-    FakePlatform& platform = rig.platform;
-    JexState& jex = rig.jex;
+    TempHome home; // the start-up makes its folders here
 };
 
 } // namespace jex::testing

@@ -13,7 +13,7 @@
 namespace jex::testing {
 namespace {
 
-class DrawingMenu : public ::testing::Test {
+class DrawingMenu : public RigTest<PrintRig> {
   protected:
     std::vector<std::string> captions() {
         std::vector<std::string> shown;
@@ -24,9 +24,6 @@ class DrawingMenu : public ::testing::Test {
     const std::string& warnings() const { return jex.windows.graphics.warnings.caption; }
 
     TempHome home;
-    PrintRig rig;
-    JexState& jex = rig.jex;
-    FakePlatform& platform = rig.platform;
 };
 
 TEST_F(DrawingMenu, DuringARunARightClickOnlyStopsIt) {

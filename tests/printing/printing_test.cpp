@@ -10,7 +10,7 @@
 namespace jex::testing {
 namespace {
 
-class Printing : public ::testing::Test {
+class Printing : public RigTest<PrintRig> {
   protected:
     void placesprite() {
         GraphicsWindow& g = jex.windows.graphics;
@@ -26,10 +26,6 @@ class Printing : public ::testing::Test {
         return PrintCall::shape("line", {x1, y1, x2, y2}, c);
     }
     using call = PrintCall;
-
-    PrintRig rig;
-    JexState& jex = rig.jex;
-    FakePlatform& platform = rig.platform;
 };
 
 TEST_F(Printing, AnEmptyProgramPrintsTheWholeRecordInOrder) {

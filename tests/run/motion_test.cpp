@@ -12,8 +12,8 @@ namespace {
 
 using Line = FakePlatform::PenLine;
 
-class Motion : public ::testing::Test {
-protected:
+class Motion : public RigTest<RunRig> {
+  protected:
     void SetUp() override { setpen(jex, true); }
 
     void run(const std::vector<std::string>& steps, int speed) {
@@ -29,10 +29,6 @@ protected:
         drawrobot(jex);
         placesprite(jex);
     }
-
-    RunRig rig;
-    JexState& jex = rig.jex;
-    FakePlatform& platform = rig.platform;
 };
 
 TEST_F(Motion, ForwardTwentyThreeAtSpeedTenGrowsItsLineEachIncrement) {

@@ -17,23 +17,15 @@
 namespace jex::testing {
 namespace {
 
-class Runner : public ::testing::Test {
-protected:
+class Runner : public RigTest<RunRig> {
+  protected:
     void SetUp() override { rig.speed(50); }
 
     int played(const std::string& name) const {
         const auto names = rig.platform.soundnames();
         return static_cast<int>(std::ranges::count(names, name));
     }
-    std::string highlighted() const {
-        for (const PrintedLine& line : jex.windows.program.programtext.lines)
-            if (!line.emphasised.empty()) return line.emphasised;
-        return {};
-    }
-
-    RunRig rig;
-    JexState& jex = rig.jex;
-    FakePlatform& platform = rig.platform;
+    std::string highlighted() const { return rig.highlighted(); }
 };
 
 TEST_F(Runner, NestedRepeatsMultiplyTheirPasses) {
@@ -292,39 +284,42 @@ TEST_F(Runner, ProgramsTheKeypadCannotMakeEndTheRunAsStopped) {
 }
 
 // Steps a keypad can leave behind (a number still missing before a call,
-// digits keyed on after a restore) are kept as they are; when the run comes
-// to one whose number the robot cannot do, it ends there as stopped.
+// digits keyed on after a restore) are kept as they are; when the run, or the
+// test key, comes to one whose number the robot cannot do, it ends there as
+// stopped.
 TEST_F(Runner, AStepWithANumberOutOfItsRangeOrMissingEndsTheRunThere) {
-    for (const auto& [bad, highlight] : {std::pair{"F -1", "forward "},
-                                         {"N -1", "note "},
-                                         {"N 53", "note  53"},
-                                         {"P 1000", "pause  1000"},
-                                         {"FL 0", "flash  0"},
-                                         {"RP -1", "repeat "},
-                                         {"RP 0", "repeat  0"},
-                                         {"RP 1000", "repeat  1000"}}) {
-        rig.program(0, {"N 1", "PF1", "N 3"});
-        rig.program(1, {"N 2", bad, "N 4"});
+    struct Case {
+        const char* bad;
+        const char* highlight;
+        bool tested; // by the test key, as the main program's last step
+    };
+    for (const auto& [bad, highlight, tested] : {Case{"F -1", "forward ", false},
+                                                 {"N -1", "note ", false},
+                                                 {"N 53", "note  53", false},
+                                                 {"P 1000", "pause  1000", false},
+                                                 {"FL 0", "flash  0", false},
+                                                 {"RP -1", "repeat ", false},
+                                                 {"RP 0", "repeat  0", false},
+                                                 {"RP 1000", "repeat  1000", false},
+                                                 {"RP 1000", "repeat  1000", true},
+                                                 {"N 10", "note  10", true},
+                                                 {"P 0", "pause  0", true}}) {
         platform.sounds.clear();
-        gorun(jex, 1);
+        platform.clocktime += 1; // each a while after the last one's sound
+        if (tested) {
+            rig.program(0, {"F 5", bad});
+            press(jex, {Key::test});
+        } else {
+            rig.program(0, {"N 1", "PF1", "N 3"});
+            rig.program(1, {"N 2", bad, "N 4"});
+            gorun(jex, 1);
+            EXPECT_EQ(jex.windows.program.nameheader.caption, "function 1") << bad;
+        }
         EXPECT_EQ(rig.warnings(), "stopped!") << bad;
-        EXPECT_EQ(jex.windows.program.nameheader.caption, "function 1") << bad;
         EXPECT_EQ(highlighted(), highlight) << bad;
-        EXPECT_EQ(platform.soundnames(), (std::vector<std::string>{"note1", "note2", "nay"}))
+        using Names = std::vector<std::string>;
+        EXPECT_EQ(platform.soundnames(), (tested ? Names{"nay"} : Names{"note1", "note2", "nay"}))
             << bad;
-    }
-}
-
-TEST_F(Runner, TheTestKeyRefusesTheSameSteps) {
-    for (const auto& [bad, highlight] :
-         {std::pair{"RP 1000", "repeat  1000"}, {"N 10", "note  10"}, {"P 0", "pause  0"}}) {
-        rig.program(0, {"F 5", bad});
-        platform.sounds.clear();
-        platform.clocktime += 1; // each press a while after the last one's sound
-        press(jex, {Key::test});
-        EXPECT_EQ(rig.warnings(), "stopped!") << bad;
-        EXPECT_EQ(highlighted(), highlight) << bad;
-        EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"}) << bad;
     }
 }
 

@@ -10,6 +10,8 @@
 #include "fakeprinter.h"
 #include "fakewidth.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <string>
@@ -146,6 +148,14 @@ struct Rig {
     Rig() { platform.attach(jex); }
     FakePlatform platform;
     JexState jex{platform};
+};
+
+// A test on a fresh rig of its own, with the state and the platform at hand.
+template <class RigType = Rig> class RigTest : public ::testing::Test {
+  protected:
+    RigType rig;
+    JexState& jex = rig.jex;
+    FakePlatform& platform = rig.platform;
 };
 
 } // namespace jex::testing

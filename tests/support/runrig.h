@@ -50,6 +50,12 @@ struct RunRig : Rig {
 
     void speed(int value) { Slider1_Change(jex, value); }
     const std::string& warnings() const { return jex.windows.graphics.warnings.caption; }
+    // The emphasised part of the listing, or nothing.
+    std::string highlighted() const {
+        for (const PrintedLine& line : jex.windows.program.programtext.lines)
+            if (!line.emphasised.empty()) return line.emphasised;
+        return {};
+    }
     // Ticks from the start of the run to the end of its last step: a report
     // of success waits eight ticks before its sound.
     int tickswhenreported() const {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "canvas/sprite.h"
+#include "canvas/tools.h"
 #include "core/numbers.h"
 #include "core/state.h"
 #include "core/textids.h"
 #include "entry/feedback.h"
+#include "entry/keys.h"
 #include "support/fakeplatform.h"
-#include "canvas/sprite.h"
-#include "canvas/tools.h"
 #include "support/keying.h"
 #include "windows/controltable.h"
 #include "windows/layout.h"
@@ -56,98 +57,84 @@ TEST_F(Layout1024, WindowsTileTheScreenDownTo400TwipsAboveTheBottom) {
     EXPECT_EQ(boxof(windows.funnies), (Box{13980, 0, 1380, 7310}));
     EXPECT_EQ(boxof(windows.program), (Box{9690, 0, 4290, 7310}));
     EXPECT_EQ(boxof(windows.graphics), (Box{0, 0, 9690, 11120}));
+    EXPECT_EQ(windows.graphics.background, (Colour{0, 255, 0}));
+    EXPECT_EQ(windows.program.background, (Colour{0, 255, 0}));
+    EXPECT_EQ(windows.buttons.background, (Colour{64, 64, 64}));
+    EXPECT_EQ(windows.funnies.background, (Colour{192, 255, 192}));
 
-    // Keys of 56 pixels with gaps of 6, and the listing filling the rest of its window.
-    EXPECT_EQ(boxof(windows.buttons.key(Key::seven)), (Box{6, 6, 56, 56}));
-    EXPECT_EQ(boxof(windows.buttons.key(Key::flash)), (Box{316, 6, 56, 56}));
-    EXPECT_EQ(boxof(windows.buttons.key(Key::rm)), (Box{316, 192, 56, 56}));
-    EXPECT_EQ(boxof(windows.buttons.key(Key::go)), (Box{130, 192, 56, 56}));
-    EXPECT_EQ(windows.buttons.key(Key::seven).bitmap, 101);
-    EXPECT_EQ(windows.buttons.key(Key::repeat).bitmap, 116);
-    EXPECT_EQ(windows.buttons.key(Key::rm).bitmap, 124);
-    const ProgramWindow& p = windows.program;
-    EXPECT_EQ(boxof(p.exitbutton), (Box{0, 0, 4290, 500}));
-    EXPECT_EQ(boxof(p.nameheader), (Box{0, 500, 4290, 504}));
-    EXPECT_EQ(boxof(p.programtext), (Box{0, 1004, 4290, 6306}));
+    // Keys of 56 pixels with gaps of 6, each with its picture.
+    for (const auto& [key, box, bitmap] : {std::tuple{Key::seven, Box{6, 6, 56, 56}, 101},
+                                           {Key::flash, Box{316, 6, 56, 56}, 106},
+                                           {Key::rm, Box{316, 192, 56, 56}, 124},
+                                           {Key::go, Box{130, 192, 56, 56}, 121}}) {
+        EXPECT_EQ(boxof(windows.buttons.key(key)), box) << keyindex(key);
+        EXPECT_EQ(windows.buttons.key(key).bitmap, bitmap) << keyindex(key);
+    }
 }
 
-TEST_F(Layout1024, WindowsAndTheDrawingAreaHaveTheirExactColours) {
+// Every control of the windows in its place with its colour (pixels in the
+// drawing window, twips in the others), the tools stacked from the top and
+// from the bottom with the pen up, the listing filling the rest of its
+// window; a caption is checked where the table gives one.
+TEST_F(Layout1024, EveryControlHasItsPlaceColourAndCaption) {
     const Colour green{0, 255, 0}, toolgreen{192, 255, 192}, toolblue{128, 128, 255},
-        blue{0, 0, 255}, red{255, 0, 0}, yellow{255, 255, 0}, white{255, 255, 255},
-        grey{64, 64, 64};
-    const GraphicsWindow& g = windows.graphics;
-    const FunniesWindow& f = windows.funnies;
-    const ProgramWindow& p = windows.program;
-    EXPECT_EQ(g.background, green);
-    EXPECT_EQ(p.background, green);
-    EXPECT_EQ(windows.buttons.background, grey);
-    EXPECT_EQ(f.background, toolgreen);
-    EXPECT_EQ(g.Picture1.background, green);
-    EXPECT_EQ(g.Picture1.foreground, blue);  // the pen's colour
-    for (const Control* label : {&f.xheading, &f.JEXX, &f.yheading, &f.JEXY, &f.angleheading,
-                                 &f.JEXangle, &f.speed, &f.penlabel})
-        EXPECT_EQ(label->background, toolgreen);
-    for (const Control* button : {&f.centre, &f.clear, &f.target})
-        EXPECT_EQ(button->background, toolblue);
-    EXPECT_EQ(p.exitbutton.background, blue);
-    EXPECT_EQ(p.nameheader.background, white);
-    EXPECT_EQ(p.nameheader.foreground, red);
-    for (const Control* yellowone : {&g.change1, &g.change2, &g.use1, &g.use2, &g.pf1, &g.pf2})
-        EXPECT_EQ(yellowone->background, yellow);
-    for (const Control* button : {&g.load, &g.printbutton, &g.save})
-        EXPECT_EQ(button->background, white);
-    for (const Control* label : {&g.pname, &g.mname, &g.warnings})
-        EXPECT_EQ(label->background, green);
-}
-
-TEST_F(Layout1024, ToolsStackFromTheTopAndFromTheBottomWithThePenUp) {
-    const FunniesWindow& f = windows.funnies;
-    EXPECT_EQ(boxof(f.xheading), (Box{90, 90, 1200, 331}));
-    EXPECT_EQ(f.JEXX.top, 511);
-    EXPECT_EQ(f.yheading.top, 932);
-    EXPECT_EQ(f.JEXangle.top, 2195);
-    EXPECT_EQ(boxof(f.speed), (Box{90, 2616, 1200, 372}));
-    EXPECT_EQ(boxof(f.Slider1), (Box{90, 3078, 1200, 492}));
-    EXPECT_EQ(f.centre.top, 6728);
-    EXPECT_EQ(f.clear.top, 6146);
-    EXPECT_EQ(f.target.top, 5564);
-    EXPECT_EQ(boxof(f.penon), (Box{90, 4982, 600, 492}));
-    EXPECT_EQ(boxof(f.penoff), (Box{690, 4982, 600, 492}));
-    EXPECT_EQ(f.penlabel.top, 4538);
-    EXPECT_EQ(f.penoff.background, (Colour{192, 255, 192}));
-    EXPECT_EQ(f.penon.background, (Colour{128, 128, 255}));
-}
-
-TEST_F(Layout1024, DrawingWindowControlsWithTheirCaptions) {
-    const GraphicsWindow& g = windows.graphics;
-    EXPECT_EQ(boxof(g.pname), (Box{6, 6, 314, 26}));
-    EXPECT_EQ(boxof(g.mname), (Box{326, 6, 314, 26}));
-    EXPECT_EQ(boxof(g.progname), (Box{6, 38, 314, 26}));
-    EXPECT_EQ(boxof(g.myname), (Box{326, 38, 314, 26}));
-    EXPECT_EQ(boxof(g.change1), (Box{326, 709, 157, 26}));
-    EXPECT_EQ(boxof(g.use1), (Box{483, 709, 157, 26}));
-    EXPECT_EQ(boxof(g.pf1), (Box{326, 683, 314, 26}));
-    EXPECT_EQ(boxof(g.pf2), (Box{6, 683, 314, 26}));
-    EXPECT_EQ(boxof(g.change2), (Box{6, 709, 157, 26}));
-    EXPECT_EQ(boxof(g.use2), (Box{163, 709, 157, 26}));
-    EXPECT_EQ(boxof(g.warnings), (Box{326, 651, 314, 26}));
-    EXPECT_EQ(boxof(g.load), (Box{6, 651, 101, 26}));
-    EXPECT_EQ(g.printbutton.left, 113);
-    EXPECT_EQ(g.save.left, 220);
-    EXPECT_EQ(boxof(g.Picture1), (Box{6, 70, 634, 569}));
-    EXPECT_FALSE(g.target.visible);
-    EXPECT_EQ(std::tuple(g.target.width, g.target.height), std::tuple(56, 56)); // two units
-
-    const FunniesWindow& f = windows.funnies;
+        blue{0, 0, 255}, yellow{255, 255, 0}, white{255, 255, 255};
+    struct Design {
+        const char* control;
+        Box box;
+        Colour background;
+        const char* caption;
+    };
     // clang-format off
-    const std::pair<const Control*, const char*> captions[] = {
-        {&g.pname, "program name"}, {&g.mname, "my name"},     {&g.use2, "use"},
-        {&g.load, "load"},          {&g.printbutton, "print"}, {&g.save, "save"},
-        {&f.xheading, "X value"},   {&f.speed, "speed"},       {&f.penon, "on"},
-        {&f.penlabel, "pen"},       {&f.target, "target"},     {&g.change1, "change"}};
+    const Design designs[] = {
+        {"funnies.xheading", {90, 90, 1200, 331}, toolgreen, "X value"},
+        {"funnies.JEXX", {90, 511, 1200, 331}, toolgreen, ""},
+        {"funnies.yheading", {90, 932, 1200, 331}, toolgreen, "Y value"},
+        {"funnies.JEXY", {90, 1353, 1200, 331}, toolgreen, ""},
+        {"funnies.angleheading", {90, 1774, 1200, 331}, toolgreen, "heading"},
+        {"funnies.JEXangle", {90, 2195, 1200, 331}, toolgreen, ""},
+        {"funnies.speed", {90, 2616, 1200, 372}, toolgreen, "speed"},
+        {"funnies.Slider1", {90, 3078, 1200, 492}, toolgreen, ""},
+        {"funnies.penlabel", {90, 4538, 1200, 372}, toolgreen, "pen"},
+        {"funnies.penon", {90, 4982, 600, 492}, toolblue, "on"},
+        {"funnies.penoff", {690, 4982, 600, 492}, toolgreen, "off"},
+        {"funnies.target", {90, 5564, 1200, 492}, toolblue, "target"},
+        {"funnies.clear", {90, 6146, 1200, 492}, toolblue, "clear"},
+        {"funnies.centre", {90, 6728, 1200, 492}, toolblue, "centre"},
+        {"program.exitbutton", {0, 0, 4290, 500}, blue, "exit"},
+        {"program.nameheader", {0, 500, 4290, 504}, white, ""},
+        {"program.programtext", {0, 1004, 4290, 6306}, white, ""},
+        {"graphics.pname", {6, 6, 314, 26}, green, "program name"},
+        {"graphics.mname", {326, 6, 314, 26}, green, "my name"},
+        {"graphics.progname", {6, 38, 314, 26}, white, "my program"},
+        {"graphics.myname", {326, 38, 314, 26}, white, "me"},
+        {"graphics.Picture1", {6, 70, 634, 569}, green, ""},
+        {"graphics.warnings", {326, 651, 314, 26}, green, ""},
+        {"graphics.load", {6, 651, 101, 26}, white, "load"},
+        {"graphics.printbutton", {113, 651, 101, 26}, white, "print"},
+        {"graphics.save", {220, 651, 101, 26}, white, "save"},
+        {"graphics.pf1", {326, 683, 314, 26}, yellow, "function 1"},
+        {"graphics.pf2", {6, 683, 314, 26}, yellow, "function 2"},
+        {"graphics.change1", {326, 709, 157, 26}, yellow, "change"},
+        {"graphics.change2", {6, 709, 157, 26}, yellow, "change"},
+        {"graphics.use1", {483, 709, 157, 26}, yellow, "use"},
+        {"graphics.use2", {163, 709, 157, 26}, yellow, "use"},
+    };
     // clang-format on
-    for (auto [control, caption] : captions)
-        EXPECT_EQ(control->caption, caption);
+    for (const Design& design : designs) {
+        const ControlEntry* entry = findcontrol(design.control);
+        ASSERT_TRUE(entry) << design.control;
+        const Control& control = controlin(*entry, windows);
+        EXPECT_EQ(boxof(control), design.box) << design.control;
+        EXPECT_EQ(control.background, design.background) << design.control;
+        if (*design.caption) {
+            EXPECT_EQ(control.caption, design.caption) << design.control;
+        }
+    }
+    EXPECT_EQ(windows.graphics.Picture1.foreground, blue); // the pen's colour
+    EXPECT_EQ(windows.program.nameheader.foreground, (Colour{255, 0, 0}));
+    EXPECT_FALSE(windows.graphics.target.visible);
+    EXPECT_EQ(boxof(windows.graphics.target), (Box{0, 0, 56, 56})); // two units
 }
 
 struct CanvasCase {
@@ -179,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Heights, CanvasUnits,
                                            CanvasCase{900, 450, 45, 18, 2}));
 
 void expectinside(const Control& control, double clientwidth, double clientheight,
-                  const char* name) {
+                  std::string_view name) {
     EXPECT_GE(control.left, 0) << name;
     EXPECT_GE(control.top, 0) << name;
     EXPECT_LE(control.right(), clientwidth + 1) << name;
@@ -215,22 +202,12 @@ TEST(LayoutWithFrames, ControlsStayInsideTheFramedWindowsWhichStillTile) {
                  "programtext");
 }
 
-// The tools window's controls, each with its name.
-std::vector<std::pair<const Control*, const char*>> tools(const FunniesWindow& f) {
-    return {{&f.xheading, "xheading"},
-            {&f.JEXX, "JEXX"},
-            {&f.yheading, "yheading"},
-            {&f.JEXY, "JEXY"},
-            {&f.angleheading, "angleheading"},
-            {&f.JEXangle, "JEXangle"},
-            {&f.speed, "speed"},
-            {&f.Slider1, "Slider1"},
-            {&f.penlabel, "penlabel"},
-            {&f.penon, "penon"},
-            {&f.penoff, "penoff"},
-            {&f.target, "target"},
-            {&f.clear, "clear"},
-            {&f.centre, "centre"}};
+// The tools window's controls, each with its name, as the rules' table lists them.
+std::vector<std::pair<const Control*, std::string_view>> tools(const Windows& windows) {
+    std::vector<std::pair<const Control*, std::string_view>> all;
+    for (const ControlEntry& entry : controltable())
+        if (entry.window == "funnies") all.push_back({&controlin(entry, windows), entry.name});
+    return all;
 }
 
 bool overlap(const Control& a, const Control& b) {
@@ -245,7 +222,7 @@ class LowScreens : public ::testing::TestWithParam<int> {};
 TEST_P(LowScreens, KeepEveryToolVisibleAndApart) {
     Laidout rig({800, GetParam(), 15, 15, {}});
     const FunniesWindow& f = rig.jex.windows.funnies;
-    const auto all = tools(f);
+    const auto all = tools(rig.jex.windows);
     for (auto [control, name] : all) {
         expectinside(*control, f.width, f.height, name);
         EXPECT_GT(control->height, 0) << name;
@@ -270,7 +247,7 @@ TEST(LowScreenTools, WhereTheStacksDoNotMeetNothingChanges) {
         Laidout rig({1024, height, 15, 15, {}});
         const FunniesWindow& f = rig.jex.windows.funnies;
         const int foot = f.height;
-        for (auto [control, name] : tools(f))
+        for (auto [control, name] : tools(rig.jex.windows))
             EXPECT_DOUBLE_EQ(control->font.points, 13.8) << name;
         EXPECT_EQ(boxof(f.Slider1), (Box{90, 3078, 1200, 492}));
         EXPECT_EQ(boxof(f.centre), (Box{90, foot - 582, 1200, 492}));

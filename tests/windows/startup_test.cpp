@@ -14,12 +14,9 @@
 namespace jex::testing {
 namespace {
 
-class Startup : public ::testing::Test {
-protected:
+class Startup : public RigTest<> {
+  protected:
     TempHome home;
-    Rig rig;
-    JexState& jex = rig.jex;
-    FakePlatform& platform = rig.platform;
 };
 
 TEST_F(Startup, ShowsEveryWindowWithEmptySlotsThenOneYeaAfterTheRobotIsCentred) {
