@@ -322,29 +322,6 @@ e2e_geometry() {
         awk -F= '{ v[$1] = $2 } END { print v["X"], v["Y"], v["WIDTH"], v["HEIGHT"] }'
 }
 
-# e2e_save_as DIALOG-TITLE NAME FILE: the save button clicked, the name typed
-# into the file dialog as a pupil types it, and a wait for the file written.
-# Exits when no dialog shows; fails when no file comes.
-e2e_save_as() {
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    e2e_click 270 664
-    e2e_wait_until 20 "$e2e_program_pid" e2e_windows_titled "$1" ||
-        e2e_die "no file dialog after a click on \"$1\""
-    e2e_pass "\"$1\" opens the file dialog"
-    eval "$(xdotool getwindowgeometry --shell "$(e2e_windows_titled "$1" | head -n 1)")"
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + 10))
-    sleep 0.5
-    xdotool key --clearmodifiers ctrl+a
-    xdotool type --delay 50 "$2"
-    e2e_shot "$e2e_work/dialog-$2.png"
-    xdotool key Return
-    if ! e2e_wait_until 10 "$e2e_program_pid" test -s "$3"; then
-        e2e_fail "no file $3 after typing its name"
-        return 1
-    fi
-    sleep 0.5
-}
-
 # e2e_click X Y: a click in screen pixels, and a moment for the program to
 # answer it.
 e2e_click() {
