@@ -239,7 +239,6 @@ const cases = {
     await b.until(`jexrecord.sounds.length > ${heard} && !jexrecord.busy`);
     same([await listing(b), await warnings(b)], [before, 'expecting a number!'],
       'Enter in the keypad is GO (refused here), not the key it is on');
-    same((await listing(b)).length, 3, 'the refused command is not added');
   },
 
   // Nothing axe-core finds, at the start and with each of the page's dialogs
