@@ -9,36 +9,30 @@
 namespace jex::testing {
 namespace {
 
-TEST(RobotCover, TheBodyAndItsRoundedEndsAreCoveredAndNothingBeyond) {
-    RunRig rig; // facing up at (250, 250): body rows 237..263, 11-pixel lines
-    const GraphicsWindow& g = rig.jex.windows.graphics;
+// Facing up at (250, 250) the body spans rows 237..263 with 11-pixel lines;
+// facing right it is 24 pixels wide and 10 high. A hidden robot covers nothing.
+TEST(RobotCover, TheBodyAndItsRoundedEndsAreCoveredAndNothingBeyondAsItTurns) {
     struct Case {
+        int heading;
         double x, y;
         bool covered;
     };
-    for (const Case& c : {Case{250, 250, true}, Case{245, 237, true}, Case{239.5, 250, true},
-                          Case{239, 250, false}, Case{250, 231.5, true}, Case{250, 231, false},
-                          Case{250, 268.5, true}, Case{250, 269, false}, Case{300, 250, false},
-                          // A corner is rounded: 7 pixels out along the diagonal is past it.
-                          Case{240, 232, false}})
-        EXPECT_EQ(robotcovers(g, c.x, c.y), c.covered) << c.x << ", " << c.y;
-}
-
-TEST(RobotCover, TheCoverTurnsWithTheRobot) {
-    RunRig rig;
-    rig.jex.robotheading = 90; // the front now faces right: 24 pixels wide, 10 high
-    drawrobot(rig.jex);
-    placesprite(rig.jex);
-    const GraphicsWindow& g = rig.jex.windows.graphics;
-    EXPECT_TRUE(robotcovers(g, 265, 250));
-    EXPECT_FALSE(robotcovers(g, 250, 265));
-}
-
-TEST(RobotCover, AHiddenRobotCoversNothing) {
-    RunRig rig;
-    for (LineControl* line : spritelines(rig.jex))
-        line->visible = false;
-    EXPECT_FALSE(robotcovers(rig.jex.windows.graphics, 250, 250));
+    for (const Case& c :
+         {Case{0, 250, 250, true}, Case{0, 245, 237, true}, Case{0, 239.5, 250, true},
+          Case{0, 239, 250, false}, Case{0, 250, 231.5, true}, Case{0, 250, 231, false},
+          Case{0, 250, 268.5, true}, Case{0, 250, 269, false}, Case{0, 300, 250, false},
+          // A corner is rounded: 7 pixels out along the diagonal is past it.
+          Case{0, 240, 232, false}, Case{90, 265, 250, true}, Case{90, 250, 265, false}}) {
+        RunRig rig;
+        rig.jex.robotheading = static_cast<Int16>(c.heading);
+        drawrobot(rig.jex);
+        placesprite(rig.jex);
+        EXPECT_EQ(robotcovers(rig.jex.windows.graphics, c.x, c.y), c.covered)
+            << c.x << ", " << c.y << " at " << c.heading;
+        for (LineControl* line : spritelines(rig.jex))
+            line->visible = false;
+        EXPECT_FALSE(robotcovers(rig.jex.windows.graphics, c.x, c.y));
+    }
 }
 
 } // namespace

@@ -52,26 +52,43 @@ std::size_t capacity(JexState& jex, const Box& box) {
 using NameBoxes = FilesTest;
 
 // A name that fits is kept whole; a longer one keeps its longest front part
-// that fits, with a warning. An emptied box stays empty and names by default.
-TEST_F(NameBoxes, ANameIsKeptToTheWidthOfItsBoxOrNamesByDefault) {
+// that fits, with a warning. Soft hyphens take no width but a byte each in
+// the file: a box holds no more of them than a file's text field carries, and
+// what it keeps is written and read back whole. An emptied box stays empty
+// and names by default.
+TEST_F(NameBoxes, ANameIsKeptToTheWidthOfItsBoxAndWhatAFileCarriesOrNamesByDefault) {
+    std::string letters, hyphens = "ab";
+    for (std::size_t i = 0; i < 100000; ++i)
+        letters += static_cast<char>('a' + i % 26);
+    for (std::size_t i = 0; i < 253; ++i)
+        hyphens += "\u00AD";
     for (const Box& box : boxes) {
         const std::size_t room = capacity(jex, box);
         ASSERT_GT(room, 5u) << box.defaultname;
-        for (const std::size_t length : {room, room + 1, std::size_t{100000}}) {
+        const std::string fitting = letters.substr(0, room);
+        for (const auto& [typed, kept] : {std::pair{fitting, fitting},
+                                          {letters.substr(0, room + 1), fitting},
+                                          {letters, fitting},
+                                          {hyphens, hyphens},
+                                          {hyphens + "\u00AD\u00ADc", hyphens}}) {
             platform.sounds.clear();
             platform.clocktime += 1; // each name typed a while after the last
-
-            std::string name;
-            for (std::size_t i = 0; i < length; ++i)
-                name += static_cast<char>('a' + i % 26);
-            namebox_Change(jex, box.box, name);
-            const bool fits = length == room;
-            EXPECT_EQ(shown(jex, box), name.substr(0, room)) << box.defaultname << length;
-            EXPECT_EQ(storedname(jex, box), name.substr(0, room)) << box.defaultname << length;
-            EXPECT_EQ(jex.windows.graphics.warnings.caption, fits ? "" : "Too long!");
+            namebox_Change(jex, box.box, typed);
+            const bool fits = typed == kept;
+            const std::string what =
+                std::string(box.defaultname) + " " + std::to_string(typed.size());
+            EXPECT_EQ(shown(jex, box), kept) << what;
+            EXPECT_EQ(storedname(jex, box), kept) << what;
+            EXPECT_EQ(jex.windows.graphics.warnings.caption, fits ? "" : "Too long!") << what;
             EXPECT_EQ(platform.soundnames(),
-                      fits ? std::vector<std::string>{} : std::vector<std::string>{"nay"});
+                      fits ? std::vector<std::string>{} : std::vector<std::string>{"nay"})
+                << what;
         }
+        const ReadResult read = readprogram(writeprogram({jex.authorname, jex.store}));
+        ASSERT_TRUE(read.program) << read.refusal;
+        const std::string& saved =
+            box.slot < 0 ? read.program->authorname : read.program->store.slotname[box.slot];
+        EXPECT_EQ(fieldbytes(saved), fieldbytes(storedname(jex, box))) << box.defaultname;
         namebox_Change(jex, box.box, "");
         EXPECT_EQ(shown(jex, box), "") << box.defaultname;
         EXPECT_EQ(storedname(jex, box), box.defaultname) << box.defaultname;
@@ -85,32 +102,6 @@ TEST_F(NameBoxes, LettersOfSeveralBytesAreNeverCutInTwo) {
         name += "é";
     namebox_Change(jex, box.box, name);
     EXPECT_EQ(jex.authorname, name.substr(0, name.size() - 2));
-}
-
-// Soft hyphens take no width but a byte each in the file: a box holds no
-// more of them than a file's text field carries, and what it keeps is written
-// and read back whole.
-TEST_F(NameBoxes, ABoxNeverHoldsMoreThanAFileCarries) {
-    for (const Box& box : boxes) {
-        std::string fitting = "ab";
-        for (std::size_t i = 0; i < 253; ++i)
-            fitting += "\u00AD";
-        platform.sounds.clear();
-        platform.clocktime += 1; // each box a while after the last
-        namebox_Change(jex, box.box, fitting);
-        EXPECT_EQ(shown(jex, box), fitting) << box.defaultname;
-        EXPECT_EQ(jex.windows.graphics.warnings.caption, "") << box.defaultname;
-
-        namebox_Change(jex, box.box, fitting + "\u00AD\u00ADc");
-        EXPECT_EQ(shown(jex, box), fitting) << box.defaultname;
-        EXPECT_EQ(storedname(jex, box), fitting) << box.defaultname;
-        EXPECT_EQ(jex.windows.graphics.warnings.caption, "Too long!") << box.defaultname;
-        EXPECT_EQ(platform.soundnames(), std::vector<std::string>{"nay"}) << box.defaultname;
-    }
-    const ReadResult read = readprogram(writeprogram({jex.authorname, jex.store}));
-    ASSERT_TRUE(read.program) << read.refusal;
-    EXPECT_EQ(fieldbytes(read.program->authorname), fieldbytes(jex.authorname));
-    EXPECT_EQ(fieldbytes(read.program->store.slotname[2]), fieldbytes(jex.store.slotname[2]));
 }
 
 // A letter the file cannot hold shows as it will be saved: its nearest form

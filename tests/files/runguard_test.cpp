@@ -9,6 +9,7 @@
 #include "filesrig.h"
 #include "printing/printbutton.h"
 #include "run/runner.h"
+#include "windows/controltable.h"
 
 #include <functional>
 #include <ostream>
@@ -26,13 +27,14 @@ void PrintTo(const Guarded& guarded, std::ostream* out) {
     *out << guarded.name;
 }
 
+// Every control of the main windows the table gives a click routine, and
+// every key. (The exit window's buttons answer the question it asks.)
 std::vector<Guarded> everybutton() {
-    std::vector<Guarded> buttons{
-        {"penon", penon_Click},   {"penoff", penoff_Click},   {"centre", centre_Click},
-        {"clear", clear_Click},   {"target", target_Click},   {"thetarget", graphicstarget_Click},
-        {"change1", change1_Click}, {"change2", change2_Click}, {"use1", use1_Click},
-        {"use2", use2_Click},     {"load", load_Click},       {"save", save_Click},
-        {"print", printbutton_Click}, {"exit", exitbutton_Click}};
+    std::vector<Guarded> buttons;
+    for (const ControlEntry& entry : controltable())
+        if (entry.click && entry.window != "exitwindow")
+            buttons.push_back(
+                {std::string(entry.window) + "_" + std::string(entry.name), entry.click});
     for (int k = 0; k < keycount; ++k) {
         const Key key = static_cast<Key>(k);
         buttons.push_back({"key" + std::to_string(k), [key](JexState& j) { keypad_Click(j, key); }});

@@ -48,7 +48,9 @@ TEST_P(NoteWave, IsNamedAndLastsATenthOfASecondAtItsRateAndPitch) {
                 expected.pitch, 0.05);
 }
 
-TEST_P(NoteWave, IsAnEvenSquareWaveAtFullAmplitudeBetweenTheRamps) {
+// Between the ramps an even square wave at full amplitude; the ramps rise
+// from silence over the first two cycles and fall back over the last two.
+TEST_P(NoteWave, IsAnEvenSquareWaveRisingFromSilenceAndFallingBack) {
     const std::vector<std::int16_t> wave = note(GetParam().number).samples;
     const std::size_t count = wave.size();
     std::size_t cycles = 0;
@@ -62,11 +64,7 @@ TEST_P(NoteWave, IsAnEvenSquareWaveAtFullAmplitudeBetweenTheRamps) {
     EXPECT_GE(cycles, 47u);
     for (std::size_t i = rampsamples; i + rampsamples < count; ++i)
         ASSERT_EQ(std::abs(wave[i]), fullamplitude) << "sample " << i;
-}
 
-TEST_P(NoteWave, RisesFromSilenceOverTwoCyclesAndFallsBackOverTheLastTwo) {
-    const std::vector<std::int16_t> wave = note(GetParam().number).samples;
-    const std::size_t count = wave.size();
     EXPECT_EQ(wave.front(), 0);
     EXPECT_EQ(wave.back(), 0);
     for (std::size_t i = 1; i <= rampsamples; ++i) {
