@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 namespace jex::testing {
@@ -137,33 +138,25 @@ TEST_F(Layout1024, EveryControlHasItsPlaceColourAndCaption) {
     EXPECT_EQ(boxof(windows.graphics.target), (Box{0, 0, 56, 56})); // two units
 }
 
-struct CanvasCase {
-    int height, half, unit, sprite, step;
-};
-void PrintTo(const CanvasCase& c, std::ostream* out) { *out << "height " << c.height; }
-
-class CanvasUnits : public ::testing::TestWithParam<CanvasCase> {};
-
-TEST_P(CanvasUnits, FollowTheHeight) {
-    const CanvasCase c = GetParam();
-    Rig rig;
-    rig.jex.windows.graphics.Picture1.height = c.height;
-    setcanvasunits(rig.jex);
-    EXPECT_EQ(rig.jex.canvashalf, c.half);
-    EXPECT_EQ(rig.jex.canvasunit, c.unit);
-    EXPECT_EQ(rig.jex.spritesize, c.sprite);
-    EXPECT_EQ(rig.jex.movestep, c.step);
-}
-
 // Below 439 pixels a unit of distance would round to nothing; it stays one
 // pixel so that the robot still moves.
-INSTANTIATE_TEST_SUITE_P(Heights, CanvasUnits,
-                         ::testing::Values(CanvasCase{400, 200, 20, 8, 1},
-                                           CanvasCase{569, 284, 28, 11, 1}, // 284.5 halves to even
-                                           CanvasCase{401, 200, 20, 8, 1},
-                                           CanvasCase{439, 220, 22, 8, 1},
-                                           CanvasCase{500, 250, 25, 10, 1},
-                                           CanvasCase{900, 450, 45, 18, 2}));
+TEST(CanvasUnits, FollowTheHeight) {
+    Rig rig;
+    JexState& jex = rig.jex;
+    for (const auto& [height, half, unit, sprite, step] :
+         {std::array{400, 200, 20, 8, 1},
+          {569, 284, 28, 11, 1}, // 284.5 halves to even
+          {401, 200, 20, 8, 1},
+          {439, 220, 22, 8, 1},
+          {500, 250, 25, 10, 1},
+          {900, 450, 45, 18, 2}}) {
+        jex.windows.graphics.Picture1.height = height;
+        setcanvasunits(jex);
+        EXPECT_EQ(std::tuple(jex.canvashalf, jex.canvasunit, jex.spritesize, jex.movestep),
+                  std::tuple(half, unit, sprite, step))
+            << "height " << height;
+    }
+}
 
 void expectinside(const Control& control, double clientwidth, double clientheight,
                   std::string_view name) {
