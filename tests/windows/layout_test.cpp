@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 #include <vector>
 
 namespace jex::testing {
@@ -181,18 +182,17 @@ TEST(LayoutWithFrames, ControlsStayInsideTheFramedWindowsWhichStillTile) {
     const double keypadwidth = w.buttons.width / 15.0 - 4, keypadheight = w.buttons.height / 15.0 - 32;
     for (const Control& key : w.buttons.keys) expectinside(key, keypadwidth, keypadheight, "key");
 
-    const double gw = w.graphics.width / 15.0 - 4, gh = w.graphics.height / 15.0 - 32;
-    const GraphicsWindow& g = w.graphics;
-    for (auto [control, name] : {std::pair{&g.change1, "change1"}, {&g.use1, "use1"},
-                                 {&g.use2, "use2"}, {&g.Picture1, "Picture1"}, {&g.save, "save"}})
-        expectinside(*control, gw, gh, name);
-
-    const double fw = w.funnies.width - 60, fh = w.funnies.height - 32 * 15;
-    for (const Control* control : std::initializer_list<const Control*>{
-             &w.funnies.centre, &w.funnies.penoff, &w.funnies.Slider1})
-        expectinside(*control, fw, fh, "tool");
-    expectinside(w.program.programtext, w.program.width - 60, w.program.height - 32 * 15,
-                 "programtext");
+    // Every control inside its window: pixels in the drawing window, twips in
+    // the others; the exit window is laid out when it is shown.
+    const std::map<std::string_view, std::pair<double, double>> clients = {
+        {"graphics", {w.graphics.width / 15.0 - 4, w.graphics.height / 15.0 - 32}},
+        {"funnies", {w.funnies.width - 60, w.funnies.height - 32 * 15}},
+        {"program", {w.program.width - 60, w.program.height - 32 * 15}}};
+    for (const ControlEntry& entry : controltable()) {
+        const auto client = clients.find(entry.window);
+        if (client == clients.end()) continue;
+        expectinside(controlin(entry, w), client->second.first, client->second.second, entry.name);
+    }
 }
 
 // The tools window's controls, each with its name, as the rules' table lists them.
