@@ -210,22 +210,14 @@ def lesson(windows, heard):
     # Saved and loaded through the real file dialogs.
     def dialog(button, title, typed):
         find(drawing, "push button", button).queryAction().doAction(0)
-        window = ""
-        for _ in range(100):
-            found = subprocess.run(["xdotool", "search", "--name", f"^{title}$"],
-                                   capture_output=True, text=True).stdout.split()
-            if found:
-                window = found[0]
-                break
-            pump(0.1)
-        if not window:
+        # The keyboard goes to the window under the pointer: the dialog's,
+        # once xdotool has seen it shown.
+        try:
+            subprocess.run(["xdotool", "search", "--sync", "--name", f"^{title}$",
+                            "mousemove", "--window", "%1", "20", "10"], check=True, timeout=10)
+        except (subprocess.CalledProcessError, subprocess.TimeoutExpired):
             check(f"the {title} dialog opens", False)
             return
-        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
-                                  capture_output=True, text=True).stdout
-        place = dict(line.split("=") for line in geometry.split())
-        subprocess.run(["xdotool", "mousemove", str(int(place["X"]) + int(place["WIDTH"]) // 2),
-                        str(int(place["Y"]) + 10)], check=True)
         pump(0.5)
         keys("ctrl+a")
         subprocess.run(["xdotool", "type", "--delay", "50", typed], check=True)

@@ -11,7 +11,8 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/servers.sh"
 
-e2e_begin "${2:-$PWD/e2e-terminal}" "${1:?usage: terminal.sh PROGRAM [WORK-FOLDER]}" pdfinfo
+e2e_begin "${2:-$PWD/e2e-terminal}" "${1:?usage: terminal.sh PROGRAM [WORK-FOLDER]}" \
+    identify pdfinfo
 cp "$e2e_here/../files/fixtures/good/square.jex" "$e2e_scratch/square.jex"
 printf 'not a program\r\n' >"$e2e_scratch/junk.jex"
 
@@ -34,6 +35,8 @@ runs=(
     "--language without a language is a mistake, said in German|LANG=de_DE.UTF-8|--language|2||\
 ^jex: --language braucht eine Sprache|2"
     "a picture is exported||--export square.png square.jex|0|||0"
+    "--screen lays a picture out for another screen||\
+--export wide.png square.jex --screen 1280x720|0|||0"
     "a page is exported||--export square.pdf square.jex|0|||0"
     "a file that is no program: one line that says why||--export junk.png junk.jex|1||\
 junk\.jex: not a number: not a program$|1"
@@ -59,6 +62,8 @@ for run in "${runs[@]}"; do
 done
 
 e2e_check "the picture is written" test -s "$e2e_scratch/square.png"
+e2e_check "the drawing area of the 1280 x 720 layout is 890 wide" \
+    test "$(identify -format %w "$e2e_scratch/wide.png")" = 890
 e2e_check "the page is one page" grep -q '^Pages: *1$' <(pdfinfo "$e2e_scratch/square.pdf")
 e2e_check "nothing is written for a file that is no program" test ! -e "$e2e_scratch/junk.png"
 cp "$e2e_scratch"/square.{png,pdf} "$e2e_work/" 2>/dev/null

@@ -13,9 +13,6 @@
 #include <fstream>
 #include <sstream>
 
-using jex::testing::RecordingSoundPlayer;
-using jex::testing::ScriptedDialogs;
-
 namespace {
 
 // A square, then a pause and a flash: the waits an export must not sit out.
@@ -48,25 +45,18 @@ class ExportTest : public QObject {
         const QImage exported(QString::fromStdString(picture.string()));
         QCOMPARE(exported.width(), 634); // the drawing area of the 1024 x 768 layout
 
-        jex::qt::SimulatorOptions options;
-        options.soundplayer = std::make_unique<RecordingSoundPlayer>();
-        options.dialogs = std::make_unique<ScriptedDialogs>();
-        options.ending = [] {};
-        options.screensize = QSize(1024, 768);
-        jex::qt::Simulator simulator(std::move(options));
-        simulator.start(program);
-        QWidget* funnies = simulator.windows()[1];
-        QTest::mouseClick(funnies->findChild<QWidget*>("penon"), Qt::LeftButton);
-        QTest::keyClick(funnies->findChild<QSlider*>("Slider1"), Qt::Key_End);
-        QTest::mouseClick(simulator.windows()[0]->findChild<QWidget*>("go"), Qt::LeftButton);
-        QCOMPARE(simulator.state().windows.graphics.warnings.caption, std::string("finished!"));
-
-        auto* area = simulator.windows()[3]->findChild<jex::qt::CanvasView*>("Picture1");
+        jex::testing::SimulatorRig rig({}, QSize(1024, 768));
+        rig.start(program);
+        rig.click(rig.funnies(), "penon");
+        QTest::keyClick(rig.find<QSlider>(rig.funnies(), "Slider1"), Qt::Key_End);
+        rig.click(rig.buttons(), "go");
+        QCOMPARE(rig.caption(rig.graphics(), "warnings"), QString("finished!"));
+        auto* area = rig.find<jex::qt::CanvasView>(rig.graphics(), "Picture1");
         const QImage shown = rgb(area->grab().toImage());
         QCOMPARE(exported.size(), shown.size());
         QCOMPARE(rgb(exported), shown);
         // And it is a drawing: the square's first side is blue, clear of the robot.
-        QCOMPARE(shown.pixelColor(317, simulator.state().canvashalf - 40), QColor(0, 0, 255));
+        QCOMPARE(shown.pixelColor(317, rig.state().canvashalf - 40), QColor(0, 0, 255));
     }
 
     void thePageIsAPdf() {

@@ -262,7 +262,9 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
     }
 
     // Tab goes through the drawing's window as a pupil reads it: left to
-    // right along a row, then the row below.
+    // right along a row, then the row below. Space on the target takes it
+    // away and the keyboard stays with the window: the next key is the
+    // keypad's, not the name box's.
     void tabGoesThroughTheDrawingsWindowRowByRow() {
         rig->click(rig->funnies(), "target");
         rig->activate(rig->graphics());
@@ -278,17 +280,11 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         QCOMPARE(reached,
                  QStringList({"progname", "myname", "target", "load", "printbutton", "save", "pf2",
                               "pf1", "change2", "use2", "change1", "use1"}));
-    }
 
-    // Space on the target takes it away and the keyboard stays with the
-    // drawing's window: the next key is the keypad's, not the name box's.
-    void takingTheTargetAwayKeepsTheKeyboardWhereItWas() {
-        rig->click(rig->funnies(), "target");
-        rig->activate(rig->graphics());
-        auto* target = rig->find<QAbstractButton>(rig->graphics(), "target");
-        QVERIFY(target->isVisible());
-        target->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(target, Qt::Key_Space);
+        QTest::keyClick(first, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("target"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(!rig->state().windows.graphics.target.visible);
         QCOMPARE(QApplication::focusWidget(), rig->graphics());
         type(QApplication::focusWidget(), {Qt::Key_F, Qt::Key_5});
@@ -392,7 +388,7 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         QVERIFY(rig->sounds().empty());
     }
 
-    void f1OpensTheHelpWithTheKeysTheKeyboardAndTheTools() {
+    void f1OpensTheHelpReadWithTheKeysAndLeftWithEscapeOrF6() {
         QVERIFY(!rig->simulator->help().window());
         QTest::keyClick(rig->graphics(), Qt::Key_F1);
         jex::qt::HelpWindow* help = rig->simulator->help().window();
@@ -412,14 +408,10 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         // Pressed again, it is the same window.
         QTest::keyClick(rig->buttons(), Qt::Key_F1);
         QCOMPARE(rig->simulator->help().window(), help);
-    }
 
-    // The help reads on with the keys (a screen reader follows the caret),
-    // Escape closes it, and F6 goes round it with the other windows, both
-    // ways.
-    void theHelpIsReadWithTheKeysAndLeftWithEscapeOrF6() {
-        QTest::keyClick(rig->graphics(), Qt::Key_F1);
-        jex::qt::HelpWindow* help = rig->simulator->help().window();
+        // The help reads on with the keys (a screen reader follows the caret),
+        // Escape closes it, and F6 goes round it with the other windows, both
+        // ways.
         QVERIFY(QTest::qWaitForWindowActive(help));
         auto* page = help->findChild<QTextBrowser*>("helppage");
         QCOMPARE(QApplication::focusWidget(), page);

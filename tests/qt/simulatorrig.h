@@ -59,13 +59,16 @@ class ScriptedDialogs final : public qt::Dialogs {
 
 class SimulatorRig {
   public:
-    // With no printer given, printing goes to the system's default printer.
-    explicit SimulatorRig(qt::PrinterSource printer = {})
+    // With no printer given, printing goes to the system's default printer;
+    // with no screen size, the windows are laid out for the screen's.
+    explicit SimulatorRig(qt::PrinterSource printer = {},
+                          std::optional<QSize> screensize = std::nullopt)
         : sounds_(new RecordingSoundPlayer), dialogs(new ScriptedDialogs) {
         qt::SimulatorOptions options;
         options.soundplayer.reset(sounds_);
         options.dialogs.reset(dialogs);
         options.printer = std::move(printer);
+        options.screensize = screensize;
         options.ending = [this] { ++endings; };
         simulator = std::make_unique<qt::Simulator>(std::move(options));
     }

@@ -239,7 +239,6 @@ const cases = {
     await b.until(`jexrecord.sounds.length > ${heard} && !jexrecord.busy`);
     same([await listing(b), await warnings(b)], [before, 'expecting a number!'],
       'Enter in the keypad is GO (refused here), not the key it is on');
-    same((await listing(b)).length, 3, 'the refused command is not added');
   },
 
   // Nothing axe-core finds, at the start and with each of the page's dialogs
@@ -300,16 +299,13 @@ const cases = {
     await b.until(`document.querySelector('${control('funnies.penon')}').getAttribute('aria-pressed') === 'true'`);
     same(await pressed(), ['true', 'false'], 'pen on holds');
     await setspeed(b, 50);
-    same((await bluepixels(b)).length, 0, 'nothing drawn before the run');
     await press(b, 'forwards', 'five', 'zero');
     same(await regiontexts(b, 'log'), [['forward', 'forward 5', 'forward 50']], 'the steps are said as they are keyed');
     await press(b, 'go');
     await finish(b, 'finished!');
     same(await regiontexts(b, 'log'), [['forward', 'forward 5', 'forward 50', 'X 0, Y 50, heading 0']],
       'where the robot ends is said after the run');
-    // Where and how it is drawn is penpixels' (pixel for pixel as the desktop).
-    const blue = await bluepixels(b);
-    check(blue.length > 50, 'the pen line is drawn', `${blue.length} blue pixels`);
+    // What is drawn is penpixels' (pixel for pixel as the desktop draws it).
     const readout = await b.evaluate(`document.querySelector('${control('funnies.JEXY')}').textContent`);
     check(Number(readout) > 0, 'the robot moved up', readout);
   },
@@ -467,12 +463,10 @@ const cases = {
     await b.until('document.getElementById("dialog").hidden');
     same(await listing(b), keyed, 'No keeps the program');
 
-    // Each dialog is named by its title, keeps the focus while open, and
-    // Escape cancels it.
+    // Each dialog keeps the focus while open, and Escape cancels it. (That
+    // it is named by its title is axe's, in access.)
     for (const opener of [control('graphics.save'), '[data-action="teacher"]']) {
       await opendialog(b, opener);
-      const name = await b.evaluate(`document.getElementById(document.querySelector('.dialogbox').getAttribute('aria-labelledby'))?.textContent`);
-      check(Boolean(name), `${opener}: the dialog is named`, name);
       const inside = [];
       for (let tab = 0; tab < 12; ++tab) {
         await b.key('Tab');
