@@ -20,22 +20,15 @@ class Tools : public RigTest<RunRig> {
     FunniesWindow& funnies = jex.windows.funnies;
 };
 
-TEST_F(Tools, PenButtonsColoursAreThePenState) {
+// The pen buttons' colours are the pen's state.
+TEST_F(Tools, PenColoursCentreKeepsTheDrawingAndClearKeepsTheRobot) {
     EXPECT_FALSE(pendown(jex));
     EXPECT_EQ(funnies.penoff.background, penselected);
     penon_Click(jex);
     penon_Click(jex);
     EXPECT_TRUE(pendown(jex));
-    EXPECT_EQ(funnies.penon.background, penselected);
-    EXPECT_EQ(funnies.penoff.background, penunselected);
-    penoff_Click(jex);
-    EXPECT_FALSE(pendown(jex));
-    EXPECT_EQ(funnies.penoff.background, penselected);
-    EXPECT_EQ(funnies.penon.background, penunselected);
-}
-
-TEST_F(Tools, CentreKeepsTheDrawingAndClearKeepsTheRobot) {
-    penon_Click(jex);
+    EXPECT_EQ(std::tuple(funnies.penon.background, funnies.penoff.background),
+              std::tuple(penselected, penunselected));
     rig.speed(50);
     rig.program(0, {"R 90", "F 40"});
     gorun(jex, 1);
@@ -54,6 +47,10 @@ TEST_F(Tools, CentreKeepsTheDrawingAndClearKeepsTheRobot) {
     EXPECT_EQ(jex.trail.count(), 0u);
     EXPECT_EQ(std::tuple(jex.robotx, jex.roboty, jex.robotheading), std::tuple(40, 0, 90));
     EXPECT_EQ(std::tuple(funnies.JEXX.caption, funnies.JEXangle.caption), std::tuple("40", "90"));
+    penoff_Click(jex);
+    EXPECT_FALSE(pendown(jex));
+    EXPECT_EQ(std::tuple(funnies.penon.background, funnies.penoff.background),
+              std::tuple(penunselected, penselected));
 }
 
 // Each tool says what it did, and where-am-I says everything at once; it

@@ -74,10 +74,7 @@ TEST_F(Spoken, TheListingIsReadRowByRowWithoutChangingTheProgram) {
     for (const auto& read : reads) {
         readlisting(jex, read.move);
         expected.push_back(read.said);
-        std::string shown;
-        for (const PrintedLine& line : jex.windows.program.programtext.lines)
-            if (!line.emphasised.empty()) shown = line.emphasised;
-        EXPECT_EQ(shown, read.shown) << read.said;
+        EXPECT_EQ(rig.highlighted(), read.shown) << read.said;
     }
     EXPECT_EQ(platform.phrases(), expected);
     EXPECT_EQ(jex.store.stepcount[0], 5);
