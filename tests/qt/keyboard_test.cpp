@@ -29,8 +29,6 @@ using jex::Key;
 using jex::qt::KeyButton;
 using jex::testing::SimulatorRig;
 
-Q_DECLARE_METATYPE(Key)
-
 namespace {
 
 jex::qt::KeyButton* keybutton(SimulatorRig& rig, Key key) {
