@@ -17,7 +17,6 @@
 #include <QFontMetricsF>
 #include <QLineEdit>
 
-using jex::testing::SimulatorRig;
 using jex::testing::StartedSimulatorTest;
 
 namespace {
@@ -73,7 +72,7 @@ class FilesTest : public StartedSimulatorTest {
     // starts it: after the start-up and its sound the file is opened as the
     // load button opens it, or refused with the load button's message.
     void aSavedProgramIsOpenedAfterTheStartUp() {
-        restart(fixtures / "good" / "square.jex");
+        unstarted().start(fixtures / "good" / "square.jex");
         QCOMPARE(rig->startupsounds, std::vector<std::string>{"yea"});
         QCOMPARE(rig->listing(), QStringList({" forward  10", " right  90", " function 1"}));
         QCOMPARE(boxtext("progname"), QString("square"));
@@ -102,7 +101,7 @@ class FilesTest : public StartedSimulatorTest {
     void aFileThatCannotBeReadStartsAsUsualWithTheLoadButtonsMessage() {
         QFETCH(QString, file);
         QFETCH(QString, why);
-        restart(fixtures / file.toStdString());
+        unstarted().start(fixtures / file.toStdString());
         QCOMPARE(QString::fromStdString(rig->notopened.value_or("<opened>")),
                  "jex: cannot read the program file " +
                      QString::fromStdString((fixtures / file.toStdString()).string()) + why);
@@ -201,13 +200,6 @@ class FilesTest : public StartedSimulatorTest {
     }
 
   private:
-    // A simulator started afresh with the program file.
-    void restart(const std::filesystem::path& programfile) {
-        rig.reset();
-        rig = std::make_unique<SimulatorRig>();
-        rig->start(programfile);
-    }
-
     QString boxtext(const char* name) {
         return rig->find<QLineEdit>(rig->graphics(), name)->text();
     }

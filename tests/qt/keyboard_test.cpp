@@ -414,6 +414,7 @@ class KeyboardTest : public jex::testing::StartedSimulatorTest {
         // ways.
         QVERIFY(QTest::qWaitForWindowActive(help));
         auto* page = help->findChild<QTextBrowser*>("helppage");
+        QCOMPARE(page->font().pointSize(), 14); // to be read from the back of a classroom
         QCOMPARE(QApplication::focusWidget(), page);
         const auto caret = [page] { return page->textCursor().position(); };
         QCOMPARE(caret(), 0);

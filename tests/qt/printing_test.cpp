@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 
 using jex::testing::fillslot;
-using jex::testing::SimulatorRig;
 
 namespace {
 
@@ -147,9 +146,7 @@ class PrintingTest : public jex::testing::StartedSimulatorTest {
     }
 
     void withNoPrinterTheresAPrinterError() {
-        rig.reset();
-        rig = std::make_unique<SimulatorRig>([] { return std::unique_ptr<QPrinter>(); });
-        rig->start();
+        unstarted([] { return std::unique_ptr<QPrinter>(); }).start();
         rig->click(rig->graphics(), "printbutton");
         QCOMPARE(rig->caption(rig->graphics(), "warnings"),
                  QString::fromStdString(jex::text(jex::textid::printererror)));

@@ -156,6 +156,15 @@ class StartedSimulatorTest : public QObject {
 
   protected:
     virtual qt::PrinterSource printer() { return {}; } // the system's default printer
+
+    // A simulator made afresh in place of the started one, for a test that
+    // sets something up before the start-up; the test starts it.
+    SimulatorRig& unstarted(std::optional<qt::PrinterSource> printer = std::nullopt) {
+        rig.reset(); // one simulator at a time
+        rig = std::make_unique<SimulatorRig>(printer ? *printer : this->printer());
+        return *rig;
+    }
+
     std::unique_ptr<SimulatorRig> rig;
 };
 

@@ -13,26 +13,25 @@
 #include <QSvgRenderer>
 
 using jex::testing::SimulatorRig;
+using jex::testing::StartedSimulatorTest;
 
-class WindowsTest : public QObject {
+class WindowsTest : public StartedSimulatorTest {
     Q_OBJECT
 
   private slots:
     void controlsArePlacedInTheirWindowsUnits() {
-        SimulatorRig rig;
-        rig.start();
         // The tools window is laid out in twips: `centre` is 90 twips in, 1200
         // wide, 492 high, its top 90 + 492 twips above the window's foot (7790).
-        QCOMPARE(rig.find(rig.funnies(), "centre")->geometry(), QRect(6, 481, 80, 32));
+        QCOMPARE(rig->find(rig->funnies(), "centre")->geometry(), QRect(6, 481, 80, 32));
         // The drawing window in pixels: `load` is 6 pixels in, a third of the
         // 202-pixel column less its two gaps.
-        QCOMPARE(rig.find(rig.graphics(), "load")->geometry(), QRect(6, 683, 63, 26));
+        QCOMPARE(rig->find(rig->graphics(), "load")->geometry(), QRect(6, 683, 63, 26));
         // The drawing area: 422 pixels of window less 6 a side; from 6 below
         // the name boxes (bottom 64) to 12 above the load button (top 683).
-        QCOMPARE(rig.find(rig.graphics(), "Picture1")->geometry(), QRect(6, 70, 410, 601));
+        QCOMPARE(rig->find(rig->graphics(), "Picture1")->geometry(), QRect(6, 70, 410, 601));
         // The listing box spaces its lines as its font asks: 18 points, 1.2
         // lines of 20 twips to the point, 15 twips a pixel.
-        auto* box = rig.find<jex::qt::ListingView>(rig.program(), "programtext");
+        auto* box = rig->find<jex::qt::ListingView>(rig->program(), "programtext");
         QCOMPARE(box->linespacing(), 1.2 * 18 * 20 / 15);
         QCOMPARE(box->font().family(), QString("DejaVu Sans"));
         QCOMPARE(box->font().pointSizeF(), 18.0);
@@ -40,10 +39,8 @@ class WindowsTest : public QObject {
 
     // Each row is painted a line's spacing below the one before it.
     void theListingPaintsItsRowsOneBelowTheOther() {
-        SimulatorRig rig;
-        rig.start();
-        rig.press({"forwards", "five", "rightbutton", "nine"});
-        auto* box = rig.find<jex::qt::ListingView>(rig.program(), "programtext");
+        rig->press({"forwards", "five", "rightbutton", "nine"});
+        auto* box = rig->find<jex::qt::ListingView>(rig->program(), "programtext");
         const QImage shown = box->grab().toImage();
         const auto inked = [&](int row) {
             const double spacing = box->linespacing() * shown.devicePixelRatio();
@@ -58,18 +55,18 @@ class WindowsTest : public QObject {
     }
 
     void startupEndsWithOneSuccessSoundOverTheFinishedWindows() {
-        SimulatorRig rig;
+        SimulatorRig& fresh = unstarted();
         int checked = 0;
-        rig.watchsounds([&](std::string_view) {
+        fresh.watchsounds([&](std::string_view) {
             // By the time the sound plays the robot is home and every window is up.
-            for (QWidget* window : rig.simulator->windows())
+            for (QWidget* window : fresh.simulator->windows())
                 QVERIFY(window->isVisible());
-            QCOMPARE(rig.caption(rig.funnies(), "JEXX"), QString("0"));
-            QCOMPARE(rig.caption(rig.funnies(), "JEXangle"), QString("0"));
+            QCOMPARE(fresh.caption(fresh.funnies(), "JEXX"), QString("0"));
+            QCOMPARE(fresh.caption(fresh.funnies(), "JEXangle"), QString("0"));
             ++checked;
         });
-        rig.start();
-        QCOMPARE(rig.startupsounds, std::vector<std::string>{"yea"});
+        fresh.start();
+        QCOMPARE(fresh.startupsounds, std::vector<std::string>{"yea"});
         QCOMPARE(checked, 1);
     }
 
@@ -85,19 +82,19 @@ class WindowsTest : public QObject {
     void aPictureFileIsStretchedOverTheDrawingArea() {
         QFETCH(QSize, file);
         QFETCH(QSize, kept);
-        SimulatorRig rig;
+        SimulatorRig& fresh = unstarted();
         QImage picture(file, QImage::Format_RGB32); // left half red, right half blue
         picture.fill(Qt::red);
         QPainter(&picture).fillRect(file.width() / 2, 0, file.width(), file.height(), Qt::blue);
         const QString folder =
-            QString::fromStdString((rig.home.path() / "dorvane/jex/picture").string());
+            QString::fromStdString((fresh.home.path() / "dorvane/jex/picture").string());
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(picture.save(folder + "/picture.jpg", "JPEG", 50));
 
-        rig.start();
-        QVERIFY(rig.state().pictureloaded);
-        QCOMPARE(rig.simulator->platform().backgroundpicture().size(), kept);
-        const QImage shot = rig.find(rig.graphics(), "Picture1")->grab().toImage();
+        fresh.start();
+        QVERIFY(fresh.state().pictureloaded);
+        QCOMPARE(fresh.simulator->platform().backgroundpicture().size(), kept);
+        const QImage shot = fresh.find(fresh.graphics(), "Picture1")->grab().toImage();
         const int w = shot.width(), h = shot.height();
         for (QPoint red : {QPoint(w / 4, h / 2), QPoint(0, h - 1)})
             QVERIFY2(shot.pixelColor(red).red() > 200 && shot.pixelColor(red).blue() < 60,
@@ -108,16 +105,14 @@ class WindowsTest : public QObject {
     }
 
     void everyKeyShowsItsFace() {
-        SimulatorRig rig;
-        rig.start();
         // Their number and size are measured by highdensity_test.
-        for (const auto* key : rig.buttons()->findChildren<jex::qt::KeyButton*>()) {
+        for (const auto* key : rig->buttons()->findChildren<jex::qt::KeyButton*>()) {
             QVERIFY2(QSvgRenderer(key->face()).isValid(), qPrintable(key->objectName()));
             QVERIFY2(key->face().contains(key->objectName()), qPrintable(key->face()));
         }
-        QCOMPARE(rig.find<jex::qt::KeyButton>(rig.buttons(), "go")->face(),
+        QCOMPARE(rig->find<jex::qt::KeyButton>(rig->buttons(), "go")->face(),
                  QString(":/keys/121-go.svg"));
-        QCOMPARE(rig.find<jex::qt::KeyButton>(rig.buttons(), "rm")->pos(),
+        QCOMPARE(rig->find<jex::qt::KeyButton>(rig->buttons(), "rm")->pos(),
                  QPoint(6 + 62 * 5, 6 + 62 * 3));
     }
 };
