@@ -3,6 +3,7 @@
 
 #include "canvas/target.h"
 #include "canvas/tools.h"
+#include "core/textids.h"
 #include "entry/keys.h"
 #include "files/exit.h"
 #include "files/programbuttons.h"
@@ -14,51 +15,51 @@
 namespace jex {
 namespace {
 
-#define JEX_CONTROL(window, member) [](Windows& w) -> Control& { return w.window.member; }
-
-using K = ControlKind;
+// Each control named once: the window and member it is in the model give its
+// names in the table.
+// clang-format off
+#define JEX_CONTROL(window, member, kind, click, caption)                                          \
+    ControlEntry{#window, #member, ControlKind::kind,                                              \
+                 [](Windows& w) -> Control& { return w.window.member; }, click, caption}
+// clang-format on
 
 constexpr std::array entries = {
-    ControlEntry{"funnies", "xheading", K::label, JEX_CONTROL(funnies, xheading), nullptr},
-    ControlEntry{"funnies", "JEXX", K::label, JEX_CONTROL(funnies, JEXX), nullptr},
-    ControlEntry{"funnies", "yheading", K::label, JEX_CONTROL(funnies, yheading), nullptr},
-    ControlEntry{"funnies", "JEXY", K::label, JEX_CONTROL(funnies, JEXY), nullptr},
-    ControlEntry{"funnies", "angleheading", K::label, JEX_CONTROL(funnies, angleheading), nullptr},
-    ControlEntry{"funnies", "JEXangle", K::label, JEX_CONTROL(funnies, JEXangle), nullptr},
-    ControlEntry{"funnies", "speed", K::label, JEX_CONTROL(funnies, speed), nullptr},
-    ControlEntry{"funnies", "Slider1", K::slider, JEX_CONTROL(funnies, Slider1), nullptr},
-    ControlEntry{"funnies", "penlabel", K::label, JEX_CONTROL(funnies, penlabel), nullptr},
-    ControlEntry{"funnies", "penon", K::button, JEX_CONTROL(funnies, penon), penon_Click},
-    ControlEntry{"funnies", "penoff", K::button, JEX_CONTROL(funnies, penoff), penoff_Click},
-    ControlEntry{"funnies", "target", K::button, JEX_CONTROL(funnies, target), target_Click},
-    ControlEntry{"funnies", "clear", K::button, JEX_CONTROL(funnies, clear), clear_Click},
-    ControlEntry{"funnies", "centre", K::button, JEX_CONTROL(funnies, centre), centre_Click},
-    ControlEntry{"program", "exitbutton", K::button, JEX_CONTROL(program, exitbutton),
-                 exitbutton_Click},
-    ControlEntry{"program", "nameheader", K::label, JEX_CONTROL(program, nameheader), nullptr},
-    ControlEntry{"program", "programtext", K::listing, JEX_CONTROL(program, programtext), nullptr},
-    ControlEntry{"graphics", "pname", K::label, JEX_CONTROL(graphics, pname), nullptr},
-    ControlEntry{"graphics", "mname", K::label, JEX_CONTROL(graphics, mname), nullptr},
-    ControlEntry{"graphics", "progname", K::textbox, JEX_CONTROL(graphics, progname), nullptr},
-    ControlEntry{"graphics", "myname", K::textbox, JEX_CONTROL(graphics, myname), nullptr},
-    ControlEntry{"graphics", "Picture1", K::canvas, JEX_CONTROL(graphics, Picture1), nullptr},
-    ControlEntry{"graphics", "warnings", K::label, JEX_CONTROL(graphics, warnings), nullptr},
-    ControlEntry{"graphics", "load", K::button, JEX_CONTROL(graphics, load), load_Click},
-    ControlEntry{"graphics", "printbutton", K::button, JEX_CONTROL(graphics, printbutton),
-                 printbutton_Click},
-    ControlEntry{"graphics", "save", K::button, JEX_CONTROL(graphics, save), save_Click},
-    ControlEntry{"graphics", "pf1", K::textbox, JEX_CONTROL(graphics, pf1), nullptr},
-    ControlEntry{"graphics", "pf2", K::textbox, JEX_CONTROL(graphics, pf2), nullptr},
-    ControlEntry{"graphics", "change1", K::button, JEX_CONTROL(graphics, change1), change1_Click},
-    ControlEntry{"graphics", "change2", K::button, JEX_CONTROL(graphics, change2), change2_Click},
-    ControlEntry{"graphics", "use1", K::button, JEX_CONTROL(graphics, use1), use1_Click},
-    ControlEntry{"graphics", "use2", K::button, JEX_CONTROL(graphics, use2), use2_Click},
-    ControlEntry{"graphics", "target", K::button, JEX_CONTROL(graphics, target),
-                 graphicstarget_Click},
-    ControlEntry{"exitwindow", "Label1", K::label, JEX_CONTROL(exitwindow, Label1), nullptr},
-    ControlEntry{"exitwindow", "cancel", K::button, JEX_CONTROL(exitwindow, cancel), cancel_Click},
-    ControlEntry{"exitwindow", "exitanyway", K::button, JEX_CONTROL(exitwindow, exitanyway),
-                 exitanyway_Click},
+    JEX_CONTROL(funnies, xheading, label, nullptr, textid::xvalue),
+    JEX_CONTROL(funnies, JEXX, label, nullptr, notext),
+    JEX_CONTROL(funnies, yheading, label, nullptr, textid::yvalue),
+    JEX_CONTROL(funnies, JEXY, label, nullptr, notext),
+    JEX_CONTROL(funnies, angleheading, label, nullptr, textid::heading),
+    JEX_CONTROL(funnies, JEXangle, label, nullptr, notext),
+    JEX_CONTROL(funnies, speed, label, nullptr, textid::speed),
+    JEX_CONTROL(funnies, Slider1, slider, nullptr, notext),
+    JEX_CONTROL(funnies, penlabel, label, nullptr, textid::pen),
+    JEX_CONTROL(funnies, penon, button, penon_Click, textid::on),
+    JEX_CONTROL(funnies, penoff, button, penoff_Click, textid::off),
+    JEX_CONTROL(funnies, target, button, target_Click, textid::target),
+    JEX_CONTROL(funnies, clear, button, clear_Click, textid::clear),
+    JEX_CONTROL(funnies, centre, button, centre_Click, textid::centre),
+    JEX_CONTROL(program, exitbutton, button, exitbutton_Click, notext),
+    JEX_CONTROL(program, nameheader, label, nullptr, notext),
+    JEX_CONTROL(program, programtext, listing, nullptr, notext),
+    JEX_CONTROL(graphics, pname, label, nullptr, textid::programname),
+    JEX_CONTROL(graphics, mname, label, nullptr, textid::myname),
+    JEX_CONTROL(graphics, progname, textbox, nullptr, textid::myprogram),
+    JEX_CONTROL(graphics, myname, textbox, nullptr, textid::me),
+    JEX_CONTROL(graphics, Picture1, canvas, nullptr, notext),
+    JEX_CONTROL(graphics, warnings, label, nullptr, notext),
+    JEX_CONTROL(graphics, load, button, load_Click, textid::load),
+    JEX_CONTROL(graphics, printbutton, button, printbutton_Click, textid::print),
+    JEX_CONTROL(graphics, save, button, save_Click, textid::save),
+    JEX_CONTROL(graphics, pf1, textbox, nullptr, notext),
+    JEX_CONTROL(graphics, pf2, textbox, nullptr, notext),
+    JEX_CONTROL(graphics, change1, button, change1_Click, textid::change),
+    JEX_CONTROL(graphics, change2, button, change2_Click, textid::change),
+    JEX_CONTROL(graphics, use1, button, use1_Click, textid::use),
+    JEX_CONTROL(graphics, use2, button, use2_Click, textid::use),
+    JEX_CONTROL(graphics, target, button, graphicstarget_Click, notext),
+    JEX_CONTROL(exitwindow, Label1, label, nullptr, notext),
+    JEX_CONTROL(exitwindow, cancel, button, cancel_Click, notext),
+    JEX_CONTROL(exitwindow, exitanyway, button, exitanyway_Click, notext),
 };
 
 #undef JEX_CONTROL

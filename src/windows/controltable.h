@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every control of the windows but the keypad's keys: its window, its name,
-// what kind of control it is and the routine a click on it runs. Both
-// editions build their controls from this one list and send each click to
-// the routine it names; the web page is handed it as data.
+// what kind of control it is, the routine a click on it runs and the caption
+// it starts with. Both editions build their controls from this one list and
+// send each click to the routine it names; the web page is handed it as data.
 #pragma once
 
 #include "core/controls.h"
@@ -25,7 +25,11 @@ struct ControlEntry {
     ControlKind kind;
     Control& (*control)(Windows&);
     ClickRoutine click;  // none for a control a click does nothing on
+    int caption;         // the text it is given at start-up, or notext
 };
+
+// The caption of a control whose text the program sets as it goes.
+inline constexpr int notext = -1;
 
 // In each window's order, which is the order its controls are built in.
 std::span<const ControlEntry> controltable();
